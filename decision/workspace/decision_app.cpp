@@ -1,0 +1,46 @@
+// decision.exe: the application object runs the main window modally; the program ends
+// when it closes.
+#include <windows.h>
+
+#include "document/decision.h"
+#include "kit/dialog.h"
+#include "kit/text/wide.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr char kTitleNoDecision[] = "择优宝 V1.2 — 当前未有决策";
+
+INT_PTR CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      kit::set_window_text(window, kTitleNoDecision);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDCANCEL) EndDialog(window, IDCANCEL);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+// The two decisions live for the whole run, as plain members of the application.
+struct DecisionApp {
+  Decision current;
+  Decision wizard;
+
+  int run(HINSTANCE instance) {
+    reset_decision(current);
+    reset_decision(wizard);
+    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_DECISION_MAIN), nullptr,
+                                            main_window_proc, 0));
+  }
+};
+
+static DecisionApp app;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  kit::start_program();
+  return app.run(instance);
+}

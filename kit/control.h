@@ -1,0 +1,51 @@
+// Base of the kit's controls: a wrapper bound to a control that a dialog template made,
+// found by its control id and subclassed.  The dialog reflects the messages Windows
+// sends to the parent about a control (owner draw, colour requests, notifications)
+// back to the bound control as kReflectBase + message.
+#pragma once
+
+#include <windows.h>
+
+namespace kit {
+
+// Reflected messages: kReflectBase + WM_DRAWITEM, + WM_CTLCOLOREDIT, + WM_COMMAND, ...
+constexpr UINT kReflectBase = WM_USER + 0x1C00;
+constexpr UINT reflected(UINT message) { return kReflectBase + message; }
+
+class Control {
+ public:
+  Control() = default;
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  // Subclasses the dialog's control with this id.  Returns false when there is no such
+  // control or it is already bound.
+  bool bind(HWND dialog, int id);
+  // Binds an existing window (a control created in code).
+  bool bind_window(HWND window);
+  HWND hwnd() const { return window_; }
+  int id() const { return window_ ? GetDlgCtrlID(window_) : 0; }
+
+  // The wrapper bound to window, or null.
+  static Control* from_window(HWND window);
+
+ protected:
+  // Called once right after subclassing.
+  virtual void on_bound() {}
+  // Every message of the control.  Set handled and return the result, or leave handled
+  // false for the default processing.
+  virtual LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) = 0;
+  // The platform's own processing of a message (the window procedure before ours).
+  LRESULT default_processing(UINT message, WPARAM wparam, LPARAM lparam);
+  void invalidate(bool erase = true) const;
+
+ private:
+  static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                        UINT_PTR id, DWORD_PTR data);
+  void unbind();
+
+  HWND window_ = nullptr;
+};
+
+}  // namespace kit

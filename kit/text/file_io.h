@@ -1,0 +1,28 @@
+// Whole-file reading and safe replacement, with file names as GBK byte strings.
+// On Windows the name is converted with code page 936 and the wide API is used; on
+// other hosts (the native test build) the bytes are used as the file name.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kit {
+
+enum FileResult : int {
+  kFileOk = 0,
+  kFileCannotOpen = 1,   // missing, or not readable
+  kFileTooLarge = 2,     // longer than the caller's limit; out is left empty
+  kFileReadFailed = 3,
+  kFileWriteFailed = 4,  // the old file, if any, is untouched
+};
+
+// Reads the whole file into out.  Files longer than max_bytes are refused.
+int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes);
+
+// Replaces (or creates) the file with exactly bytes.  Writes a temporary file in the
+// same folder, flushes it to disk and moves it over the target in one step; on any
+// failure the target keeps its old content and the temporary file is removed.
+int replace_file_bytes(std::string_view path, std::string_view bytes);
+
+}  // namespace kit

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a program under Wine on the current (virtual) X display, waits, saves a PNG of the
+# screen and closes the program.  The program runs inside a Wine desktop window, so its
+# own title bar is drawn (a bare X display has no window manager to draw one).
+# Usage: screenshot.sh folder program.exe out.png seconds
+set -u
+dir=$1 exe=$2 out=$3 wait=${4:-5}
+tools=$(cd "$(dirname "$0")" && pwd)
+cd "$dir"
+"$tools/wine-exec" explorer /desktop=shot,1024x768 "$exe" >/dev/null 2>&1 &
+pid=$!
+sleep "$wait"
+import -window root "$out"
+rc=$?
+wineserver -k 2>/dev/null
+wait "$pid" 2>/dev/null
+exit $rc

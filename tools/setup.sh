@@ -1,0 +1,115 @@
+# Shared steps of ./run: installing, the Wine prefix, building, laying out and starting.
+# Sourced by ./run with $top set to the repository root.
+
+packages=(
+  cmake ninja-build g++ googletest
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine wine64 xvfb xauth x11-utils locales fonts-wqy-zenhei imagemagick
+  libcairo2-dev libpango1.0-dev clang-14 libclang-rt-14-dev
+  nsis fp-utils
+)
+
+build_dir="$top/build"
+export WINEPREFIX="$build_dir/wineprefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+say() { printf '== %s\n' "$*"; }
+
+ensure_packages() {
+  local missing=()
+  local p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    [ "$(id -u)" = 0 ] || { echo "missing packages: ${missing[*]} (run as root to install them)" >&2; exit 1; }
+    say "installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  local loc
+  for loc in zh_CN en_US; do
+    if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf-\?8$"; then
+      say "generating locale $loc.UTF-8"
+      localedef -i "$loc" -f UTF-8 "$loc.UTF-8"
+    fi
+  done
+}
+
+# The prefix is made once and reused; the CJK font stands in for the two Chinese system faces.
+ensure_wine_prefix() {
+  [ -f "$WINEPREFIX/.ready" ] && return 0
+  say "creating Wine prefix in $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$build_dir"
+  LANG=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  local face
+  for face in 宋体 黑体 新宋体 SimSun SimHei NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
+    LANG=zh_CN.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+  done
+  wineserver -w
+  touch "$WINEPREFIX/.ready"
+}
+
+configure() { # preset
+  local dir="$build_dir/$1"
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake --preset "$1" >/dev/null
+  fi
+}
+
+build_native() {
+  say "building native"
+  configure native
+  cmake --build --preset native
+}
+
+build_windows() {
+  say "building windows"
+  configure windows
+  cmake --build --preset windows
+}
+
+layout_dist() { # program
+  say "laying out dist/$1"
+  rm -rf "$top/dist/$1"
+  cmake --install "$build_dir/windows" --prefix "$top/dist" --component "$1" >/dev/null
+}
+
+start_program() { # program
+  local dist="$top/dist/$1"
+  if [ -n "${DISPLAY:-}" ]; then
+    say "starting $1 on $DISPLAY"
+    (cd "$dist" && LANG=zh_CN.UTF-8 wine "$1.exe")
+    return 0
+  fi
+  mkdir -p "$build_dir/screenshots"
+  local shot="$build_dir/screenshots/$1.png"
+  say "no display: starting $1 on a virtual display for a screenshot"
+  xvfb-run -a -s "-screen 0 1024x768x24" "$top/tools/screenshot.sh" "$dist" "$1.exe" "$shot" 5
+  echo "screenshot: $shot"
+}
+
+run_all_tests() {
+  say "native build and tests"
+  configure native
+  cmake --build --preset native
+  ctest --preset native
+
+  say "sanitizer build and tests"
+  configure native-sanitize
+  cmake --build --preset native-sanitize
+  ctest --preset native-sanitize
+
+  say "fuzzing the decision reader"
+  configure fuzz
+  cmake --build --preset fuzz
+  "$top/tools/fuzz.sh" "$build_dir/fuzz" 20
+
+  say "windows build and tests under Wine"
+  configure windows
+  cmake --build --preset windows
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+}
