@@ -1,0 +1,88 @@
+// Pixel places of facelore's controls in the main window and in the About box, and the
+// sizes and key colours of the pictures that frame them.  The dialogs move their
+// controls to these rectangles at start-up and the build-time painter draws the
+// background pictures around the very same rectangles, so one change here moves both.
+// Platform-free: positions are pixels of the window's client area.
+#pragma once
+
+#include <cstdint>
+
+namespace facelore::layout {
+
+struct Rect {
+  int x, y, w, h;
+  constexpr int right() const { return x + w; }
+  constexpr int bottom() const { return y + h; }
+};
+
+struct Rgb {
+  std::uint8_t r, g, b;
+  // The platform's 32-bit colour value, 0x00BBGGRR.
+  constexpr std::uint32_t colorref() const {
+    return std::uint32_t{r} | (std::uint32_t{g} << 8) | (std::uint32_t{b} << 16);
+  }
+};
+
+// ---- Main window ---------------------------------------------------------------
+inline constexpr char kBackgroundFile[] = "gr.bmp";
+inline constexpr int kClientWidth = 794;
+inline constexpr int kClientHeight = 570;
+
+// The three choice rows: a prompt label (1018, 1019, 1020) and its drop-down list (1000,
+// 1001, 1002).  A list's height is its dropped-down height; the closed field is as tall
+// as the dialog font makes it, about kListFieldHeight, and the picture frames a row band
+// of kChoiceRowHeight around it.
+inline constexpr int kListFieldHeight = 22;
+inline constexpr int kChoiceRowHeight = 32;
+inline constexpr Rect kPartPrompt{16, 82, 72, 22};
+inline constexpr Rect kFeaturePrompt{16, 120, 72, 22};
+inline constexpr Rect kOptionPrompt{16, 158, 72, 22};
+inline constexpr Rect kPartList{92, 82, 184, 260};
+inline constexpr Rect kFeatureList{92, 120, 184, 260};
+inline constexpr Rect kOptionList{92, 158, 184, 260};
+
+// The three text boxes (1004, 1006, 1007); their background bitmaps have exactly these
+// sizes.
+inline constexpr Rect kDefinitionBox{20, 210, 260, 145};
+inline constexpr Rect kCharacterBox{370, 120, 370, 118};
+inline constexpr Rect kAdviceBox{370, 260, 370, 118};
+
+// The analysis button (1003): pictures 133 (normal) and 134 (hover) of its size.
+inline constexpr Rect kAnalyseButton{86, 380, 131, 35};
+inline constexpr Rgb kAnalyseKey{93, 180, 195};
+
+// The heading label of an analysis (1005) and the four result labels (1008..1011, in
+// that order: top left, top right, bottom left, bottom right).  The window writes black
+// text over them; the picture keeps these areas light and empty.
+inline constexpr Rect kHeadingLabel{370, 24, 370, 30};
+inline constexpr int kResultLabelCount = 4;
+inline constexpr Rect kResultLabels[kResultLabelCount] = {
+    {370, 416, 180, 26},
+    {560, 416, 180, 26},
+    {370, 450, 180, 26},
+    {560, 450, 180, 26},
+};
+
+// Hot areas without pictures of their own: the background draws them as flat buttons
+// with their words, so these labels keep empty captions.
+inline constexpr Rect kAboutHotArea{572, 523, 80, 30};   // 1015, "关于"
+inline constexpr Rect kCloseHotArea{664, 523, 80, 30};   // 1017, "关闭"
+
+// The button that starts the sister program's installer (1029): pictures 150 (normal)
+// and 151 (hover) of its size.
+inline constexpr Rect kInstallerButton{38, 513, 222, 52};
+inline constexpr Rgb kInstallerKey{255, 0, 0};
+
+// ---- About box -----------------------------------------------------------------
+inline constexpr char kAboutFile[] = "about.ggr";  // a bitmap file despite its name
+inline constexpr int kAboutWidth = 350;
+inline constexpr int kAboutHeight = 230;
+
+// The link (1027) shows picture 143 of its size; the picture is the About background
+// under it with the address written in, so the link sits in the box seamlessly.
+inline constexpr Rect kAboutLink{70, 164, 210, 19};
+
+// The maker's web address: the link's target and tip, and the text of picture 143.
+inline constexpr char kMakerWebAddress[] = "http://www.facelore.example/";
+
+}  // namespace facelore::layout
