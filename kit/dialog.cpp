@@ -9,7 +9,8 @@ namespace kit {
 
 namespace {
 constexpr wchar_t kDialogProperty[] = L"kit.dialog";
-}
+MessageSeam message_seam = nullptr;
+}  // namespace
 
 Dialog::~Dialog() {
   if (window_ && !modal_) DestroyWindow(window_);
@@ -126,7 +127,14 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
 
 int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon) {
   if (!owner) owner = GetActiveWindow();
+  if (message_seam) return message_seam(owner, text, caption, MB_OK | icon);
   return message_box(owner, text, caption, MB_OK | icon);
+}
+
+MessageSeam set_message_seam(MessageSeam seam) {
+  MessageSeam previous = message_seam;
+  message_seam = seam;
+  return previous;
 }
 
 void start_program() {

@@ -52,6 +52,11 @@ class Dialog {
 // flag), owned by owner or, when that is null, by the window in front of this program.
 int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon = 0);
 
+// Test seam: replaces the message box behind show_message (null restores it) and
+// returns the one it replaces.  A test records the texts instead of showing a box.
+using MessageSeam = int (*)(HWND owner, std::string_view text, std::string_view caption, UINT flags);
+MessageSeam set_message_seam(MessageSeam seam);
+
 // Start-up of either program: system libraries come only from the system folder, never
 // from the working folder the pictures are read from; the common controls are ready.
 void start_program();

@@ -111,5 +111,14 @@ run_all_tests() {
   say "windows build and tests under Wine"
   configure windows
   cmake --build --preset windows
-  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+  # Window tests save captures here (as BMP; Wine sees the folder through drive Z:).
+  local shots="$build_dir/screenshots"
+  mkdir -p "$shots"
+  rm -f "$shots"/*.bmp
+  SCREENSHOT_DIR="Z:${shots//\//\\}" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+  local bmp
+  for bmp in "$shots"/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
 }

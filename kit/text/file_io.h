@@ -17,7 +17,8 @@ enum FileResult : int {
   kFileWriteFailed = 4,  // the old file, if any, is untouched
 };
 
-// Reads the whole file into out.  Files longer than max_bytes are refused.
+// Reads the whole file into out.  Files longer than max_bytes are refused.  A folder
+// cannot be opened as a file.  out is empty after any failure.
 int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes);
 
 // Replaces (or creates) the file with exactly bytes.  Writes a temporary file in the
