@@ -32,14 +32,14 @@ inline constexpr int kClientHeight = 570;
 // 1001, 1002).  A list's height is its dropped-down height; the closed field is as tall
 // as the dialog font makes it, about kListFieldHeight, and the picture frames a row band
 // of kChoiceRowHeight around it.
-inline constexpr int kListFieldHeight = 22;
+inline constexpr int kListFieldHeight = 24;
 inline constexpr int kChoiceRowHeight = 32;
-inline constexpr Rect kPartPrompt{16, 82, 72, 22};
-inline constexpr Rect kFeaturePrompt{16, 120, 72, 22};
-inline constexpr Rect kOptionPrompt{16, 158, 72, 22};
-inline constexpr Rect kPartList{92, 82, 184, 260};
-inline constexpr Rect kFeatureList{92, 120, 184, 260};
-inline constexpr Rect kOptionList{92, 158, 184, 260};
+inline constexpr Rect kPartPrompt{24, 80, 72, 24};
+inline constexpr Rect kFeaturePrompt{24, 117, 72, 24};
+inline constexpr Rect kOptionPrompt{24, 154, 72, 24};
+inline constexpr Rect kPartList{100, 80, 176, 260};
+inline constexpr Rect kFeatureList{100, 117, 176, 260};
+inline constexpr Rect kOptionList{100, 154, 176, 260};
 
 // The three text boxes (1004, 1006, 1007); their background bitmaps have exactly these
 // sizes.
@@ -54,7 +54,7 @@ inline constexpr Rgb kAnalyseKey{93, 180, 195};
 // The heading label of an analysis (1005) and the four result labels (1008..1011, in
 // that order: top left, top right, bottom left, bottom right).  The window writes black
 // text over them; the picture keeps these areas light and empty.
-inline constexpr Rect kHeadingLabel{370, 24, 370, 30};
+inline constexpr Rect kHeadingLabel{370, 60, 370, 30};
 inline constexpr int kResultLabelCount = 4;
 inline constexpr Rect kResultLabels[kResultLabelCount] = {
     {370, 416, 180, 26},

@@ -1,0 +1,65 @@
+// The kit gallery: a dialog that shows every kit control in its states over a painted
+// background.  Pixel places of its controls, and the names, sizes and key colour of the
+// pictures the build-time painter draws for it (painter set "gallery").  The painter
+// frames the background around these rectangles, so the program and the picture move
+// together.  Platform-free.
+#pragma once
+
+#include <cstdint>
+
+namespace kit::gallery {
+
+struct Rect {
+  int x, y, w, h;
+  constexpr int right() const { return x + w; }
+  constexpr int bottom() const { return y + h; }
+};
+
+struct Rgb {
+  std::uint8_t r, g, b;
+  // The platform's 32-bit colour value, 0x00BBGGRR.
+  constexpr std::uint32_t colorref() const {
+    return std::uint32_t{r} | (std::uint32_t{g} << 8) | (std::uint32_t{b} << 16);
+  }
+};
+
+// The dialog background, read from the working folder.
+inline constexpr char kBackgroundFile[] = "gallery.bmp";
+inline constexpr int kClientWidth = 480;
+inline constexpr int kClientHeight = 320;
+
+// Every button picture keeps this colour where the dialog shows through.
+inline constexpr Rgb kButtonKey{255, 0, 255};
+
+// A normal/hover pair of button pictures, both width x height.
+struct ButtonPictures {
+  const char* normal;
+  const char* hover;
+  int width;
+  int height;
+};
+
+inline constexpr ButtonPictures kPrimaryPictures{"gallery_primary_normal.bmp",
+                                                 "gallery_primary_hover.bmp", 120, 32};
+inline constexpr ButtonPictures kSecondaryPictures{"gallery_secondary_normal.bmp",
+                                                   "gallery_secondary_hover.bmp", 120, 32};
+// A small badge shown left of a caption (the button places a picture at its left edge
+// + 3 when it has a caption, vertically centred).
+inline constexpr ButtonPictures kBadgePictures{"gallery_badge_normal.bmp",
+                                               "gallery_badge_hover.bmp", 24, 24};
+
+// Button row: the primary pair, the secondary pair, and the primary pair once more on a
+// disabled button (the kit embosses it).  All three sit on one flat panel.
+inline constexpr Rect kPrimaryButton{28, 80, 120, 32};
+inline constexpr Rect kSecondaryButton{160, 80, 120, 32};
+inline constexpr Rect kDisabledButton{292, 80, 120, 32};
+// A button with the badge and a caption, and a link control beside it.
+inline constexpr Rect kCaptionButton{28, 120, 150, 32};
+inline constexpr Rect kLink{196, 126, 200, 20};
+
+// Framed areas for the report list and the two edit boxes.
+inline constexpr Rect kReportList{24, 186, 260, 116};
+inline constexpr Rect kBitmapEdit{300, 186, 156, 50};
+inline constexpr Rect kColorEdit{300, 252, 156, 50};
+
+}  // namespace kit::gallery

@@ -1,0 +1,35 @@
+// Drawing elements the picture sets share, so the same thing looks the same everywhere.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "canvas.h"
+#include "image.h"
+
+namespace painter {
+
+// A button picture with a key colour: art is drawn by draw on a transparent surface of
+// the backdrop's size and laid over the backdrop (the part of the dialog background the
+// button will sit on).  Untouched pixels become exactly key and nothing is left close
+// to key, so the button's mask takes all of the see-through area and none of the art.
+Image keyed_picture(const Image& backdrop, Rgb key, const std::function<void(Canvas&)>& draw);
+
+// A rounded, flat button face filling the canvas, with a centred label.
+void button_face(Canvas& canvas, Rgb face, Rgb label_colour, std::u8string_view label,
+                 const style::Font& font);
+
+// The place of a text box with a small heading tab sitting on its top-left edge.
+void boxed_heading(Canvas& canvas, Box box, std::u8string_view heading);
+
+// A section heading: small deep-blue words and a rule running to the right edge.
+void section_heading(Canvas& canvas, Box line, std::u8string_view heading);
+
+// A flat, light button with a word: the look of hot areas that have no picture of their
+// own.
+void flat_word_button(Canvas& canvas, Box box, std::u8string_view word);
+
+// A light slot with a hairline border, for labels the program writes into.
+void slot(Canvas& canvas, Box box);
+
+}  // namespace painter

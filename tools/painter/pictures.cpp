@@ -1,0 +1,11 @@
+#include "pictures.h"
+
+namespace painter {
+
+std::optional<PictureSet> paint_set(std::string_view name) {
+  if (name == "facelore") return paint_facelore();
+  if (name == "gallery") return paint_gallery();
+  return std::nullopt;
+}
+
+}  // namespace painter
