@@ -62,4 +62,9 @@ inline constexpr Rect kReportList{24, 186, 260, 116};
 inline constexpr Rect kBitmapEdit{300, 186, 156, 50};
 inline constexpr Rect kColorEdit{300, 252, 156, 50};
 
+// The bitmap-background edit's picture (a resource of the gallery), exactly the box's
+// size, ruled every kEditLineHeight pixels.
+inline constexpr char kEditBoxPicture[] = "gallery_edit_box.bmp";
+inline constexpr int kEditLineHeight = 16;
+
 }  // namespace kit::gallery

@@ -79,6 +79,18 @@ Image paint_badge(const Image& background, bool hover) {
   });
 }
 
+// The bitmap-background edit box's own picture: paper with faint ruled lines, one per
+// text line, so typed text visibly sits on the picture.
+Image paint_edit_box() {
+  const lay::Rect& r = lay::kBitmapEdit;
+  Canvas c(r.w, r.h);
+  c.fill(style::kPaper);
+  c.set_crisp(true);
+  for (int y = lay::kEditLineHeight; y < r.h; y += lay::kEditLineHeight)
+    c.fill_rect({4, y, r.w - 8, 1}, style::kMistBlue);
+  return c.to_image();
+}
+
 }  // namespace
 
 PictureSet paint_gallery() {
@@ -95,6 +107,7 @@ PictureSet paint_gallery() {
       {secondary.hover, encode_bmp(paint_button(background, lay::kSecondaryButton, false, true))},
       {badge.normal, encode_bmp(paint_badge(background, false))},
       {badge.hover, encode_bmp(paint_badge(background, true))},
+      {lay::kEditBoxPicture, encode_bmp(paint_edit_box())},
   };
 }
 

@@ -16,7 +16,7 @@ constexpr char kSet[] = "gallery";
 
 TEST(GalleryFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
   const PictureSet set = paint_gallery();
-  ASSERT_EQ(set.size(), 7u);
+  ASSERT_EQ(set.size(), 8u);
   for (const PictureFile& file : set) {
     const auto bytes = testing::read_bytes(std::filesystem::path(PAINTED_DIR) / kSet / file.name);
     ASSERT_TRUE(bytes) << file.name << " is missing";
@@ -29,6 +29,13 @@ TEST(GalleryFiles, BackgroundHasTheDialogsSize) {
   ASSERT_TRUE(load_painted_bmp(kSet, lay::kBackgroundFile, background));
   EXPECT_EQ(background.width, 480);
   EXPECT_EQ(background.height, 320);
+}
+
+TEST(GalleryFiles, EditBoxPictureHasTheBoxsSize) {
+  Image box;
+  ASSERT_TRUE(load_painted_bmp(kSet, lay::kEditBoxPicture, box));
+  EXPECT_EQ(box.width, lay::kBitmapEdit.w);
+  EXPECT_EQ(box.height, lay::kBitmapEdit.h);
 }
 
 TEST(GalleryKeys, EveryButtonPictureMasksCleanlyAtItsSize) {

@@ -1,0 +1,13 @@
+// kit_gallery.exe: shows the kit gallery dialog; run it from the folder that holds
+// gallery.bmp.
+#include <windows.h>
+
+#include "gallery_dialog.h"
+#include "gallery_ids.h"
+#include "kit/dialog.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  kit::start_program();
+  kit::gallery::GalleryDialog gallery;
+  return static_cast<int>(gallery.run_modal(instance, IDD_GALLERY, nullptr));
+}
