@@ -1,0 +1,156 @@
+// SkinButton: a flat, owner-drawn push button that shows one of two pictures (hover and
+// normal) with a key colour through which the face shows, an optional caption, a
+// tooltip and a custom pointer.
+//
+// Typical start-up in a dialog's on_init_dialog, per button:
+//
+//   button_.bind(hwnd(), IDC_NEW);
+//   button_.enable_hover_border(false, true);      // flat even while hovered
+//   button_.show_parent_through(true);             // the dialog's picture is the face
+//   MoveWindow(button_.hwnd(), 12, 40, 96, 32, TRUE);  // its pixel rectangle
+//   button_.load_state_images(IDB_NEW_HOVER, kKey, IDB_NEW, kKey);
+//   button_.set_tip_text("新建一个决策", true);    // optional tooltip
+//   button_.set_pointer(IDC_HAND_POINTER, true);   // optional custom pointer
+//
+// Move the button before its first paint: the see-through face is captured from the
+// parent at that paint.  load_state_images may be called again at any time to swap the
+// pictures when the dialog's state changes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "control.h"
+#include "handles.h"
+
+namespace kit {
+
+class SkinButton : public Control {
+ public:
+  // Index into the button's colours.
+  enum ColorSlot : BYTE {
+    ActiveBackground = 0,  // fill and caption background while hovered or pressed
+    ActiveText = 1,        // caption while hovered or pressed
+    NormalBackground = 2,  // fill and caption background otherwise
+    NormalText = 3,        // caption otherwise
+    FocusBackground = 4,   // fill when focused and neither hovered nor pressed
+    FocusText = 5,         // stored only; captions never use it
+  };
+  static constexpr int kColorSlotCount = 6;
+
+  // Result codes.
+  enum Result : int {
+    kOk = 0,
+    kSizeUnreadable = 1,   // attach_state_images: a picture's size cannot be read
+    kPointerNotLoaded = 1, // set_pointer: the cursor resource cannot be loaded
+    kMaskFailed = 2,       // attach_state_images: a mask cannot be made
+    kBadColorSlot = 3,     // set_state_color: slot 6 or more
+  };
+
+  // One picture: the bitmap (changed in place: key-coloured pixels become black), its
+  // size, its monochrome mask (1 where the key colour was) and the key colour.
+  struct StateImage {
+    UniqueBitmap bitmap;
+    int width = 0;
+    int height = 0;
+    UniqueBitmap mask;
+    COLORREF key = 0;
+  };
+
+  SkinButton();
+  ~SkinButton() override;
+
+  // Loads both pictures from the resource module's bitmaps and attaches them.  A
+  // missing hover picture leaves the button without pictures (result 0); a missing
+  // normal picture (or normal_id 0) shows the hover picture in every state.
+  int load_state_images(WORD hover_id, COLORREF hover_key, WORD normal_id, COLORREF normal_key);
+  // Takes ownership of both bitmaps (normal may be null; hover and normal must be
+  // different bitmaps not used for other drawing) and makes their masks.  Returns kOk,
+  // kSizeUnreadable or kMaskFailed; after a failure the button has no pictures.
+  int attach_state_images(HBITMAP hover, COLORREF hover_key, HBITMAP normal, COLORREF normal_key);
+
+  int set_state_color(BYTE slot, COLORREF color, bool repaint);
+  int reset_state_colors(bool repaint);
+  int enable_hover_border(bool on, bool repaint);
+  // Paints the parent's pixels under the button as its face from now on.  The pixels
+  // are captured again at the next paint.
+  void show_parent_through(bool repaint);
+  // A null text does nothing.  The tool covers the button's client area at the first
+  // call.
+  void set_tip_text(const char* text, bool activate);
+  void set_tip_text(std::string_view text, bool activate);
+  // Shows cursor resource cursor_id while the pointer is over the button (0: none).
+  int set_pointer(WORD cursor_id, bool repaint);
+  // Sets the caption (GBK) and repaints.
+  void set_caption(std::string_view text);
+
+  // The module the pictures and the pointer are loaded from; null restores the program
+  // itself.
+  static void set_resource_module(HINSTANCE module);
+  static HINSTANCE resource_module();
+
+  // Test seam: the factory of the monochrome masks (CreateBitmap by default); null
+  // restores the default.
+  using MaskFactory = HBITMAP (*)(int width, int height);
+  static void set_mask_factory(MaskFactory factory);
+
+  // State, for the owning dialog and for tests.
+  bool is_hovering() const { return hovering_; }
+  bool is_default() const { return is_default_; }
+  COLORREF state_color(ColorSlot slot) const { return colors_[slot]; }
+  const StateImage& hover_image() const { return hover_image_; }
+  const StateImage& normal_image() const { return normal_image_; }
+  HWND tip_window() const { return tip_.get(); }
+  HCURSOR pointer() const { return pointer_.get(); }
+  HDC background_cache_dc() const { return cache_dc_.get(); }
+  HBITMAP background_cache_bitmap() const { return cache_bitmap_.get(); }
+
+ protected:
+  // Fills the face of r (step 3 of drawing when the parent does not show through).
+  virtual void draw_background(HDC dc, const RECT& r);
+  // The thin 3-D border while hovered or pressed (when the hover border is on).
+  virtual void draw_border(HDC dc, const RECT& r);
+
+  void on_bound() override;
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+
+  bool hovering_ = false;
+  bool hover_border_ = true;
+  bool see_through_ = false;
+  bool is_default_ = false;
+  // Taken afresh from every draw request.
+  bool pressed_ = false;
+  bool focused_ = false;
+  bool disabled_ = false;
+
+ private:
+  void draw_item(const DRAWITEMSTRUCT& item);
+  void draw_face_from_cache(HDC dc, const RECT& r);
+  void capture_parent_background();
+  void free_background_cache();
+  void draw_picture(HDC dc, const StateImage& image, const RECT& r, RECT& caption, bool has_caption);
+  void draw_caption(HDC dc, const std::wstring& text, RECT caption);
+  int attach_one(StateImage& image, UniqueBitmap bitmap, COLORREF key);
+  void free_images();
+  void free_everything();
+
+  void on_mouse_move(WPARAM flags, LPARAM point);
+  void end_hover();
+  void on_disabled();
+  void ensure_tip();
+  void relay_to_tip(UINT message, WPARAM wparam, LPARAM lparam);
+  void repaint_if(bool repaint) const;
+
+  COLORREF colors_[kColorSlotCount] = {};
+  UniqueWindow tip_;
+  UniqueCursor pointer_;
+  StateImage hover_image_;
+  StateImage normal_image_;
+  UniqueMemoryDc cache_dc_;
+  UniqueBitmap cache_bitmap_;
+  HGDIOBJ cache_displaced_ = nullptr;
+};
+
+}  // namespace kit
