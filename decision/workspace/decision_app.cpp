@@ -4,17 +4,22 @@
 
 #include "document/decision.h"
 #include "kit/dialog.h"
+#include "kit/geometry.h"
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
 
 namespace {
 
 constexpr char kTitleNoDecision[] = "择优宝 V1.2 — 当前未有决策";
+// The client area the main window's background picture covers.
+constexpr int kClientWidth = 894;
+constexpr int kClientHeight = 630;
 
 INT_PTR CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       kit::set_window_text(window, kTitleNoDecision);
+      kit::fit_client_area(window, kClientWidth, kClientHeight);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDCANCEL) EndDialog(window, IDCANCEL);
