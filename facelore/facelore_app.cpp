@@ -1,38 +1,29 @@
 // facelore.exe: the application object runs the main window modally; the program ends
-// when it closes.
+// when it closes.  No message loop runs after the window.
 #include <windows.h>
 
+#include "facelore_dialog.h"
 #include "kit/dialog.h"
-#include "kit/text/wide.h"
-#include "res/resource_ids.h"
 
-namespace {
+namespace facelore {
 
-constexpr char kTitle[] = "相缘通 V3.2";
+class FaceloreApp {
+ public:
+  explicit FaceloreApp(HINSTANCE instance) : instance_(instance) {}
 
-INT_PTR CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      kit::set_window_text(window, kTitle);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDCANCEL) EndDialog(window, IDCANCEL);
-      return TRUE;
+  int run() {
+    kit::start_program();
+    FaceloreDialog main_window(instance_);
+    return static_cast<int>(main_window.run(nullptr));
   }
-  return FALSE;
-}
 
-}  // namespace
-
-struct FaceloreApp {
-  int run(HINSTANCE instance) {
-    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_FACELORE_MAIN), nullptr,
-                                            main_window_proc, 0));
-  }
+ private:
+  HINSTANCE instance_;
 };
 
+}  // namespace facelore
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  kit::start_program();
-  FaceloreApp app;
-  return app.run(instance);
+  facelore::FaceloreApp app(instance);
+  return app.run();
 }

@@ -12,6 +12,13 @@ pid=$!
 sleep "$wait"
 import -window root "$out"
 rc=$?
-wineserver -k 2>/dev/null
+# Close only this program; its desktop goes with it.  Other Wine programs of the same
+# prefix (a test run, say) are left alone.
+"$tools/wine-exec" taskkill /F /IM "$exe" >/dev/null 2>&1
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
 exit $rc

@@ -1,0 +1,427 @@
+#include "facelore_dialog.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "analysis.h"
+#include "facelore_about_dialog.h"
+#include "kit/launch.h"
+#include "kit/skin_background.h"
+#include "kit/text/wide.h"
+#include "layout.h"
+#include "res/resource_ids.h"
+#include "window_geometry.h"
+
+namespace facelore {
+
+namespace {
+
+constexpr char kTitle[] = "相缘通 V3.2";
+// What the prompt beside the list to choose from shows; the other prompts show a space.
+constexpr char kPromptArrow[] = "请选择->";
+constexpr char kPromptBlank[] = " ";
+// Pixels between a text box's edges and its text.
+constexpr int kTextBoxMargin = 6;
+
+constexpr COLORREF colorref(layout::Rgb c) { return RGB(c.r, c.g, c.b); }
+
+// ---- the template's initial data -------------------------------------------------
+// Resource type of a dialog's initial list entries, stored beside the template under
+// its id: records of control id (16 bits), message (16 bits), data length (32 bits) and
+// the data (a GBK string with its terminator, not padded), ended by a zero id.
+constexpr WORD kDialogInitType = 240;
+// The 16-bit values of the list messages the records name.
+constexpr WORD kInitComboAddString = 0x0403;
+constexpr WORD kInitListAddString = 0x0401;
+
+template <typename T>
+T read_unaligned(const std::uint8_t* p) {
+  T value;
+  std::memcpy(&value, p, sizeof value);
+  return value;
+}
+
+// Adds the initial entries of template_id's lists.  A template without initial data
+// leaves its lists as they are.
+void apply_dialog_init_data(HINSTANCE module, int template_id, HWND dialog) {
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(template_id), MAKEINTRESOURCEW(kDialogInitType));
+  if (!found) return;
+  HGLOBAL loaded = LoadResource(module, found);
+  const auto* data = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+  if (!data) return;
+  const std::size_t size = SizeofResource(module, found);
+  constexpr std::size_t kHeader = sizeof(WORD) + sizeof(WORD) + sizeof(DWORD);
+
+  std::size_t at = 0;
+  while (at + sizeof(WORD) <= size) {
+    const WORD id = read_unaligned<WORD>(data + at);
+    if (id == 0 || at + kHeader > size) return;
+    const WORD message = read_unaligned<WORD>(data + at + sizeof(WORD));
+    const DWORD length = read_unaligned<DWORD>(data + at + 2 * sizeof(WORD));
+    at += kHeader;
+    if (length > size - at) return;
+    std::string_view text(reinterpret_cast<const char*>(data + at), length);
+    if (const std::size_t end = text.find('\0'); end != std::string_view::npos) text = text.substr(0, end);
+    at += length;
+
+    UINT add = 0;
+    if (message == kInitComboAddString) add = CB_ADDSTRING;
+    if (message == kInitListAddString) add = LB_ADDSTRING;
+    if (add == 0) continue;
+    const std::wstring wide = kit::to_wide(text);
+    SendDlgItemMessageW(dialog, id, add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+}
+
+// ---- the clock ---------------------------------------------------------------------
+
+LocalDate clock_today() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay};
+}
+
+LocalDateSource g_date_source = nullptr;
+
+// A drop-down list's closed field is as tall as its font makes it, and fonts measure
+// differently from desktop to desktop; the field is set to the height the background
+// frames it with.  The requested selection height is corrected by what the field came
+// out as, since list implementations count the field's padding differently.
+int field_height(HWND list) {
+  RECT field{};
+  GetWindowRect(list, &field);
+  return field.bottom - field.top;
+}
+
+void set_list_field_height(HWND list, int height) {
+  const LRESULT item = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  if (item == CB_ERR) return;
+  int request = static_cast<int>(item);
+  constexpr int kAttempts = 4;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const int now = field_height(list);
+    if (now == height) return;
+    request += height - now;
+    if (request <= 0) return;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+  }
+}
+
+}  // namespace
+
+bool installer_offered(const LocalDate& today) {
+  const LocalDate& from = kInstallerOfferedFrom;
+  if (today.year != from.year) return today.year > from.year;
+  if (today.month != from.month) return today.month > from.month;
+  return today.day >= from.day;
+}
+
+LocalDateSource set_local_date_source(LocalDateSource source) {
+  LocalDateSource previous = g_date_source;
+  g_date_source = source;
+  return previous;
+}
+
+LocalDate local_today() { return g_date_source ? g_date_source() : clock_today(); }
+
+// ---- FaceloreDialog ----------------------------------------------------------------
+
+FaceloreDialog::FaceloreDialog(HINSTANCE module) : module_(module), texts_(module) {}
+
+FaceloreDialog::~FaceloreDialog() {
+  // The window goes first, while the controls it reflects to still exist.
+  if (hwnd() && !is_modal()) DestroyWindow(hwnd());
+}
+
+INT_PTR FaceloreDialog::run(HWND owner) { return run_modal(module_, IDD_FACELORE_MAIN, owner); }
+
+HWND FaceloreDialog::create(HWND owner) { return create_modeless(module_, IDD_FACELORE_MAIN, owner); }
+
+bool FaceloreDialog::on_init_dialog() {
+  selection_step_ = kChoosePart;
+  part_ = feature_ = option_ = 0;
+  apply_dialog_init_data(module_, IDD_FACELORE_MAIN, hwnd());
+
+  add_about_command();
+  set_program_icon();
+  kit::set_window_text(hwnd(), kTitle);
+  fit_client_area(hwnd(), layout::kClientWidth, layout::kClientHeight);
+  place_controls();
+  skin_buttons();
+  skin_installer_button();
+  skin_text_boxes();
+  skin_result_labels();
+  SendDlgItemMessageW(hwnd(), IDC_PART_LIST, CB_SETCURSEL, 0, 0);
+  return true;
+}
+
+void FaceloreDialog::add_about_command() {
+  const std::string text = kit::load_string_resource(module_, IDS_ABOUT_MENU);
+  HMENU menu = GetSystemMenu(hwnd(), FALSE);
+  if (text.empty() || !menu) return;
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, IDM_ABOUT, kit::to_wide(text).c_str());
+}
+
+void FaceloreDialog::set_program_icon() {
+  icon_.reset(static_cast<HICON>(
+      LoadImageW(module_, MAKEINTRESOURCEW(IDI_FACELORE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+}
+
+// Every control the background picture frames goes to its pixel rectangle before its
+// first paint (see-through buttons capture the picture under them at that paint).  The
+// installer button is placed with its skin.
+void FaceloreDialog::place_controls() {
+  HWND dialog = hwnd();
+  move_control(dialog, IDC_DEFINITION_BOX, layout::kDefinitionBox);
+  move_control(dialog, IDC_ANALYSE, layout::kAnalyseButton);
+  move_control(dialog, IDC_CHARACTER_BOX, layout::kCharacterBox);
+  move_control(dialog, IDC_ADVICE_BOX, layout::kAdviceBox);
+
+  move_control(dialog, IDC_PART_LIST, layout::kPartList);
+  move_control(dialog, IDC_FEATURE_LIST, layout::kFeatureList);
+  move_control(dialog, IDC_OPTION_LIST, layout::kOptionList);
+  for (int list : {IDC_PART_LIST, IDC_FEATURE_LIST, IDC_OPTION_LIST})
+    set_list_field_height(GetDlgItem(dialog, list), layout::kListFieldHeight);
+  move_control(dialog, IDC_PART_PROMPT, layout::kPartPrompt);
+  move_control(dialog, IDC_FEATURE_PROMPT, layout::kFeaturePrompt);
+  move_control(dialog, IDC_OPTION_PROMPT, layout::kOptionPrompt);
+  move_control(dialog, IDC_HEADING, layout::kHeadingLabel);
+  for (int i = 0; i < layout::kResultLabelCount; ++i)
+    move_control(dialog, IDC_RESULT_1 + i, layout::kResultLabels[i]);
+  move_control(dialog, IDC_ABOUT, layout::kAboutHotArea);
+  move_control(dialog, IDC_CLOSE, layout::kCloseHotArea);
+}
+
+void FaceloreDialog::skin_buttons() {
+  HWND dialog = hwnd();
+  analyse_button_.bind(dialog, IDC_ANALYSE);
+  heading_label_.bind(dialog, IDC_HEADING);
+  prompts_[0].bind(dialog, IDC_PART_PROMPT);
+  prompts_[1].bind(dialog, IDC_FEATURE_PROMPT);
+  prompts_[2].bind(dialog, IDC_OPTION_PROMPT);
+  close_button_.bind(dialog, IDC_CLOSE);
+  about_button_.bind(dialog, IDC_ABOUT);
+
+  kit::SkinButton* skinned[] = {&analyse_button_, &heading_label_, &prompts_[0], &prompts_[1],
+                                &prompts_[2],     &close_button_,  &about_button_};
+  for (kit::SkinButton* button : skinned) {
+    button->show_parent_through(true);
+    button->enable_hover_border(false, true);
+  }
+  const COLORREF key = colorref(layout::kAnalyseKey);
+  analyse_button_.load_state_images(IDB_ANALYSE_HOVER, key, IDB_ANALYSE_NORMAL, key);
+  for (kit::SkinButton* button : {&analyse_button_, &close_button_, &about_button_})
+    button->set_pointer(IDC_HAND_POINTER, true);
+}
+
+void FaceloreDialog::skin_installer_button() {
+  installer_button_.bind(hwnd(), IDC_INSTALLER);
+  installer_button_.show_parent_through(true);
+  installer_button_.enable_hover_border(false, true);
+  move_control(hwnd(), IDC_INSTALLER, layout::kInstallerButton);
+  const COLORREF key = colorref(layout::kInstallerKey);
+  installer_button_.load_state_images(IDB_INSTALL_HOVER, key, IDB_INSTALL_NORMAL, key);
+  if (!installer_offered(local_today())) ShowWindow(installer_button_.hwnd(), SW_HIDE);
+}
+
+void FaceloreDialog::skin_text_boxes() {
+  definition_box_.bind(hwnd(), IDC_DEFINITION_BOX);
+  character_box_.bind(hwnd(), IDC_CHARACTER_BOX);
+  advice_box_.bind(hwnd(), IDC_ADVICE_BOX);
+  constexpr UINT kRedraw = RDW_INVALIDATE | RDW_ERASE;
+  definition_box_.set_edit_background(IDB_DEFINITION_BOX);
+  RedrawWindow(definition_box_.hwnd(), nullptr, nullptr, kRedraw);
+  character_box_.set_edit_background(IDB_CHARACTER_BOX);
+  RedrawWindow(character_box_.hwnd(), nullptr, nullptr, kRedraw);
+  advice_box_.set_edit_background(IDB_ADVICE_BOX);
+  RedrawWindow(advice_box_.hwnd(), nullptr, nullptr, kRedraw);
+  // The texts keep clear of the frames the pictures draw along the edges.
+  for (int id : {IDC_DEFINITION_BOX, IDC_CHARACTER_BOX, IDC_ADVICE_BOX})
+    SendDlgItemMessageW(hwnd(), id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                        MAKELPARAM(kTextBoxMargin, kTextBoxMargin));
+}
+
+void FaceloreDialog::skin_result_labels() {
+  for (int i = 0; i < layout::kResultLabelCount; ++i) {
+    kit::SkinButton& label = result_labels_[static_cast<std::size_t>(i)];
+    label.bind(hwnd(), IDC_RESULT_1 + i);
+    label.enable_hover_border(false, true);
+    label.show_parent_through(true);
+  }
+}
+
+void FaceloreDialog::on_destroy() { icon_.reset(); }
+
+// ---- events ------------------------------------------------------------------------
+
+bool FaceloreDialog::on_command(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_PART_LIST:
+      if (code == CBN_SELCHANGE) on_part_changed();
+      return true;
+    case IDC_FEATURE_LIST:
+      if (code == CBN_SELCHANGE) on_feature_changed();
+      return true;
+    case IDC_OPTION_LIST:
+      if (code == CBN_SELCHANGE) on_option_changed();
+      return true;
+    case IDC_ANALYSE:
+      if (code == BN_CLICKED) analyse_pick();
+      return true;
+    case IDC_ABOUT:
+      if (code == BN_CLICKED) open_about();
+      return true;
+    case IDC_CLOSE:
+      if (code == BN_CLICKED) end(IDOK);
+      return true;
+    case IDC_INSTALLER:
+      if (code == BN_CLICKED) start_installer();
+      return true;
+    case IDC_DEFINITION_BOX:
+    case IDC_CHARACTER_BOX:
+    case IDC_ADVICE_BOX:
+      // A long text scrolled by wheel or keys: the scrolled pixels carry the picture
+      // with them, so the whole box is drawn again, picture first.
+      if (code == EN_VSCROLL || code == EN_HSCROLL) RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+      return true;
+  }
+  return kit::Dialog::on_command(id, code, control);
+}
+
+bool FaceloreDialog::on_message(UINT message, WPARAM wparam, LPARAM, INT_PTR& result) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) != IDM_ABOUT) return false;  // the platform's own commands
+      open_about();
+      result = TRUE;
+      return true;
+    case WM_PAINT:
+      paint();
+      result = TRUE;
+      return true;
+    case WM_QUERYDRAGICON:
+      result = reinterpret_cast<INT_PTR>(icon_.get());
+      return true;
+  }
+  return false;
+}
+
+int FaceloreDialog::list_selection(int id) const {
+  const LRESULT selected = SendDlgItemMessageW(hwnd(), id, CB_GETCURSEL, 0, 0);
+  return selected == CB_ERR ? 0 : static_cast<int>(selected);
+}
+
+std::string FaceloreDialog::list_text(int id) const {
+  const LRESULT selected = SendDlgItemMessageW(hwnd(), id, CB_GETCURSEL, 0, 0);
+  if (selected == CB_ERR) return {};
+  const LRESULT length = SendDlgItemMessageW(hwnd(), id, CB_GETLBTEXTLEN, selected, 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT got = SendDlgItemMessageW(hwnd(), id, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
+  return kit::to_gbk(text);
+}
+
+// The placeholder, then labels; the first entry is selected.
+void FaceloreDialog::fill_list(int id, const std::vector<std::string_view>& labels) {
+  HWND list = GetDlgItem(hwnd(), id);
+  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kit::to_wide(kListPlaceholder).c_str()));
+  for (std::string_view label : labels)
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kit::to_wide(label).c_str()));
+  SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+void FaceloreDialog::on_part_changed() {
+  SendDlgItemMessageW(hwnd(), IDC_FEATURE_LIST, CB_RESETCONTENT, 0, 0);
+  SendDlgItemMessageW(hwnd(), IDC_OPTION_LIST, CB_RESETCONTENT, 0, 0);
+  part_ = list_selection(IDC_PART_LIST);
+  // The option list stays empty, without even its placeholder, until a feature is chosen.
+  fill_list(IDC_FEATURE_LIST, feature_labels(part_));
+  if (part_ > 0) {
+    selection_step_ = kChooseFeature;
+    update_prompts();
+  } else if (selection_step_ == kComplete) {
+    selection_step_ = kChooseOption;
+  }
+}
+
+void FaceloreDialog::on_feature_changed() {
+  SendDlgItemMessageW(hwnd(), IDC_OPTION_LIST, CB_RESETCONTENT, 0, 0);
+  feature_ = list_selection(IDC_FEATURE_LIST);
+  fill_list(IDC_OPTION_LIST, option_labels(part_, feature_));
+  if (feature_ > 0) {
+    selection_step_ = kChooseOption;
+    update_prompts();
+  } else if (selection_step_ == kComplete) {
+    selection_step_ = kChooseOption;
+  }
+  // The placeholder loads nothing: the box keeps the definition loaded before.
+  load_feature(part_, feature_, current_, texts_);
+  kit::set_dlg_item_text(hwnd(), IDC_DEFINITION_BOX, current_.definition);
+}
+
+void FaceloreDialog::on_option_changed() {
+  option_ = list_selection(IDC_OPTION_LIST);
+  if (option_ > 0)
+    selection_step_ = kComplete;
+  else if (selection_step_ == kComplete)
+    selection_step_ = kChooseOption;
+}
+
+void FaceloreDialog::update_prompts() {
+  int arrow = 0;
+  if (selection_step_ == kChooseFeature) arrow = 1;
+  if (selection_step_ == kChooseOption) arrow = 2;
+  if (arrow == 0) return;
+  for (int i = 0; i < static_cast<int>(prompts_.size()); ++i)
+    prompts_[static_cast<std::size_t>(i)].set_caption(i == arrow ? kPromptArrow : kPromptBlank);
+}
+
+void FaceloreDialog::analyse_pick() {
+  const PickAnalysis analysis = facelore::analyse_pick(
+      selection_step_, option_, list_text(IDC_FEATURE_LIST), list_text(IDC_OPTION_LIST), current_);
+  if (analysis.refused) {
+    kit::show_message(hwnd(), kIncompleteSelectionText, kIncompleteSelectionCaption);
+    return;
+  }
+  heading_label_.set_caption(analysis.heading);
+  kit::set_dlg_item_text(hwnd(), IDC_CHARACTER_BOX, analysis.character);
+  kit::set_dlg_item_text(hwnd(), IDC_ADVICE_BOX, analysis.advice);
+  for (std::size_t i = 0; i < result_labels_.size(); ++i) result_labels_[i].set_caption(analysis.result_lines[i]);
+}
+
+void FaceloreDialog::open_about() {
+  FaceloreAboutDialog about(module_);
+  about.run(hwnd());
+}
+
+// A failed start is not reported: the button simply does nothing.
+void FaceloreDialog::start_installer() { kit::start_program_command(kInstallerCommand, SW_SHOW); }
+
+void FaceloreDialog::paint() {
+  if (IsIconic(hwnd())) {
+    paint_minimised();
+    return;
+  }
+  kit::paint_skin_background(hwnd(), layout::kBackgroundFile, layout::kClientWidth, layout::kClientHeight);
+}
+
+// The minimised window shows the program icon centred in its client area.
+void FaceloreDialog::paint_minimised() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(hwnd(), &paint);
+  if (dc) {
+    SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    if (icon_) DrawIcon(dc, x, y, icon_.get());
+  }
+  EndPaint(hwnd(), &paint);
+}
+
+}  // namespace facelore

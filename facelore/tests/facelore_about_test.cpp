@@ -1,0 +1,139 @@
+// The About box, opened as the user opens it: from the About hot area and from the
+// system menu of the main window.  It is modal, so the checks run from a timer inside
+// its own message loop and end by clicking it away.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "facelore_about_dialog.h"
+#include "facelore_dialog.h"
+#include "kit/hyperlink_static.h"
+#include "layout.h"
+#include "res/resource_ids.h"
+#include "window_test_support.h"
+
+namespace facelore {
+namespace {
+
+using testing::control_rect;
+using testing::opened_targets;
+using testing::pump;
+
+// What a check saw of the box while it was open.
+struct Seen {
+  int client_width = 0;
+  int client_height = 0;
+  layout::Rect link{};
+  std::string target;
+  std::string tip;
+  bool has_picture = false;
+  bool open_after_link_click = false;
+  bool closed_by_click = false;
+};
+
+Seen g_seen;
+
+void press_left_button(HWND window, int x, int y) {
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// Reads the box, clicks its link (which must not close it), then clicks beside the link.
+void inspect_and_close(HWND box) {
+  pump(30);
+  RECT client{};
+  GetClientRect(box, &client);
+  g_seen.client_width = client.right;
+  g_seen.client_height = client.bottom;
+  HWND link = GetDlgItem(box, IDC_WEB_LINK);
+  g_seen.link = control_rect(box, IDC_WEB_LINK);
+  g_seen.has_picture = SendMessageW(link, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+  if (auto* hyperlink = dynamic_cast<kit::HyperlinkStatic*>(kit::Control::from_window(link))) {
+    g_seen.target = hyperlink->link_target();
+    g_seen.tip = hyperlink->link_tip();
+  }
+  testing::save_screenshot(box, "facelore-about.bmp");
+
+  press_left_button(link, 5, 5);
+  pump(10);
+  g_seen.open_after_link_click = IsWindow(box) && IsWindowVisible(box);
+
+  press_left_button(box, 8, 8);
+  pump(10);
+  g_seen.closed_by_click = !IsWindow(box) || !IsWindowVisible(box);
+}
+
+class AboutBox : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.changed());
+    g_seen = {};
+    dialog_ = std::make_unique<FaceloreDialog>(GetModuleHandleW(nullptr));
+    window_ = dialog_->create(nullptr);
+    ASSERT_NE(window_, nullptr);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    pump();
+  }
+
+  void expect_seen_and_closed() const {
+    EXPECT_EQ(g_seen.client_width, layout::kAboutWidth);
+    EXPECT_EQ(g_seen.client_height, layout::kAboutHeight);
+    EXPECT_EQ(g_seen.link.x, layout::kAboutLink.x);
+    EXPECT_EQ(g_seen.link.y, layout::kAboutLink.y);
+    EXPECT_EQ(g_seen.link.w, layout::kAboutLink.w);
+    EXPECT_EQ(g_seen.link.h, layout::kAboutLink.h);
+    EXPECT_TRUE(g_seen.has_picture);
+    EXPECT_EQ(g_seen.target, layout::kMakerWebAddress);
+    EXPECT_EQ(g_seen.tip, layout::kMakerWebAddress);
+    EXPECT_TRUE(g_seen.open_after_link_click) << "a click on the link closed the box";
+    ASSERT_EQ(opened_targets().size(), 1u);
+    EXPECT_EQ(opened_targets()[0], layout::kMakerWebAddress);
+    EXPECT_TRUE(g_seen.closed_by_click);
+    EXPECT_TRUE(IsWindow(window_)) << "the main window stays open";
+  }
+
+  testing::RecordingSeams seams_;
+  testing::InPictureFolder folder_;
+  std::unique_ptr<FaceloreDialog> dialog_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(AboutBox, OpensFromTheAboutButtonAndClosesOnAClick) {
+  testing::while_box_is_open(
+      window_, [](HWND main) { SendMessageW(GetDlgItem(main, IDC_ABOUT), BM_CLICK, 0, 0); }, inspect_and_close);
+  expect_seen_and_closed();
+}
+
+TEST_F(AboutBox, OpensFromTheSystemMenuCommand) {
+  testing::while_box_is_open(
+      window_,
+      [](HWND main) {
+        PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUT, 0);
+        pump(50);
+      },
+      inspect_and_close);
+  expect_seen_and_closed();
+}
+
+TEST(AboutBoxAlone, SizesItselfToItsPictureWhateverTheDialogUnits) {
+  testing::InPictureFolder folder;
+  FaceloreAboutDialog about(GetModuleHandleW(nullptr));
+  HWND box = about.create(nullptr);
+  ASSERT_NE(box, nullptr);
+  RECT client{};
+  GetClientRect(box, &client);
+  EXPECT_EQ(client.right, layout::kAboutWidth);
+  EXPECT_EQ(client.bottom, layout::kAboutHeight);
+  const LONG_PTR style = GetWindowLongPtrW(box, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME));
+  RECT frame{};
+  GetWindowRect(box, &frame);
+  EXPECT_EQ(frame.right - frame.left, layout::kAboutWidth) << "the box has no frame";
+}
+
+}  // namespace
+}  // namespace facelore
