@@ -6,15 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "kit/dialog.h"
 #include "kit/launch.h"
+#include "kit/testing/screenshot.h"
 #include "kit/text/wide.h"
 #include "layout.h"
 
@@ -156,54 +155,7 @@ inline std::vector<std::string> list_entries(HWND dialog, int id) {
 
 // ---- screenshots ------------------------------------------------------------------
 
-// Saves the client area of window as a 24-bit BMP named name in $SCREENSHOT_DIR; does
-// nothing when the variable is not set.
-inline void save_screenshot(HWND window, const char* name) {
-  const char* folder = std::getenv("SCREENSHOT_DIR");
-  if (!folder || !*folder) return;
-  RECT client{};
-  GetClientRect(window, &client);
-  const int width = client.right;
-  const int height = client.bottom;
-  if (width <= 0 || height <= 0) return;
-
-  HDC window_dc = GetDC(window);
-  HDC memory = CreateCompatibleDC(window_dc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as the file stores it
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, width, height, window_dc, 0, 0, SRCCOPY);
-  GdiFlush();
-
-  const std::uint32_t row = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
-  const std::uint32_t image_size = row * static_cast<std::uint32_t>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  file.bfSize = file.bfOffBits + image_size;
-  info.bmiHeader.biSizeImage = image_size;
-  // A host path of the test run is reached through drive Z: under Wine.
-  std::wstring path = kit::to_wide(folder);
-  if (path[0] == L'/') path = L"Z:" + path;
-  CreateDirectoryW(path.c_str(), nullptr);
-  path += L"\\" + kit::to_wide(name);
-  std::ofstream out(path.c_str(), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-  out.write(static_cast<const char*>(bits), image_size);
-
-  SelectObject(memory, previous);
-  DeleteObject(picture);
-  DeleteDC(memory);
-  ReleaseDC(window, window_dc);
-}
+using kit::testing::save_screenshot;
 
 // ---- modal windows -----------------------------------------------------------------
 
