@@ -5,23 +5,12 @@
 // Platform-free: positions are pixels of the window's client area.
 #pragma once
 
-#include <cstdint>
+#include "kit/pixel_layout.h"
 
 namespace facelore::layout {
 
-struct Rect {
-  int x, y, w, h;
-  constexpr int right() const { return x + w; }
-  constexpr int bottom() const { return y + h; }
-};
-
-struct Rgb {
-  std::uint8_t r, g, b;
-  // The platform's 32-bit colour value, 0x00BBGGRR.
-  constexpr std::uint32_t colorref() const {
-    return std::uint32_t{r} | (std::uint32_t{g} << 8) | (std::uint32_t{b} << 16);
-  }
-};
+using Rect = kit::PixelRect;
+using Rgb = kit::PixelColor;
 
 // ---- Main window ---------------------------------------------------------------
 inline constexpr char kBackgroundFile[] = "gr.bmp";

@@ -13,25 +13,14 @@
 
 #include "kit/dialog.h"
 #include "kit/launch.h"
+#include "kit/testing/message_pump.h"
 #include "kit/testing/screenshot.h"
 #include "kit/text/wide.h"
 #include "layout.h"
 
 namespace facelore::testing {
 
-// Handles everything queued for this thread, for at least the given time, so that
-// posted commands, paints and timers have run.
-inline void pump(DWORD milliseconds = 30) {
-  const ULONGLONG until = GetTickCount64() + milliseconds;
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(5);
-  } while (GetTickCount64() < until);
-}
+using kit::testing::pump;
 
 // ---- recording seams ------------------------------------------------------------
 

@@ -11,6 +11,7 @@
 #include "gallery_ids.h"
 #include "gallery_layout.h"
 #include "kit/handles.h"
+#include "kit/testing/message_pump.h"
 #include "kit/testing/screenshot.h"
 
 namespace kit::gallery {
@@ -20,17 +21,7 @@ using kit::testing::Capture;
 using kit::testing::capture_client;
 using kit::testing::save_screenshot;
 
-void pump(DWORD milliseconds = 60) {
-  const ULONGLONG until = GetTickCount64() + milliseconds;
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(5);
-  } while (GetTickCount64() < until);
-}
+void pump(DWORD milliseconds = 60) { kit::testing::pump(milliseconds); }
 
 // A bitmap file or resource, read into memory for pixel lookups.
 class Picture {
