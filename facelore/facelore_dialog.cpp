@@ -280,13 +280,6 @@ bool FaceloreDialog::on_command(int id, int code, HWND control) {
     case IDC_INSTALLER:
       if (code == BN_CLICKED) start_installer();
       return true;
-    case IDC_DEFINITION_BOX:
-    case IDC_CHARACTER_BOX:
-    case IDC_ADVICE_BOX:
-      // A long text scrolled by wheel or keys: the scrolled pixels carry the picture
-      // with them, so the whole box is drawn again, picture first.
-      if (code == EN_VSCROLL || code == EN_HSCROLL) RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-      return true;
   }
   return kit::Dialog::on_command(id, code, control);
 }

@@ -9,6 +9,7 @@
 namespace kit {
 
 // Reflected messages: kReflectBase + WM_DRAWITEM, + WM_CTLCOLOREDIT, + WM_COMMAND, ...
+// A reflected WM_COMMAND answered non-zero is consumed: the dialog does not see it.
 constexpr UINT kReflectBase = WM_USER + 0x1C00;
 constexpr UINT reflected(UINT message) { return kReflectBase + message; }
 

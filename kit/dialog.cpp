@@ -100,7 +100,12 @@ bool Dialog::reflect(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result
       result = TRUE;
       return true;
     case WM_COMMAND:
-      return false;  // the click or change still reaches the dialog
+      // A control that answers non-zero has consumed the notification (a link's click);
+      // otherwise the click or change still reaches the dialog.
+      if (answer == 0) return false;
+      SetWindowLongPtrW(window_, DWLP_MSGRESULT, 0);
+      result = TRUE;
+      return true;
     default:  // colour requests answer the brush itself
       if (answer == 0) return false;
       result = answer;

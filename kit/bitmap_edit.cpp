@@ -1,0 +1,63 @@
+#include "bitmap_edit.h"
+
+namespace kit {
+
+namespace {
+constexpr COLORREF kTextColor = RGB(0, 0, 0);
+}
+
+void BitmapEdit::set_edit_background(int bitmap_id) {
+  background_.reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmap_id)));
+  invalidate(true);
+}
+
+LRESULT BitmapEdit::on_color_request(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kTextColor);
+  return reinterpret_cast<LRESULT>(clear_brush_);
+}
+
+void BitmapEdit::on_erase_background(HDC dc) {
+  if (!background_) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return;
+  }
+  BITMAP info{};
+  GetObjectW(background_.get(), sizeof(info), &info);
+  UniqueMemoryDc memory(CreateCompatibleDC(dc));
+  if (!memory) return;
+  SelectGuard selected(memory.get(), background_.get());
+  BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM, bool& handled) {
+  switch (message) {
+    case reflected(WM_CTLCOLOREDIT):
+    case reflected(WM_CTLCOLORSTATIC):
+      handled = true;
+      return on_color_request(reinterpret_cast<HDC>(wparam));
+    case WM_ERASEBKGND:
+      handled = true;
+      on_erase_background(reinterpret_cast<HDC>(wparam));
+      return TRUE;
+    case WM_LBUTTONUP:
+      invalidate(true);
+      return 0;  // then the edit's own processing
+    case reflected(WM_COMMAND):
+      // Every change repaints the picture and the whole text; so does scrolling, which
+      // would otherwise move the picture along with the text.  The dialog still hears
+      // of it.
+      switch (HIWORD(wparam)) {
+        case EN_CHANGE:
+        case EN_VSCROLL:
+        case EN_HSCROLL:
+          invalidate(true);
+      }
+      return 0;
+  }
+  return 0;
+}
+
+}  // namespace kit

@@ -1,0 +1,32 @@
+// An edit control whose text is written over a background picture from the program's
+// resources, so that multi-line texts appear printed on the skin.  The whole picture
+// and text are repainted at every change of the text.  Before a picture is set the
+// background is plain white.
+#pragma once
+
+#include "control.h"
+#include "handles.h"
+
+namespace kit {
+
+class BitmapEdit : public Control {
+ public:
+  // Replaces the background with bitmap resource id of the program; a missing
+  // resource leaves no background.  Repaints at once.
+  void set_edit_background(int bitmap_id);
+
+  HBITMAP background() const { return background_.get(); }
+
+ protected:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+
+ private:
+  LRESULT on_color_request(HDC dc);
+  void on_erase_background(HDC dc);
+
+  UniqueBitmap background_;
+  // The stock null brush: nothing is painted behind the text.
+  HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+};
+
+}  // namespace kit

@@ -1,0 +1,31 @@
+// An edit control with its own background and text colour.  Before set_edit_colors it
+// keeps the system's edit colours.
+#pragma once
+
+#include "control.h"
+#include "handles.h"
+
+namespace kit {
+
+class ColorEdit : public Control {
+ public:
+  // Stores the background and text colours (0..255 each) and repaints at once.
+  void set_edit_colors(int back_red, int back_green, int back_blue, int text_red, int text_green,
+                       int text_blue);
+
+  // The brush answered to the last colour request (owned), or null.
+  HBRUSH back_brush() const { return back_brush_.get(); }
+
+ protected:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+
+ private:
+  LRESULT on_color_request(HDC dc);
+
+  bool colors_set_ = false;
+  int back_red_ = 0, back_green_ = 0, back_blue_ = 0;
+  int text_red_ = 0, text_green_ = 0, text_blue_ = 0;
+  UniqueBrush back_brush_;
+};
+
+}  // namespace kit
