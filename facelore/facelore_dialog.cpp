@@ -1,10 +1,8 @@
 #include "facelore_dialog.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "analysis.h"
 #include "facelore_about_dialog.h"
+#include "kit/dialog_init.h"
 #include "kit/launch.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -24,54 +22,6 @@ constexpr char kPromptBlank[] = " ";
 constexpr int kTextBoxMargin = 6;
 
 constexpr COLORREF colorref(layout::Rgb c) { return RGB(c.r, c.g, c.b); }
-
-// ---- the template's initial data -------------------------------------------------
-// Resource type of a dialog's initial list entries, stored beside the template under
-// its id: records of control id (16 bits), message (16 bits), data length (32 bits) and
-// the data (a GBK string with its terminator, not padded), ended by a zero id.
-constexpr WORD kDialogInitType = 240;
-// The 16-bit values of the list messages the records name.
-constexpr WORD kInitComboAddString = 0x0403;
-constexpr WORD kInitListAddString = 0x0401;
-
-template <typename T>
-T read_unaligned(const std::uint8_t* p) {
-  T value;
-  std::memcpy(&value, p, sizeof value);
-  return value;
-}
-
-// Adds the initial entries of template_id's lists.  A template without initial data
-// leaves its lists as they are.
-void apply_dialog_init_data(HINSTANCE module, int template_id, HWND dialog) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(template_id), MAKEINTRESOURCEW(kDialogInitType));
-  if (!found) return;
-  HGLOBAL loaded = LoadResource(module, found);
-  const auto* data = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
-  if (!data) return;
-  const std::size_t size = SizeofResource(module, found);
-  constexpr std::size_t kHeader = sizeof(WORD) + sizeof(WORD) + sizeof(DWORD);
-
-  std::size_t at = 0;
-  while (at + sizeof(WORD) <= size) {
-    const WORD id = read_unaligned<WORD>(data + at);
-    if (id == 0 || at + kHeader > size) return;
-    const WORD message = read_unaligned<WORD>(data + at + sizeof(WORD));
-    const DWORD length = read_unaligned<DWORD>(data + at + 2 * sizeof(WORD));
-    at += kHeader;
-    if (length > size - at) return;
-    std::string_view text(reinterpret_cast<const char*>(data + at), length);
-    if (const std::size_t end = text.find('\0'); end != std::string_view::npos) text = text.substr(0, end);
-    at += length;
-
-    UINT add = 0;
-    if (message == kInitComboAddString) add = CB_ADDSTRING;
-    if (message == kInitListAddString) add = LB_ADDSTRING;
-    if (add == 0) continue;
-    const std::wstring wide = kit::to_wide(text);
-    SendDlgItemMessageW(dialog, id, add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-  }
-}
 
 // ---- the clock ---------------------------------------------------------------------
 
@@ -140,7 +90,7 @@ HWND FaceloreDialog::create(HWND owner) { return create_modeless(module_, IDD_FA
 bool FaceloreDialog::on_init_dialog() {
   selection_step_ = kChoosePart;
   part_ = feature_ = option_ = 0;
-  apply_dialog_init_data(module_, IDD_FACELORE_MAIN, hwnd());
+  kit::apply_dialog_init_data(module_, IDD_FACELORE_MAIN, hwnd());
 
   add_about_command();
   set_program_icon();
