@@ -16,11 +16,7 @@
 #define IDC_PICTURE 3001
 #define IDC_BITMAP_EDIT 3002
 #define IDC_COLOR_EDIT 3003
-// A 96 x 32 picture of 8-pixel vertical stripes, green then orange.
-#define IDB_STRIPES 3100
-#define STRIPES_WIDTH 96
-#define STRIPES_HEIGHT 32
-#define STRIPE_WIDTH 8
+#include "stripes_picture.h"
 
 #ifndef RC_INVOKED
 
@@ -32,10 +28,7 @@
 
 namespace kit_test {
 
-constexpr COLORREF kStripeGreen = RGB(40, 160, 90);
-constexpr COLORREF kStripeOrange = RGB(200, 120, 40);
-
-inline COLORREF stripe_color(int x) { return (x / STRIPE_WIDTH) % 2 == 0 ? kStripeGreen : kStripeOrange; }
+inline COLORREF stripe_color(int x) { return stripe_rgb(x).colorref(); }
 
 // The common controls, once per process.
 inline void start_once() {

@@ -26,7 +26,11 @@ PictureSet paint_facelore();
 // The kit gallery: its background and button pictures.
 PictureSet paint_gallery();
 
-// The set of that name ("facelore", "gallery"), or nothing for an unknown name.
+// The kit tests' own pictures: exact patterns the tests predict pixel by pixel.
+PictureSet paint_kit_tests();
+
+// The set of that name ("facelore", "gallery", "kit_tests"), or nothing for an unknown
+// name.
 std::optional<PictureSet> paint_set(std::string_view name);
 
 // Helpers the sets share.
