@@ -8,11 +8,7 @@
 #include <map>
 #include <string>
 
-#ifdef _WIN32
-#include "kit/text/wide.h"
-#else
-#include <unistd.h>
-#endif
+#include "kit/testing/test_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -311,53 +307,22 @@ TEST(WriteDecisionText, HalfACharacterAtTheEndOfATextIsDropped) {
 
 // ---- files: scrambling, whole-file reading, safe saving ----
 
-std::string gbk_path(const fs::path& path) {
-#ifdef _WIN32
-  return kit::to_gbk(path.wstring());
-#else
-  return path.string();
-#endif
-}
-
-std::string raw_contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_raw(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using kit::testing::gbk_path;
+using kit::testing::raw_contents;
+using kit::testing::write_raw;
 
 std::string xor_mask(std::string bytes) {
   for (char& b : bytes) b = static_cast<char>(b ^ 0x5C);
   return bytes;
 }
 
-class DecFileTest : public ::testing::Test {
+class DecFileTest : public kit::testing::TestFolder {
  protected:
-  void SetUp() override {
-#ifdef _WIN32
-    unsigned long pid = GetCurrentProcessId();
-#else
-    unsigned long pid = static_cast<unsigned long>(::getpid());
-#endif
-    dir_ = fs::temp_directory_path() /
-           ("dec_file_" + std::to_string(pid) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    ASSERT_TRUE(fs::create_directories(dir_));
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
   std::string path(const char* name) const { return gbk_path(dir_ / name); }
   std::size_t entry_count() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
 
-  fs::path dir_;
 };
 
 TEST_F(DecFileTest, SavedFileIsTheTextXoredWithTheMask) {

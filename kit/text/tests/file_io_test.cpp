@@ -8,43 +8,15 @@
 #include <set>
 #include <string>
 
-#ifdef _WIN32
-#include "kit/text/wide.h"
-#else
-#include <unistd.h>
-#endif
+#include "kit/testing/test_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The GBK path the kit takes for a path the test made, and back.  On Windows the
-// conversion goes through code page 936; elsewhere the bytes are the name.
-std::string gbk_path(const fs::path& path) {
-#ifdef _WIN32
-  return kit::to_gbk(path.wstring());
-#else
-  return path.string();
-#endif
-}
-
-unsigned long process_id() {
-#ifdef _WIN32
-  return GetCurrentProcessId();
-#else
-  return static_cast<unsigned long>(::getpid());
-#endif
-}
-
-std::string raw_contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_raw(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using kit::testing::gbk_path;
+using kit::testing::raw_contents;
+using kit::testing::write_raw;
 
 // Every byte value, CR LF pairs and a Ctrl-Z, repeated past one read buffer.
 std::string sample_bytes(std::size_t size) {
@@ -57,20 +29,8 @@ std::string sample_bytes(std::size_t size) {
   return bytes;
 }
 
-class FileIoTest : public ::testing::Test {
+class FileIoTest : public kit::testing::TestFolder {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("kit_file_io_" + std::to_string(process_id()) + "_" + info->name());
-    fs::remove_all(dir_);
-    ASSERT_TRUE(fs::create_directories(dir_));
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
   // The names in the test folder, as the file system spells them.
   std::set<fs::path> entries() const {
     std::set<fs::path> names;
@@ -78,7 +38,6 @@ class FileIoTest : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_;
 };
 
 TEST_F(FileIoTest, ReadsTheWholeFileByteForByte) {
