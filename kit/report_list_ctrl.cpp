@@ -36,16 +36,16 @@ ReportListCtrl::ReportListCtrl()
       selected_back_color_(GetSysColor(COLOR_HIGHLIGHT)),
       selected_text_color_(GetSysColor(COLOR_HIGHLIGHTTEXT)) {}
 
-bool ReportListCtrl::define_columns(std::string_view specification) {
+bool ReportListCtrl::define_columns(std::string_view columns) {
   if (!hwnd()) return false;
   std::size_t pos = 0;
   for (;;) {
-    const std::size_t comma = gbk_find(specification, kWidthSeparator, pos);
+    const std::size_t comma = gbk_find(columns, kWidthSeparator, pos);
     if (comma == std::string_view::npos) return true;
-    const std::wstring title = to_wide(specification.substr(pos, comma - pos));
-    const std::size_t semicolon = gbk_find(specification, kPairSeparator, comma + 1);
-    const std::size_t end = semicolon == std::string_view::npos ? specification.size() : semicolon;
-    const std::string width_text(specification.substr(comma + 1, end - comma - 1));
+    const std::wstring title = to_wide(columns.substr(pos, comma - pos));
+    const std::size_t semicolon = gbk_find(columns, kPairSeparator, comma + 1);
+    const std::size_t end = semicolon == std::string_view::npos ? columns.size() : semicolon;
+    const std::string width_text(columns.substr(comma + 1, end - comma - 1));
 
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
@@ -54,7 +54,7 @@ bool ReportListCtrl::define_columns(std::string_view specification) {
     column.pszText = const_cast<wchar_t*>(title.c_str());
     const int index = column_count_++;
     if (SendMessageW(hwnd(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column)) < 0) return false;
-    pos = semicolon == std::string_view::npos ? specification.size() : semicolon + 1;
+    pos = semicolon == std::string_view::npos ? columns.size() : semicolon + 1;
   }
 }
 

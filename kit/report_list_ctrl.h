@@ -32,9 +32,9 @@ class ReportListCtrl : public Control {
 
   ReportListCtrl();
 
-  // Appends one column per "title,width" pair of specification (pairs separated by
+  // Appends one column per "title,width" pair of the text (pairs separated by
   // ";", width read as by atoi).  Returns false as soon as a column cannot be inserted.
-  bool define_columns(std::string_view specification);
+  bool define_columns(std::string_view columns);
 
   // Appends a row with one text per declared column, in column order; exactly
   // column_count() texts are read (missing ones count as empty, extra ones are not

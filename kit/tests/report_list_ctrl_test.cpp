@@ -1,4 +1,4 @@
-// ReportListCtrl in a real dialog: the column specification, appended rows and their
+// ReportListCtrl in a real dialog: the column declaration text, appended rows and their
 // records, and the cells it draws (read back from the screen, or drawn into a canvas
 // through the same notification the list sends).
 #include "kit/report_list_ctrl.h"
