@@ -10,6 +10,7 @@
 #include "launch.h"
 #include "text/gbk.h"
 #include "text/wide.h"
+#include "tooltip.h"
 
 namespace kit {
 
@@ -109,29 +110,14 @@ void HyperlinkStatic::load_link_pointer() {
 }
 
 void HyperlinkStatic::create_tooltip() {
-  tip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  tip_.reset(kit::create_tooltip(hwnd()));
   if (!tip_) return;
   if (tip_text_.empty()) tip_text_ = target_;
-  std::wstring text = to_wide(tip_text_);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = hwnd();
-  tool.uId = kToolId;
-  GetClientRect(hwnd(), &tool.rect);
-  tool.lpszText = text.data();
-  SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  add_tool(tip_.get(), hwnd(), kToolId, tip_text_);
 }
 
 void HyperlinkStatic::update_tool_text() {
-  if (!tip_) return;
-  std::wstring text = to_wide(tip_text_);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = hwnd();
-  tool.uId = kToolId;
-  tool.lpszText = text.data();
-  SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (tip_) set_tool_text(tip_.get(), hwnd(), kToolId, tip_text_);
 }
 
 void HyperlinkStatic::set_link_target(std::string_view target) {
@@ -218,15 +204,7 @@ void HyperlinkStatic::report_open_failure(int result) {
 }
 
 void HyperlinkStatic::relay_to_tooltip(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (!tip_) return;
-  MSG relayed{};
-  relayed.hwnd = hwnd();
-  relayed.message = message;
-  relayed.wParam = wparam;
-  relayed.lParam = lparam;
-  relayed.time = static_cast<DWORD>(GetMessageTime());
-  GetCursorPos(&relayed.pt);
-  SendMessageW(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  if (tip_) kit::relay_to_tooltip(tip_.get(), hwnd(), message, wparam, lparam);
 }
 
 void HyperlinkStatic::redraw_now() { RedrawWindow(hwnd(), nullptr, nullptr, kRedrawNow); }

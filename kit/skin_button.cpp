@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "text/wide.h"
+#include "tooltip.h"
 
 namespace kit {
 
@@ -199,17 +200,8 @@ void SkinButton::set_tip_text(const char* text, bool activate) {
 void SkinButton::set_tip_text(std::string_view text, bool activate) {
   ensure_tip();
   if (!tip_) return;
-  std::wstring wide = to_wide(text);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = hwnd();
-  tool.uId = kTipToolId;
-  tool.lpszText = wide.data();
-  if (SendMessageW(tip_.get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
-    GetClientRect(hwnd(), &tool.rect);
-    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-  SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (SendMessageW(tip_.get(), TTM_GETTOOLCOUNT, 0, 0) == 0) add_tool(tip_.get(), hwnd(), kTipToolId, text);
+  set_tool_text(tip_.get(), hwnd(), kTipToolId, text);
   SendMessageW(tip_.get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
 }
 
@@ -436,9 +428,7 @@ void SkinButton::on_disabled() {
 
 void SkinButton::ensure_tip() {
   if (tip_ || !hwnd()) return;
-  auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd(), GWLP_HINSTANCE));
-  tip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, hwnd(), nullptr, instance, nullptr));
+  tip_.reset(create_tooltip(hwnd()));
   if (!tip_) return;
   SendMessageW(tip_.get(), TTM_ACTIVATE, FALSE, 0);
   SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
@@ -448,11 +438,7 @@ void SkinButton::ensure_tip() {
 // messages to the tooltip.
 void SkinButton::relay_to_tip(UINT message, WPARAM wparam, LPARAM lparam) {
   ensure_tip();
-  if (!tip_) return;
-  const DWORD position = GetMessagePos();
-  MSG msg{hwnd(), message, wparam, lparam, static_cast<DWORD>(GetMessageTime()),
-          {GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
-  SendMessageW(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  if (tip_) relay_to_tooltip(tip_.get(), hwnd(), message, wparam, lparam);
 }
 
 // ---- messages -------------------------------------------------------------------
