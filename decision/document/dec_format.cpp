@@ -6,6 +6,8 @@
 #include "kit/text/file_io.h"
 #include "kit/text/gbk.h"
 
+namespace decision {
+
 namespace {
 
 constexpr std::string_view kSeparator{kRecordSeparator, 2};    // 〓
@@ -271,3 +273,5 @@ int load_decision_file(Decision& decision, std::string_view path) {
   if (result != kDecOk) return result;
   return read_decision_text(decision, text);
 }
+
+}  // namespace decision

@@ -9,6 +9,8 @@
 
 #include "document/decision.h"
 
+namespace decision {
+
 inline constexpr char kRecordSeparator[] = "\xA1\xFE";     // 〓
 inline constexpr char kSeparatorStandIn[] = "\xA3\xBD";    // ＝ stored for a 〓 typed into a text
 constexpr unsigned char kDecMask = 0x5C;
@@ -67,3 +69,5 @@ int load_decision_file(Decision& decision, std::string_view path);
 // A case file of the case library: the whole file unscrambled into text, with the
 // limits of load_decision_file.  kDecOk, kDecFileMissing or kDecFileCorrupt.
 int read_case_file(std::string_view path, std::string& text);
+
+}  // namespace decision

@@ -5,6 +5,8 @@
 
 #include "kit/text/gbk.h"
 
+namespace decision {
+
 namespace {
 
 constexpr std::size_t kReportCutBytes = 30;
@@ -173,3 +175,5 @@ std::string summary_text(std::string_view text) {
   out += kPlaceholderText;
   return out;
 }
+
+}  // namespace decision

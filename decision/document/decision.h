@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace decision {
+
 // Every array is 1-based: slot 0 is never used, slots 1..19 are storage.  The shape
 // the user can build is smaller: at most 9 alternatives of at most 9 results (the
 // 3 x 3 grid of the main window, the nine result rows of the panel, one digit each
@@ -116,3 +118,5 @@ std::string summary_text(std::string_view text);
 // "方案%d" and "结果%d".
 std::string alternative_label(int i);
 std::string result_label(int k);
+
+}  // namespace decision

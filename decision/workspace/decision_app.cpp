@@ -32,12 +32,12 @@ INT_PTR CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 
 // The two decisions live for the whole run, as plain members of the application.
 struct DecisionApp {
-  Decision current;
-  Decision wizard;
+  decision::Decision current;
+  decision::Decision wizard;
 
   int run(HINSTANCE instance) {
-    reset_decision(current);
-    reset_decision(wizard);
+    decision::reset_decision(current);
+    decision::reset_decision(wizard);
     return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_DECISION_MAIN), nullptr,
                                             main_window_proc, 0));
   }

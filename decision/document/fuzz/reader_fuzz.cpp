@@ -13,10 +13,12 @@
 
 namespace {
 
+using decision::Decision;
+
 const Decision& reset_template() {
   static const Decision decision = [] {
     Decision d;
-    reset_decision(d);
+    decision::reset_decision(d);
     return d;
   }();
   return decision;
@@ -25,6 +27,7 @@ const Decision& reset_template() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace decision;
   std::string_view text(reinterpret_cast<const char*>(data), size);
   Decision decision = reset_template();
   if (read_decision_text(decision, text) != kDecOk) {

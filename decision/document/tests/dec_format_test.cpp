@@ -10,6 +10,8 @@
 
 #include "kit/testing/test_folder.h"
 
+namespace decision {
+
 namespace fs = std::filesystem;
 
 // Failures show a decision as its text.
@@ -429,3 +431,5 @@ TEST_F(DecFileTest, SaveFailureLeavesTheOldFileIntact) {
 }
 
 }  // namespace
+
+}  // namespace decision

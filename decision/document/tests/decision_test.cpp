@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace decision {
+
 // Failures show an alternative by its description, counts and total.
 void PrintTo(const Alternative& a, std::ostream* os) {
   *os << "{" << a.deci_str << ", results " << a.result_count << ", total " << a.total_value << "}";
@@ -300,3 +302,5 @@ TEST(Labels, NameAlternativesAndResultsByNumber) {
 }
 
 }  // namespace
+
+}  // namespace decision
