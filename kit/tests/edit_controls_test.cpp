@@ -139,6 +139,19 @@ TEST_F(EditsTest, PictureStaticPaintsNothingBeforeAPictureIsSet) {
   EXPECT_EQ(after.at(5, 15), kMarker);
 }
 
+TEST_F(EditsTest, PictureStaticShowsABitmapResourceItOwnsUntilAFileReplacesIt) {
+  HWND window = picture_.hwnd();
+  ASSERT_TRUE(picture_.show_bitmap(IDB_STRIPES));
+  Pixels pixels = shown(window);
+  for (int x : {2, STRIPE_WIDTH + 2, STRIPES_WIDTH - 2}) EXPECT_EQ(pixels.at(x, 5), kit_test::stripe_color(x)) << x;
+
+  const HBITMAP bitmap = picture_.bitmap();
+  ASSERT_TRUE(write_bmp(folder_ + L"\\图一.bmp", 30, 20, kRed));
+  picture_.show_picture_file("图一.bmp", 30, 20);
+  EXPECT_EQ(GetObjectType(bitmap), 0u) << "the bitmap outlived its turn";
+  EXPECT_EQ(shown(window).at(10, 10), kRed);
+}
+
 TEST_F(EditsTest, PictureStaticReadsItsFileAtEveryPaintAndANewFileReplacesTheOld) {
   HWND window = picture_.hwnd();
   const std::wstring first = folder_ + L"\\图一.bmp";
