@@ -43,7 +43,7 @@ inline constexpr int kTextBoxMargin = 6;
 inline constexpr int kTextScrollBarWidth = 8;
 inline constexpr int kTextScrollBarInset = 5;  // from the box's edges
 inline constexpr int kTextScrollBarGap = 4;    // between the text and the bar
-inline constexpr Rgb kTextScrollTrack{0xEE, 0xF4, 0xFA};
+inline constexpr Rgb kTextScrollTrack{0xDC, 0xE8, 0xF4};
 inline constexpr Rgb kTextScrollThumb{0xA9, 0xC6, 0xE3};
 
 // The analysis button (1003): pictures 133 (normal) and 134 (hover) of its size.
