@@ -200,6 +200,11 @@ void EditScrollBar::after_message(UINT message, WPARAM wparam, LPARAM) {
     case WM_SIZE:
       update();
       return;
+    case WM_NCDESTROY:
+      // The edit is going: the bar lets go of it.
+      edit_ = nullptr;
+      shown_ = dragging_ = false;
+      return;
     case reflected(WM_COMMAND):
       // Typing changes the text; the wheel, the keys and the caret scroll it.
       if (HIWORD(wparam) == EN_CHANGE) update();
