@@ -20,6 +20,7 @@ bool FaceloreAboutDialog::on_init_dialog() {
   centre_over_owner();
   link_.bind(hwnd(), IDC_WEB_LINK);
   move_control(hwnd(), IDC_WEB_LINK, layout::kAboutLink);
+  link_.show_bitmap(IDB_WEB_ADDRESS);
   link_.set_link_target(layout::kMakerWebAddress);
   link_.set_link_tip(layout::kMakerWebAddress);
   return true;

@@ -18,8 +18,6 @@ constexpr char kTitle[] = "相缘通 V3.2";
 // What the prompt beside the list to choose from shows; the other prompts show a space.
 constexpr char kPromptArrow[] = "请选择->";
 constexpr char kPromptBlank[] = " ";
-// Pixels between a text box's edges and its text.
-constexpr int kTextBoxMargin = 6;
 
 constexpr COLORREF colorref(layout::Rgb c) { return RGB(c.r, c.g, c.b); }
 
@@ -191,7 +189,11 @@ void FaceloreDialog::skin_text_boxes() {
   // The texts keep clear of the frames the pictures draw along the edges.
   for (int id : {IDC_DEFINITION_BOX, IDC_CHARACTER_BOX, IDC_ADVICE_BOX})
     SendDlgItemMessageW(hwnd(), id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                        MAKELPARAM(kTextBoxMargin, kTextBoxMargin));
+                        MAKELPARAM(layout::kTextBoxMargin, layout::kTextBoxMargin));
+  // A text longer than its box shows a scroll bar, so the reader knows more follows.
+  const kit::ScrollBarLook look{layout::kTextScrollBarWidth, layout::kTextScrollBarInset, layout::kTextScrollBarGap,
+                                colorref(layout::kTextScrollTrack), colorref(layout::kTextScrollThumb)};
+  for (kit::BitmapEdit* box : {&definition_box_, &character_box_, &advice_box_}) box->show_scroll_bar_when_needed(look);
 }
 
 void FaceloreDialog::skin_result_labels() {

@@ -35,6 +35,16 @@ inline constexpr Rect kOptionList{100, 154, 176, 260};
 inline constexpr Rect kDefinitionBox{20, 210, 260, 145};
 inline constexpr Rect kCharacterBox{370, 120, 370, 118};
 inline constexpr Rect kAdviceBox{370, 260, 370, 118};
+// Pixels between a text box's edges and its text, clear of the frame its picture draws.
+inline constexpr int kTextBoxMargin = 6;
+
+// The slim scroll bar a text box shows inside its frame while its text is longer than
+// the box: in the blues of the box's frame, clear of the frame the box pictures draw.
+inline constexpr int kTextScrollBarWidth = 8;
+inline constexpr int kTextScrollBarInset = 5;  // from the box's edges
+inline constexpr int kTextScrollBarGap = 4;    // between the text and the bar
+inline constexpr Rgb kTextScrollTrack{0xDC, 0xE8, 0xF4};
+inline constexpr Rgb kTextScrollThumb{0xA9, 0xC6, 0xE3};
 
 // The analysis button (1003): pictures 133 (normal) and 134 (hover) of its size.
 inline constexpr Rect kAnalyseButton{86, 380, 131, 35};

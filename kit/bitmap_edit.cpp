@@ -1,3 +1,4 @@
+// The picture-backed edit: its background, colours and repaints.
 #include "bitmap_edit.h"
 
 namespace kit {
@@ -32,7 +33,12 @@ void BitmapEdit::on_erase_background(HDC dc) {
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
-LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM, bool& handled) {
+LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
+  LRESULT routed = 0;
+  if (scroll_bar_.route(message, wparam, lparam, routed, [&] { return default_processing(message, wparam, lparam); })) {
+    handled = true;
+    return routed;
+  }
   switch (message) {
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):

@@ -1,10 +1,12 @@
 // An edit control whose text is written over a background picture from the program's
 // resources, so that multi-line texts appear printed on the skin.  The whole picture
 // and text are repainted at every change of the text.  Before a picture is set the
-// background is plain white.
+// background is plain white.  On request it shows a slim scroll bar of its own while the
+// text is longer than the box.
 #pragma once
 
 #include "control.h"
+#include "edit_scroll_bar.h"
 #include "handles.h"
 
 namespace kit {
@@ -17,6 +19,12 @@ class BitmapEdit : public Control {
 
   HBITMAP background() const { return background_.get(); }
 
+  // From now on shows a scroll bar of this look inside the box whenever the text is
+  // longer than the box shows.  The margins set before or after stay the text's
+  // margins while no bar shows.
+  void show_scroll_bar_when_needed(const ScrollBarLook& look = {}) { scroll_bar_.enable(hwnd(), look); }
+  const EditScrollBar& scroll_bar() const { return scroll_bar_; }
+
  protected:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
 
@@ -25,6 +33,7 @@ class BitmapEdit : public Control {
   void on_erase_background(HDC dc);
 
   UniqueBitmap background_;
+  EditScrollBar scroll_bar_;
   // The stock null brush: nothing is painted behind the text.
   HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 };

@@ -1,3 +1,4 @@
+// The coloured edit: its colour requests.
 #include "color_edit.h"
 
 namespace kit {
@@ -25,7 +26,12 @@ LRESULT ColorEdit::on_color_request(HDC dc) {
   return reinterpret_cast<LRESULT>(back_brush_.get());
 }
 
-LRESULT ColorEdit::on_message(UINT message, WPARAM wparam, LPARAM, bool& handled) {
+LRESULT ColorEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
+  LRESULT routed = 0;
+  if (scroll_bar_.route(message, wparam, lparam, routed, [&] { return default_processing(message, wparam, lparam); })) {
+    handled = true;
+    return routed;
+  }
   switch (message) {
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):

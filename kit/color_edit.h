@@ -1,8 +1,10 @@
 // An edit control with its own background and text colour.  Before set_edit_colors it
-// keeps the system's edit colours.
+// keeps the system's edit colours.  On request it shows a slim scroll bar of its own
+// while the text is longer than the box.
 #pragma once
 
 #include "control.h"
+#include "edit_scroll_bar.h"
 #include "handles.h"
 
 namespace kit {
@@ -16,6 +18,11 @@ class ColorEdit : public Control {
   // The brush answered to the last colour request (owned), or null.
   HBRUSH back_brush() const { return back_brush_.get(); }
 
+  // From now on shows a scroll bar of this look inside the box whenever the text is
+  // longer than the box shows.
+  void show_scroll_bar_when_needed(const ScrollBarLook& look = {}) { scroll_bar_.enable(hwnd(), look); }
+  const EditScrollBar& scroll_bar() const { return scroll_bar_; }
+
  protected:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
 
@@ -26,6 +33,7 @@ class ColorEdit : public Control {
   int back_red_ = 0, back_green_ = 0, back_blue_ = 0;
   int text_red_ = 0, text_green_ = 0, text_blue_ = 0;
   UniqueBrush back_brush_;
+  EditScrollBar scroll_bar_;
 };
 
 }  // namespace kit

@@ -79,7 +79,11 @@ const char* known_failure_line(int result) {
 
 HyperlinkStatic::~HyperlinkStatic() {
   if (over_ && hwnd() && GetCapture() == hwnd()) ReleaseCapture();
+  // A window that outlives its wrapper must not keep showing a freed picture.
+  if (hwnd()) face_.clear(hwnd());
 }
+
+bool HyperlinkStatic::show_bitmap(int bitmap_id) { return face_.show(hwnd(), bitmap_id); }
 
 void HyperlinkStatic::set_application_name(std::string_view name) { application_name_store() = name; }
 
@@ -244,6 +248,7 @@ void HyperlinkStatic::on_clicked() {
 void HyperlinkStatic::on_destroy() {
   if (over_ && GetCapture() == hwnd()) ReleaseCapture();
   over_ = false;
+  face_.clear(hwnd());
   // The tooltip is owned by the dialog, which may have destroyed it already.
   if (IsWindow(tip_.get()))
     tip_.reset();

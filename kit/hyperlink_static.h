@@ -2,7 +2,8 @@
 // shell (falling back to the program registered for ".htm" files), the pointer becomes
 // the help program's link pointer, a tooltip shows the target, and the control holds
 // the mouse capture while the pointer is over it.  It paints exactly like the static
-// control it wraps.
+// control it wraps; a link that shows a picture gets it through show_bitmap, which
+// keeps the picture owned by the kit.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "control.h"
 #include "handles.h"
+#include "picture_static.h"
 
 namespace kit {
 
@@ -35,6 +37,12 @@ class HyperlinkStatic : public Control {
   // The program whose cursor 106 becomes the link pointer of controls bound from now
   // on.  Empty (the default) means "winhlp32.exe" in the Windows folder.
   static void set_pointer_program(std::string_view path);
+
+  // Shows bitmap resource bitmap_id of the program as the link's face (the control
+  // becomes an SS_BITMAP static); the control owns it and frees it when it goes.
+  // False when there is no such resource.
+  bool show_bitmap(int bitmap_id);
+  HBITMAP bitmap() const { return face_.get(); }
 
   void set_link_target(std::string_view target);
   void set_link_tip(std::string_view tip);
@@ -75,6 +83,7 @@ class HyperlinkStatic : public Control {
   std::string tip_text_;
   UniqueCursor link_pointer_;
   UniqueWindow tip_;
+  StaticBitmap face_;
 };
 
 }  // namespace kit

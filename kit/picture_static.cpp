@@ -1,16 +1,65 @@
+// Picture statics: a picture file blitted at every paint, and the kit-owned bitmap of a
+// static control.
 #include "picture_static.h"
 
-#include "handles.h"
 #include "text/wide.h"
 
 namespace kit {
 
+// ---- StaticBitmap --------------------------------------------------------------------
+
+bool StaticBitmap::show(HWND window, int bitmap_id) {
+  if (!window) return false;
+  UniqueBitmap loaded(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  if (!loaded) {
+    clear(window);
+    return false;
+  }
+  // STM_SETIMAGE takes a bitmap only from a static of the bitmap type.
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if ((style & SS_TYPEMASK) != SS_BITMAP)
+    SetWindowLongPtrW(window, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | SS_BITMAP);
+  hand_over(window, loaded.get());
+  // The control has let go of the previous picture: it can go now.
+  bitmap_ = std::move(loaded);
+  InvalidateRect(window, nullptr, TRUE);
+  return true;
+}
+
+void StaticBitmap::clear(HWND window) {
+  if (window && IsWindow(window)) hand_over(window, nullptr);
+  bitmap_.reset();
+}
+
+void StaticBitmap::hand_over(HWND window, HBITMAP bitmap) {
+  const auto previous = reinterpret_cast<HBITMAP>(
+      SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+  // The control answers with what it showed: ours (freed by its owner), or an image
+  // that is nobody else's (a copy the control made of ours, or one it loaded itself).
+  if (previous && previous != bitmap_.get() && previous != bitmap) DeleteObject(previous);
+}
+
+// ---- PictureStatic -------------------------------------------------------------------
+
+PictureStatic::~PictureStatic() {
+  // A window that outlives its wrapper must not keep showing a freed picture.
+  if (hwnd()) bitmap_.clear(hwnd());
+}
+
 void PictureStatic::show_picture_file(std::string_view file, int width, int height) {
+  bitmap_.clear(hwnd());
   file_ = file;
   width_ = width;
   height_ = height;
   has_picture_ = true;
   invalidate(true);
+}
+
+bool PictureStatic::show_bitmap(int bitmap_id) {
+  has_picture_ = false;
+  file_.clear();
+  return bitmap_.show(hwnd(), bitmap_id);
 }
 
 void PictureStatic::on_paint() {
@@ -30,9 +79,16 @@ void PictureStatic::on_paint() {
 }
 
 LRESULT PictureStatic::on_message(UINT message, WPARAM, LPARAM, bool& handled) {
-  if (message == WM_PAINT) {
-    handled = true;
-    on_paint();
+  switch (message) {
+    case WM_PAINT:
+      // A bitmap is the static's own image: the static draws it.
+      if (bitmap_) return 0;
+      handled = true;
+      on_paint();
+      return 0;
+    case WM_DESTROY:
+      bitmap_.clear(hwnd());
+      return 0;
   }
   return 0;
 }

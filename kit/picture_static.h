@@ -1,22 +1,53 @@
-// A static control that shows a picture file, read again at every paint (the logo
-// animation changes the file it shows).  Until a picture is set it paints nothing.
+// Picture statics: PictureStatic shows a picture file, read again at every paint (the
+// logo animation changes the file it shows), or a bitmap resource; until a picture is
+// set it paints nothing.  StaticBitmap is the bitmap a static control shows, owned by
+// the kit, for every control of the kit that shows one (pictures and links alike).
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "control.h"
+#include "handles.h"
 
 namespace kit {
 
+// The bitmap of an SS_BITMAP static, owned here: loaded by the kit, handed to the
+// control with STM_SETIMAGE, and freed when replaced or when the control goes.  A
+// static never gets its image from a dialog template, so nothing depends on whether the
+// platform frees a static's image with the window (Wine does not).
+class StaticBitmap {
+ public:
+  // Loads bitmap resource bitmap_id of the program and shows it in window, which
+  // becomes an SS_BITMAP static; the picture shown before is freed.  A missing resource
+  // leaves the control without a picture and answers false.
+  bool show(HWND window, int bitmap_id);
+  // Takes the picture back from window (while it still exists) and frees it.
+  void clear(HWND window);
+
+  HBITMAP get() const { return bitmap_.get(); }
+  explicit operator bool() const { return static_cast<bool>(bitmap_); }
+
+ private:
+  void hand_over(HWND window, HBITMAP bitmap);
+
+  UniqueBitmap bitmap_;
+};
+
 class PictureStatic : public Control {
  public:
+  ~PictureStatic() override;
+
   // Shows file (a relative path against the current directory, GBK) blitted at
   // width x height from the control's origin; repaints at once.
   void show_picture_file(std::string_view file, int width, int height);
+  // Shows bitmap resource bitmap_id of the program instead, drawn by the static itself
+  // and owned by this control; false when there is no such resource.
+  bool show_bitmap(int bitmap_id);
 
   const std::string& file() const { return file_; }
   bool has_picture() const { return has_picture_; }
+  HBITMAP bitmap() const { return bitmap_.get(); }
 
  protected:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
@@ -28,6 +59,7 @@ class PictureStatic : public Control {
   int width_ = 0;
   int height_ = 0;
   bool has_picture_ = false;
+  StaticBitmap bitmap_;
 };
 
 }  // namespace kit

@@ -1,6 +1,7 @@
 // The About box, opened as the user opens it: from the About hot area and from the
 // system menu of the main window.  It is modal, so the checks run from a timer inside
-// its own message loop and end by clicking it away.
+// its own message loop and end by clicking it away.  A soak opens and closes it many
+// times and counts the process's GDI objects before and after.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,7 +11,9 @@
 
 #include "facelore_about_dialog.h"
 #include "facelore_dialog.h"
+#include "kit/handles.h"
 #include "kit/hyperlink_static.h"
+#include "kit/testing/gdi_objects.h"
 #include "layout.h"
 #include "res/resource_ids.h"
 #include "window_test_support.h"
@@ -117,6 +120,47 @@ TEST_F(AboutBox, OpensFromTheSystemMenuCommand) {
       },
       inspect_and_close);
   expect_seen_and_closed();
+}
+
+// Opens the box from the About hot area count times; a thread timer running inside each
+// box's modal loop lets it paint, then closes it with a click beside the link.
+// Returns how many boxes it closed.
+int open_and_close_about(HWND main, int count) {
+  static HWND s_main = nullptr;
+  static int s_closed = 0;
+  s_main = main;
+  s_closed = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = testing::find_owned_dialog(s_main);
+    if (!box) return;
+    UpdateWindow(box);
+    press_left_button(box, 8, 8);
+    ++s_closed;
+  });
+  for (int i = 0; i < count; ++i) SendMessageW(GetDlgItem(main, IDC_ABOUT), BM_CLICK, 0, 0);
+  KillTimer(nullptr, timer);
+  return s_closed;
+}
+
+TEST_F(AboutBox, OpeningAndClosingItManyTimesLeavesTheGdiObjectCountWhereItWas) {
+  // The count must see one new object, or an equal count below would prove nothing.
+  const long empty = kit::testing::live_gdi_objects();
+  ASSERT_GE(empty, 0) << "no way to count this process's GDI objects";
+  {
+    kit::UniqueBitmap probe(CreateBitmap(8, 8, 1, 1, nullptr));
+    ASSERT_EQ(kit::testing::live_gdi_objects(), empty + 1);
+  }
+  ASSERT_EQ(kit::testing::live_gdi_objects(), empty);
+
+  // The first box may make what the process keeps for good (fonts, cached pictures).
+  ASSERT_EQ(open_and_close_about(window_, 1), 1);
+  pump(20);
+  const long before = kit::testing::live_gdi_objects();
+  constexpr int kBoxes = 200;
+  ASSERT_EQ(open_and_close_about(window_, kBoxes), kBoxes);
+  pump(20);
+  EXPECT_EQ(kit::testing::live_gdi_objects(), before) << "GDI objects left behind by " << kBoxes << " About boxes";
+  EXPECT_TRUE(IsWindow(window_));
 }
 
 TEST(AboutBoxAlone, SizesItselfToItsPictureWhateverTheDialogUnits) {

@@ -139,6 +139,19 @@ TEST_F(EditsTest, PictureStaticPaintsNothingBeforeAPictureIsSet) {
   EXPECT_EQ(after.at(5, 15), kMarker);
 }
 
+TEST_F(EditsTest, PictureStaticShowsABitmapResourceItOwnsUntilAFileReplacesIt) {
+  HWND window = picture_.hwnd();
+  ASSERT_TRUE(picture_.show_bitmap(IDB_STRIPES));
+  Pixels pixels = shown(window);
+  for (int x : {2, STRIPE_WIDTH + 2, STRIPES_WIDTH - 2}) EXPECT_EQ(pixels.at(x, 5), kit_test::stripe_color(x)) << x;
+
+  const HBITMAP bitmap = picture_.bitmap();
+  ASSERT_TRUE(write_bmp(folder_ + L"\\图一.bmp", 30, 20, kRed));
+  picture_.show_picture_file("图一.bmp", 30, 20);
+  EXPECT_EQ(GetObjectType(bitmap), 0u) << "the bitmap outlived its turn";
+  EXPECT_EQ(shown(window).at(10, 10), kRed);
+}
+
 TEST_F(EditsTest, PictureStaticReadsItsFileAtEveryPaintAndANewFileReplacesTheOld) {
   HWND window = picture_.hwnd();
   const std::wstring first = folder_ + L"\\图一.bmp";
@@ -236,6 +249,31 @@ TEST_F(EditsTest, BitmapEditFreesEveryPictureItLoaded) {
   dialog_.reset();
   bitmap_edit_.reset();
   EXPECT_EQ(GetObjectType(last), 0u);
+}
+
+// The bar comes with a text longer than the box and goes with it; while it shows, the
+// text makes room for it and keeps the margin its user set otherwise.
+TEST_F(EditsTest, BitmapEditShowsItsScrollBarOnlyWhileTheTextIsLongerThanTheBox) {
+  HWND window = bitmap_edit_->hwnd();
+  const kit::ScrollBarLook look{};
+  bitmap_edit_->show_scroll_bar_when_needed(look);
+  constexpr int kMargin = 3;
+  SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kMargin, kMargin));
+  const kit::EditScrollBar& bar = bitmap_edit_->scroll_bar();
+  EXPECT_FALSE(bar.shown());
+
+  std::wstring lines;
+  for (int i = 0; i < bar.visible_lines() + 2; ++i) lines += L"第" + std::to_wstring(i) + L"行\r";
+  type(window, lines);
+  ASSERT_TRUE(bar.shown());
+  EXPECT_EQ(HIWORD(SendMessageW(window, EM_GETMARGINS, 0, 0)), look.inset + look.width + look.gap);
+  const RECT thumb = bar.thumb_rect();
+  Pixels pixels = shown(window);
+  EXPECT_EQ(pixels.at((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), look.thumb);
+
+  kit::set_window_text(window, "一行");
+  EXPECT_FALSE(bar.shown());
+  EXPECT_EQ(HIWORD(SendMessageW(window, EM_GETMARGINS, 0, 0)), kMargin);
 }
 
 // ---- ColorEdit -----------------------------------------------------------------------

@@ -365,6 +365,32 @@ TEST_F(HyperlinkTest, LinkPointerIsShownAndFreedWithTheControl) {
   EXPECT_FALSE(GetIconInfo(pointer, &info)) << "the pointer copy outlived the control";
 }
 
+// A link's picture is loaded, handed to the static and freed by the kit: when replaced,
+// when missing and when the control goes.
+TEST_F(HyperlinkTest, TheLinksPictureIsOwnedByTheKitAndFreedWithTheControl) {
+  bind_link();
+  const auto image = [this] {
+    return reinterpret_cast<HBITMAP>(SendMessageW(link_.hwnd(), STM_GETIMAGE, IMAGE_BITMAP, 0));
+  };
+  ASSERT_TRUE(link_.show_bitmap(IDB_STRIPES));
+  const HBITMAP first = link_.bitmap();
+  EXPECT_EQ(image(), first);
+  ASSERT_TRUE(link_.show_bitmap(IDB_STRIPES));
+  const HBITMAP second = link_.bitmap();
+  EXPECT_EQ(image(), second);
+  EXPECT_EQ(GetObjectType(first), 0u) << "the replaced picture was not freed";
+
+  constexpr int kNoSuchBitmap = 3999;
+  EXPECT_FALSE(link_.show_bitmap(kNoSuchBitmap));
+  EXPECT_EQ(image(), nullptr);
+  EXPECT_EQ(GetObjectType(second), 0u);
+
+  ASSERT_TRUE(link_.show_bitmap(IDB_STRIPES));
+  const HBITMAP last = link_.bitmap();
+  dialog_.reset();
+  EXPECT_EQ(GetObjectType(last), 0u) << "the picture outlived its control";
+}
+
 // ---- tooltip ----------------------------------------------------------------------------
 
 TEST_F(HyperlinkTest, TipTakesTheTargetWhileEmptyAndALaterTipReplacesIt) {

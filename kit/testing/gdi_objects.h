@@ -1,0 +1,63 @@
+// Test support: how many GDI objects this process holds, for soak tests that must see
+// the count come back to where it was.  Windows answers GetGuiResources.  Wine's is a
+// stub that answers 0, so there the live entries of the process's GDI handle table are
+// counted: the table the PEB points to (GdiSharedHandleTable), which Wine keeps per
+// process and in which it clears an entry's type when the object is deleted.
+#pragma once
+
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace kit::testing {
+
+namespace detail {
+
+// One entry of the GDI handle table in its 64-bit layout: kernel object, owner, unique
+// bits, type, flags and user pointer.
+struct GdiHandleEntry {
+  std::uint64_t object;
+  std::uint32_t owner;
+  std::uint16_t unique;
+  std::uint8_t type;
+  std::uint8_t flags;
+  std::uint64_t user_pointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24);
+
+inline constexpr std::size_t kGdiHandleCount = 0x10000;
+// Where the PEB keeps the table's address in a 64-bit process.
+inline constexpr std::size_t kPebGdiTableOffset = 0xF8;
+
+inline const GdiHandleEntry* gdi_handle_table() {
+  if constexpr (sizeof(void*) != 8) return nullptr;
+  using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<QueryProcess>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
+    return nullptr;
+  const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
+  if (!peb) return nullptr;
+  const GdiHandleEntry* table = nullptr;
+  std::memcpy(&table, peb + kPebGdiTableOffset, sizeof(table));
+  return table;
+}
+
+}  // namespace detail
+
+// The GDI objects this process holds now, or -1 when there is no way to count them.
+inline long live_gdi_objects() {
+  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(counted);
+  const detail::GdiHandleEntry* table = detail::gdi_handle_table();
+  if (!table) return -1;
+  long live = 0;
+  for (std::size_t i = 0; i < detail::kGdiHandleCount; ++i)
+    if (table[i].type != 0) ++live;
+  return live;
+}
+
+}  // namespace kit::testing
