@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   const std::string set_name = argv[1];
+  // The folders are build-tree paths; only the pictures' own names need be Chinese.
   const std::filesystem::path folder = argv[2];
   std::optional<std::vector<std::string>> listed = read_list(argv[3]);
   if (!listed) {
