@@ -6,7 +6,8 @@
 # Runs the build-time painter for picture set <set> (see tools/painter/pictures.h),
 # writing every file of the set into <outdir>.  OUTPUTS names every file the set makes;
 # the painter fails when the list and the set differ.  A custom target paint_<set>
-# builds them.
+# builds them.  Names may be Chinese: CMake keeps its text as UTF-8, the list reaches
+# the painter as a UTF-8 file, and the painter writes each name as its characters.
 #
 # TARGET: the programs whose resource scripts (.rc) name the pictures; see
 # target_use_pictures below (windres looks for BITMAP, ICON and CURSOR files on the
@@ -79,10 +80,15 @@ function(paint_pictures set outdir)
     list(APPEND files ${outdir}/${name})
   endforeach()
 
+  # Rewritten only when the list changes, so an unchanged list repaints nothing.
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/paint_${set}.list)
+  string(JOIN "\n" listed ${ARG_OUTPUTS})
+  file(CONFIGURE OUTPUT ${list_file} CONTENT "${listed}\n" @ONLY)
+
   add_custom_command(
     OUTPUT ${files}
-    COMMAND ${command} ${set} ${outdir} ${ARG_OUTPUTS}
-    DEPENDS ${depends}
+    COMMAND ${command} ${set} ${outdir} ${list_file}
+    DEPENDS ${depends} ${list_file}
     COMMENT "Painting the ${set} pictures"
     VERBATIM)
   add_custom_target(paint_${set} DEPENDS ${files})

@@ -5,21 +5,26 @@
 #include "document/decision.h"
 #include "kit/dialog.h"
 #include "kit/geometry.h"
+#include "kit/skin_background.h"
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
+#include "workspace/decision_dialog_layout.h"
 
 namespace {
 
+namespace layout = decision::main_window_layout;
+
 constexpr char kTitleNoDecision[] = "择优宝 V1.2 — 当前未有决策";
-// The client area the main window's background picture covers.
-constexpr int kClientWidth = 894;
-constexpr int kClientHeight = 630;
 
 INT_PTR CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       kit::set_window_text(window, kTitleNoDecision);
-      kit::fit_client_area(window, kClientWidth, kClientHeight);
+      kit::fit_client_area(window, layout::kClientWidth, layout::kClientHeight);
+      return TRUE;
+    case WM_PAINT:
+      kit::paint_skin_background(window, layout::kBackgroundFile, layout::kClientWidth,
+                                 layout::kClientHeight);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDCANCEL) EndDialog(window, IDCANCEL);

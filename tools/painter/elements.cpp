@@ -1,4 +1,8 @@
+// The shared drawing elements of the picture sets (see elements.h).
 #include "elements.h"
+
+#include <algorithm>
+#include <cstdint>
 
 #include "pictures.h"
 #include "style.h"
@@ -52,6 +56,67 @@ void flat_word_button(Canvas& canvas, Box box, std::u8string_view word) {
 void slot(Canvas& canvas, Box box) {
   canvas.fill_rounded(box, 4, style::kIceBlue);
   canvas.outline_rounded(box, 4, style::kMistBlue);
+}
+
+void ok_cancel_pair(Canvas& canvas, Box ok, Box cancel, std::u8string_view ok_word,
+                    std::u8string_view cancel_word) {
+  canvas.fill_rounded(ok, style::kButtonCorner, style::kDeepBlue);
+  canvas.text(utf8(ok_word), style::kButton, style::kWhite, ok, Align::Centre, Align::Centre);
+  canvas.fill_rounded(cancel, style::kButtonCorner, style::kWhite);
+  canvas.outline_rounded(cancel, style::kButtonCorner, style::kFrameBlue);
+  canvas.text(utf8(cancel_word), style::kButton, style::kNavy, cancel, Align::Centre,
+              Align::Centre);
+}
+
+void close_button(Canvas& canvas, Box box) {
+  const double cx = box.x + box.w / 2.0;
+  const double cy = box.y + box.h / 2.0;
+  const double radius = std::min(box.w, box.h) / 2.0;
+  canvas.fill_circle(cx, cy, radius, style::kMistBlue);
+  // The cross spans a little less than the face's inner square.
+  const double arm = radius * 0.42;
+  constexpr double kStroke = 1.8;
+  canvas.line(cx - arm, cy - arm, cx + arm, cy + arm, kStroke, style::kNavy);
+  canvas.line(cx - arm, cy + arm, cx + arm, cy - arm, kStroke, style::kNavy);
+}
+
+void scale_bar(Canvas& canvas, Box box, int count, int filled, Rgb low, Rgb high) {
+  if (count <= 0) return;
+  constexpr int kCellGap = 2;
+  const int cell_width = (box.w - (count - 1) * kCellGap) / count;
+  // What the whole cells leave over is split evenly on both sides.
+  const int start = box.x + (box.w - (count * cell_width + (count - 1) * kCellGap)) / 2;
+  auto mix = [](std::uint8_t a, std::uint8_t b, double t) {
+    return static_cast<std::uint8_t>(a + (b - a) * t + 0.5);
+  };
+  for (int i = 0; i < count; ++i) {
+    const Box cell{start + i * (cell_width + kCellGap), box.y, cell_width, box.h};
+    if (i < filled) {
+      const double t = count == 1 ? 0.0 : static_cast<double>(i) / (count - 1);
+      canvas.fill_rect(cell, {mix(low.r, high.r, t), mix(low.g, high.g, t), mix(low.b, high.b, t)});
+    } else {
+      canvas.fill_rect(cell, style::kIceBlue);
+      canvas.frame(cell, style::kMistBlue);
+    }
+  }
+}
+
+void drag_strip(Canvas& canvas, Box box, std::u8string_view title) {
+  canvas.fill_rect(box, style::kNavy);
+  canvas.text(utf8(title), style::kTab, style::kWhite,
+              {box.x + style::kTabPadding, box.y, box.w - 2 * style::kTabPadding, box.h},
+              Align::Start, Align::Centre);
+  // Two rows of three dots: the usual sign for "hold here to move".
+  constexpr int kDots = 3;
+  constexpr double kPitch = 4;
+  constexpr double kDot = 1;
+  const double right = box.x + box.w - style::kTabPadding;
+  const double middle = box.y + box.h / 2.0;
+  for (int i = 0; i < kDots; ++i) {
+    const double x = right - i * kPitch;
+    canvas.fill_circle(x, middle - kPitch / 2, kDot, style::kSkyBlue);
+    canvas.fill_circle(x, middle + kPitch / 2, kDot, style::kSkyBlue);
+  }
 }
 
 }  // namespace painter

@@ -32,4 +32,23 @@ void flat_word_button(Canvas& canvas, Box box, std::u8string_view word);
 // A light slot with a hairline border, for labels the program writes into.
 void slot(Canvas& canvas, Box box);
 
+// ---- Elements of the dialogs' recurring controls -------------------------------
+// Each is drawn the same in every window that has it; a window's recipe only says where.
+
+// The confirm/cancel pair: confirm as a filled deep-blue button, cancel as a white one
+// with a thin frame, each word centred in its box.
+void ok_cancel_pair(Canvas& canvas, Box ok, Box cancel, std::u8string_view ok_word = u8"确定",
+                    std::u8string_view cancel_word = u8"取消");
+
+// The close button of a floating window: a round light face with a cross, centred in box.
+void close_button(Canvas& canvas, Box box);
+
+// A scale bar: count narrow cells side by side across box, with a gap between them; the
+// first filled cells take the colour running from low to high, the rest stay empty.
+void scale_bar(Canvas& canvas, Box box, int count, int filled, Rgb low, Rgb high);
+
+// The strip along the top of a window that drags by its background: a navy band with
+// the window's title at the left and a grip of dots at the right.
+void drag_strip(Canvas& canvas, Box box, std::u8string_view title);
+
 }  // namespace painter

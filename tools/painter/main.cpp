@@ -1,11 +1,14 @@
-// painter <set> <output folder> <file>...
-// Draws one picture set and writes its files into the folder.  The files named on the
-// command line are those the build expects; the painter refuses to write anything when
-// they are not exactly the set's files, so the build's list cannot drift from the set.
+// painter <set> <output folder> <list file>
+// Draws one picture set and writes its files into the folder.  The list file names the
+// files the build expects, one UTF-8 name a line; the painter refuses to write anything
+// when they are not exactly the set's files, so the build's list cannot drift from the
+// set.  The names travel in a file rather than on the command line because a Windows
+// command line passes through the ANSI code page, which cannot hold every Chinese name.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,19 @@ constexpr int kExitMismatch = 3;
 constexpr int kExitWrite = 4;
 constexpr int kExitDraw = 5;
 
+// The list file's names, or nothing when it cannot be read.
+std::optional<std::vector<std::string>> read_list(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::string> names;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) names.push_back(line);
+  }
+  return names;
+}
+
 bool write_file(const std::filesystem::path& path, const painter::Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -27,13 +43,19 @@ bool write_file(const std::filesystem::path& path, const painter::Bytes& bytes) 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: painter <set> <output folder> <file>...\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: painter <set> <output folder> <list file>\n");
     return kExitUsage;
   }
   const std::string set_name = argv[1];
+  // The folders are build-tree paths; only the pictures' own names need be Chinese.
   const std::filesystem::path folder = argv[2];
-  std::vector<std::string> expected(argv + 3, argv + argc);
+  std::optional<std::vector<std::string>> listed = read_list(argv[3]);
+  if (!listed) {
+    std::fprintf(stderr, "painter: cannot read the list %s\n", argv[3]);
+    return kExitUsage;
+  }
+  std::vector<std::string> expected = std::move(*listed);
 
   std::optional<painter::PictureSet> set;
   try {
@@ -70,8 +92,9 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   for (const painter::PictureFile& file : *set) {
-    if (!write_file(folder / file.name, file.bytes)) {
-      std::fprintf(stderr, "painter: cannot write %s\n", (folder / file.name).string().c_str());
+    if (!write_file(painter::path_in(folder, file.name), file.bytes)) {
+      std::fprintf(stderr, "painter: cannot write %s in %s\n", file.name.c_str(),
+                   folder.string().c_str());
       return kExitWrite;
     }
   }

@@ -3,6 +3,7 @@
 // sources, the installed font and the cairo/pango versions: no randomness, no clock.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@
 namespace painter {
 
 struct PictureFile {
-  std::string name;  // file name inside the set's output folder
+  std::string name;  // file name inside the set's output folder, UTF-8
   Bytes bytes;
 };
 
@@ -26,12 +27,21 @@ PictureSet paint_facelore();
 // The kit gallery: its background and button pictures.
 PictureSet paint_gallery();
 
+// decision: the working-folder backgrounds of its windows (Chinese file names among
+// them) and the bitmaps compiled into it; one recipe per window under decision/.
+PictureSet paint_decision();
+
 // The kit tests' own pictures: exact patterns the tests predict pixel by pixel.
 PictureSet paint_kit_tests();
 
-// The set of that name ("facelore", "gallery", "kit_tests"), or nothing for an unknown
+// The set of that name ("facelore", "decision", "gallery", "kit_tests"), or nothing for an unknown
 // name.
 std::optional<PictureSet> paint_set(std::string_view name);
+
+// The file name_utf8 inside folder.  The name is taken as UTF-8 on every host (a narrow
+// string would be read in the ANSI code page on Windows), so a Chinese name reaches the
+// file system as its characters: UTF-8 bytes on Linux, the same Unicode name on Windows.
+std::filesystem::path path_in(const std::filesystem::path& folder, std::string_view name_utf8);
 
 // Helpers the sets share.
 namespace detail {

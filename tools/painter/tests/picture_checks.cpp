@@ -1,5 +1,7 @@
 #include "picture_checks.h"
 
+#include "pictures.h"
+
 #include <set>
 #include <tuple>
 #include <vector>
@@ -10,7 +12,7 @@ double luminance(Rgb c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
 
 ::testing::AssertionResult load_painted_bmp(const std::string& set, const std::string& name,
                                             Image& out) {
-  const std::filesystem::path path = std::filesystem::path(PAINTED_DIR) / set / name;
+  const std::filesystem::path path = path_in(std::filesystem::path(PAINTED_DIR) / set, name);
   const auto bytes = read_bytes(path);
   if (!bytes) return ::testing::AssertionFailure() << path << " is missing";
   std::string why;

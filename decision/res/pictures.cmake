@@ -1,0 +1,13 @@
+# decision's painted pictures (painter set "decision", one recipe per window under
+# tools/painter/decision/), listed once for every build that paints them: decision's own
+# and the host build's painter tests.  The painter refuses a list that differs from its
+# set.  Names are UTF-8 text like this file; they reach the disk as their characters.
+set(DECISION_PICTURES
+  gr.gr
+  关于框.bmp)
+# The backgrounds the windows read from the working folder, installed beside the
+# program.  Pictures compiled into it (named by res/decision.rc) are in the list above
+# only.
+set(DECISION_FOLDER_PICTURES
+  gr.gr
+  关于框.bmp)

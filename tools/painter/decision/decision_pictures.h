@@ -1,0 +1,17 @@
+// decision's picture recipes, one file per window (<window>_pictures.cpp): each adds
+// its window's files to the set.  decision_set.cpp composes them into set "decision".
+// Positions, sizes and file names come from the windows' layout headers under
+// decision/, the headers the dialogs place their controls by.
+#pragma once
+
+#include "pictures.h"
+
+namespace painter::decision_pictures {
+
+// The main window's background "gr.gr".
+void add_main_window(PictureSet& set);
+
+// The About box's background "关于框.bmp".
+void add_about_box(PictureSet& set);
+
+}  // namespace painter::decision_pictures

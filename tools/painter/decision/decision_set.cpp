@@ -1,0 +1,25 @@
+// Picture set "decision": the recipes of decision's windows, in one list.  A new
+// window's recipe is a new <window>_pictures.cpp beside this file, one line here, and
+// its files in decision/res/pictures.cmake.
+#include "decision_pictures.h"
+
+namespace painter {
+
+namespace {
+
+using AddWindowPictures = void (*)(PictureSet&);
+
+constexpr AddWindowPictures kWindows[] = {
+    decision_pictures::add_main_window,
+    decision_pictures::add_about_box,
+};
+
+}  // namespace
+
+PictureSet paint_decision() {
+  PictureSet set;
+  for (AddWindowPictures add : kWindows) add(set);
+  return set;
+}
+
+}  // namespace painter

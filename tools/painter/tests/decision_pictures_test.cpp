@@ -1,0 +1,86 @@
+// decision's pictures as the build writes them: the files of every window's recipe,
+// under their Chinese names as UTF-8, at the sizes the windows blit them at.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "decision/workspace/about_dialog_layout.h"
+#include "decision/workspace/decision_dialog_layout.h"
+#include "picture_checks.h"
+#include "pictures.h"
+
+namespace painter {
+namespace {
+
+namespace main_lay = decision::main_window_layout;
+namespace about_lay = decision::about_layout;
+using testing::load_painted_bmp;
+
+constexpr char kSet[] = "decision";
+// "关于框.bmp" as UTF-8 bytes, independent of how the literals here are compiled.
+const std::string kAboutUtf8 = "\xE5\x85\xB3\xE4\xBA\x8E\xE6\xA1\x86.bmp";
+
+TEST(DecisionFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
+  const PictureSet set = paint_decision();
+  std::vector<std::string> names;
+  for (const PictureFile& file : set) {
+    names.push_back(file.name);
+    const auto bytes = testing::read_bytes(path_in(std::filesystem::path(PAINTED_DIR) / kSet, file.name));
+    ASSERT_TRUE(bytes) << file.name << " is missing";
+    EXPECT_TRUE(*bytes == file.bytes) << file.name;
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"gr.gr", kAboutUtf8}));
+}
+
+TEST(DecisionFiles, LayoutHeaderNamesAreUtf8InThePainter) {
+  // The painter's own literals are UTF-8 although the host build compiles the rest of
+  // the project to GBK; otherwise the file would get a GBK name on disk.
+  EXPECT_EQ(std::string(about_lay::kBackgroundFile), kAboutUtf8);
+}
+
+TEST(DecisionFiles, BackgroundsHaveTheSizesTheWindowsBlit) {
+  Image main;
+  ASSERT_TRUE(load_painted_bmp(kSet, main_lay::kBackgroundFile, main));
+  EXPECT_EQ(main.width, 894);
+  EXPECT_EQ(main.height, 630);
+  Image about;
+  ASSERT_TRUE(load_painted_bmp(kSet, kAboutUtf8, about));
+  EXPECT_EQ(about.width, 350);
+  EXPECT_EQ(about.height, 230);
+}
+
+TEST(DecisionMainWindow, EveryGridCellLiesInsideTheWindowWithoutOverlap) {
+  for (int i = 0; i < main_lay::kGridCells; ++i) {
+    const main_lay::Rect cell = main_lay::grid_cell(i);
+    EXPECT_LE(cell.right(), main_lay::kClientWidth) << i;
+    EXPECT_LE(cell.bottom(), main_lay::kWizardButton.y) << i;
+    EXPECT_GE(cell.x, main_lay::kCommandX + main_lay::kCommandWidth) << i;
+  }
+  EXPECT_GT(main_lay::kCellPitchX, main_lay::kFirstCell.w);
+  EXPECT_GT(main_lay::kCellPitchY, main_lay::kFirstCell.h);
+}
+
+TEST(DecisionAboutBox, TheLinkPlaceShowsTheAddressOnTheBoxGround) {
+  Image about;
+  ASSERT_TRUE(load_painted_bmp(kSet, kAboutUtf8, about));
+  const about_lay::Rect& link = about_lay::kLink;
+  ASSERT_LE(link.right(), about.width);
+  ASSERT_LE(link.bottom(), about.height);
+  // Link-blue ink inside the place, and the corners of the place are the box's ground,
+  // so a picture cut from there sits in the box seamlessly.
+  int blue = 0;
+  for (int y = link.y; y < link.bottom(); ++y)
+    for (int x = link.x; x < link.right(); ++x) {
+      const Rgb p = about.at(x, y);
+      if (p.b > p.r + 40) ++blue;
+    }
+  EXPECT_GT(blue, 40);
+  EXPECT_EQ(about.at(link.x, link.y), about.at(link.right() - 1, link.y));
+  EXPECT_EQ(about.at(link.x, link.y), about.at(link.x, link.bottom() - 1));
+}
+
+}  // namespace
+}  // namespace painter
