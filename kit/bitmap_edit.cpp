@@ -32,19 +32,19 @@ void BitmapEdit::on_erase_background(HDC dc) {
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
-LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM, bool& handled) {
+bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
   switch (message) {
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):
-      handled = true;
-      return on_color_request(reinterpret_cast<HDC>(wparam));
+      result = on_color_request(reinterpret_cast<HDC>(wparam));
+      return true;
     case WM_ERASEBKGND:
-      handled = true;
       on_erase_background(reinterpret_cast<HDC>(wparam));
-      return TRUE;
+      result = TRUE;
+      return true;
     case WM_LBUTTONUP:
       invalidate(true);
-      return 0;  // then the edit's own processing
+      return false;  // then the edit's own processing
     case reflected(WM_COMMAND):
       // Every change repaints the picture and the whole text; so does scrolling, which
       // would otherwise move the picture along with the text.  The dialog still hears
@@ -55,9 +55,9 @@ LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM, bool& handle
         case EN_HSCROLL:
           invalidate(true);
       }
-      return 0;
+      return false;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

@@ -18,7 +18,7 @@ class BitmapEdit : public Control {
   HBITMAP background() const { return background_.get(); }
 
  protected:
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   LRESULT on_color_request(HDC dc);

@@ -25,15 +25,15 @@ LRESULT ColorEdit::on_color_request(HDC dc) {
   return reinterpret_cast<LRESULT>(back_brush_.get());
 }
 
-LRESULT ColorEdit::on_message(UINT message, WPARAM wparam, LPARAM, bool& handled) {
+bool ColorEdit::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
   switch (message) {
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):
-      if (!colors_set_) return 0;  // the dialog's default: system colours
-      handled = true;
-      return on_color_request(reinterpret_cast<HDC>(wparam));
+      if (!colors_set_) return false;  // the dialog's default: system colours
+      result = on_color_request(reinterpret_cast<HDC>(wparam));
+      return true;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

@@ -29,12 +29,11 @@ void PictureStatic::on_paint() {
   EndPaint(hwnd(), &paint);
 }
 
-LRESULT PictureStatic::on_message(UINT message, WPARAM, LPARAM, bool& handled) {
-  if (message == WM_PAINT) {
-    handled = true;
-    on_paint();
-  }
-  return 0;
+bool PictureStatic::on_message(UINT message, WPARAM, LPARAM, LRESULT& result) {
+  if (message != WM_PAINT) return false;
+  on_paint();
+  result = 0;
+  return true;
 }
 
 }  // namespace kit

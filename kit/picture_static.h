@@ -19,7 +19,7 @@ class PictureStatic : public Control {
   bool has_picture() const { return has_picture_; }
 
  protected:
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   void on_paint();

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "document/decision.h"
-#include "kit/dialog.h"
 #include "kit/geometry.h"
 #include "kit/text/wide.h"
+#include "kit/this_process.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -46,6 +46,6 @@ struct DecisionApp {
 static DecisionApp app;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  kit::start_program();
+  kit::set_up_this_process();
   return app.run(instance);
 }

@@ -8,10 +8,7 @@ namespace painter {
 PictureSet paint_kit_tests() {
   Image stripes(STRIPES_WIDTH, STRIPES_HEIGHT, Rgb{0, 0, 0});
   for (int y = 0; y < STRIPES_HEIGHT; ++y)
-    for (int x = 0; x < STRIPES_WIDTH; ++x) {
-      const kit::PixelColor c = kit_test::stripe_rgb(x);
-      stripes.at(x, y) = Rgb{c.r, c.g, c.b};
-    }
+    for (int x = 0; x < STRIPES_WIDTH; ++x) stripes.at(x, y) = kit_test::stripe_rgb(x);
   return {{kit_test::kStripesFile, encode_bmp(stripes)}};
 }
 

@@ -39,7 +39,7 @@ TEST(GalleryFiles, EditBoxPictureHasTheBoxsSize) {
 }
 
 TEST(GalleryKeys, EveryButtonPictureMasksCleanlyAtItsSize) {
-  const Rgb key{lay::kButtonKey.r, lay::kButtonKey.g, lay::kButtonKey.b};
+  const Rgb key = lay::kButtonKey;
   for (const lay::ButtonPictures& pair :
        {lay::kPrimaryPictures, lay::kSecondaryPictures, lay::kBadgePictures}) {
     Image normal, hover;
