@@ -239,7 +239,7 @@ void SkinButton::set_caption(std::string_view text) {
 
 // ---- drawing --------------------------------------------------------------------
 
-void SkinButton::draw_item(const DRAWITEMSTRUCT& item) {
+void SkinButton::on_draw_item(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   pressed_ = (item.itemState & ODS_SELECTED) != 0;
   focused_ = (item.itemState & ODS_FOCUS) != 0;
@@ -461,7 +461,7 @@ void SkinButton::relay_to_tip(UINT message, WPARAM wparam, LPARAM lparam) {
 bool SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case reflected(WM_DRAWITEM):
-      draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      on_draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       result = TRUE;
       return true;
 

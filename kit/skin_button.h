@@ -143,7 +143,7 @@ class SkinButton : public Control {
   bool disabled_ = false;
 
  private:
-  void draw_item(const DRAWITEMSTRUCT& item);
+  void on_draw_item(const DRAWITEMSTRUCT& item);
   void draw_face_from_cache(HDC dc, const RECT& r);
   void capture_parent_background();
   void free_background_cache();

@@ -57,8 +57,7 @@ inline constexpr Rect kColorEdit{300, 252, 156, 50};
 inline constexpr char kEditBoxPicture[] = "gallery_edit_box.bmp";
 inline constexpr int kEditLineHeight = 16;
 
-// The coloured edit: a pale blue ground with dark teal text, as the decision program
-// gives its coloured edits.
+// The coloured edit: a pale blue ground with dark teal text.
 inline constexpr Rgb kColorEditBack{239, 244, 250};
 inline constexpr Rgb kColorEditText{0, 80, 80};
 

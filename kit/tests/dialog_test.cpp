@@ -302,7 +302,7 @@ TEST_F(Dialogs, ListTextsCrossTheEdgeAsGbkBytes) {
       {IDC_TEST_LIST, kit::list_add, kit::list_text, kit::list_count, kit::list_selection,
        kit::list_selected_text, kit::list_select, kit::list_clear},
   };
-  const std::string texts[] = {"在结果1之前", "结果数量已满", "嘴唇的厚薄"};
+  const std::string texts[] = {"第一项", "第二项", "五个汉字长"};
   auto dialog = kit::make_dialog<Dialog>();
   HWND window = dialog->create_modeless(module(), IDD_OWNER_TEST, nullptr);
   for (const ListKind& kind : kinds) {
@@ -312,7 +312,7 @@ TEST_F(Dialogs, ListTextsCrossTheEdgeAsGbkBytes) {
     EXPECT_EQ(kind.selected_text(list), "");
     for (int i = 0; i < 3; ++i) EXPECT_EQ(kind.add(list, texts[i]), i);
     EXPECT_EQ(kind.count(list), 3);
-    // The platform holds the characters, not the bytes: 嘴唇的厚薄 is five of them.
+    // The platform holds the characters, not the bytes: the third text is five of them.
     EXPECT_EQ(SendMessageW(list, kind.id == IDC_TEST_COMBO ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, 2, 0), 5);
     EXPECT_EQ(kind.text(list, 1), texts[1]);
     EXPECT_EQ(kind.text(list, 7), "");
