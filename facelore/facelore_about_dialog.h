@@ -13,7 +13,6 @@ class FaceloreAboutDialog : public kit::Dialog {
  public:
   // module holds the template and the link's picture (the program itself).
   explicit FaceloreAboutDialog(HINSTANCE module) : module_(module) {}
-  ~FaceloreAboutDialog() override;
 
   // Runs the box modally over owner; returns IDOK when closed by a click.
   INT_PTR run(HWND owner);
@@ -25,11 +24,9 @@ class FaceloreAboutDialog : public kit::Dialog {
  protected:
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
-  void centre_over_owner();
-
   HINSTANCE module_;
   kit::HyperlinkStatic link_;
 };

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "facelore_dialog.h"
-#include "kit/dialog.h"
+#include "kit/this_process.h"
 
 namespace facelore {
 
@@ -12,7 +12,7 @@ class FaceloreApp {
   explicit FaceloreApp(HINSTANCE instance) : instance_(instance) {}
 
   int run() {
-    kit::start_program();
+    kit::set_up_this_process();
     FaceloreDialog main_window(instance_);
     return static_cast<int>(main_window.run(nullptr));
   }

@@ -1,14 +1,18 @@
 #include "facelore_dialog.h"
 
+#include <algorithm>
+
 #include "analysis.h"
 #include "facelore_about_dialog.h"
 #include "kit/dialog_init.h"
+#include "kit/geometry.h"
 #include "kit/launch.h"
+#include "kit/list_text.h"
+#include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
 #include "layout.h"
 #include "res/resource_ids.h"
-#include "window_geometry.h"
 
 namespace facelore {
 
@@ -18,8 +22,6 @@ constexpr char kTitle[] = "相缘通 V3.2";
 // What the prompt beside the list to choose from shows; the other prompts show a space.
 constexpr char kPromptArrow[] = "请选择->";
 constexpr char kPromptBlank[] = " ";
-
-constexpr COLORREF colorref(layout::Rgb c) { return RGB(c.r, c.g, c.b); }
 
 // ---- the clock ---------------------------------------------------------------------
 
@@ -76,11 +78,6 @@ LocalDate local_today() { return g_date_source ? g_date_source() : clock_today()
 
 FaceloreDialog::FaceloreDialog(HINSTANCE module) : module_(module), texts_(module) {}
 
-FaceloreDialog::~FaceloreDialog() {
-  // The window goes first, while the controls it reflects to still exist.
-  if (hwnd() && !is_modal()) DestroyWindow(hwnd());
-}
-
 INT_PTR FaceloreDialog::run(HWND owner) { return run_modal(module_, IDD_FACELORE_MAIN, owner); }
 
 HWND FaceloreDialog::create(HWND owner) { return create_modeless(module_, IDD_FACELORE_MAIN, owner); }
@@ -93,13 +90,13 @@ bool FaceloreDialog::on_init_dialog() {
   add_about_command();
   set_program_icon();
   kit::set_window_text(hwnd(), kTitle);
-  fit_client_area(hwnd(), layout::kClientWidth, layout::kClientHeight);
+  kit::fit_client_area(hwnd(), layout::kClientWidth, layout::kClientHeight);
   place_controls();
   skin_buttons();
   skin_installer_button();
   skin_text_boxes();
   skin_result_labels();
-  SendDlgItemMessageW(hwnd(), IDC_PART_LIST, CB_SETCURSEL, 0, 0);
+  kit::combo_select(item(IDC_PART_LIST), 0);
   return true;
 }
 
@@ -119,59 +116,35 @@ void FaceloreDialog::set_program_icon() {
 }
 
 // Every control the background picture frames goes to its pixel rectangle before its
-// first paint (see-through buttons capture the picture under them at that paint).  The
-// installer button is placed with its skin.
+// first paint (see-through buttons capture the picture under them at that paint).
 void FaceloreDialog::place_controls() {
-  HWND dialog = hwnd();
-  move_control(dialog, IDC_DEFINITION_BOX, layout::kDefinitionBox);
-  move_control(dialog, IDC_ANALYSE, layout::kAnalyseButton);
-  move_control(dialog, IDC_CHARACTER_BOX, layout::kCharacterBox);
-  move_control(dialog, IDC_ADVICE_BOX, layout::kAdviceBox);
-
-  move_control(dialog, IDC_PART_LIST, layout::kPartList);
-  move_control(dialog, IDC_FEATURE_LIST, layout::kFeatureList);
-  move_control(dialog, IDC_OPTION_LIST, layout::kOptionList);
+  kit::place_controls(hwnd(), layout::kMainPlacements);
   for (int list : {IDC_PART_LIST, IDC_FEATURE_LIST, IDC_OPTION_LIST})
-    set_list_field_height(GetDlgItem(dialog, list), layout::kListFieldHeight);
-  move_control(dialog, IDC_PART_PROMPT, layout::kPartPrompt);
-  move_control(dialog, IDC_FEATURE_PROMPT, layout::kFeaturePrompt);
-  move_control(dialog, IDC_OPTION_PROMPT, layout::kOptionPrompt);
-  move_control(dialog, IDC_HEADING, layout::kHeadingLabel);
-  for (int i = 0; i < layout::kResultLabelCount; ++i)
-    move_control(dialog, IDC_RESULT_1 + i, layout::kResultLabels[i]);
-  move_control(dialog, IDC_ABOUT, layout::kAboutHotArea);
-  move_control(dialog, IDC_CLOSE, layout::kCloseHotArea);
+    set_list_field_height(item(list), layout::kListFieldHeight);
 }
 
+// The buttons and labels are already in place; the labels are see-through buttons
+// without pictures.
 void FaceloreDialog::skin_buttons() {
   HWND dialog = hwnd();
-  analyse_button_.bind(dialog, IDC_ANALYSE);
-  heading_label_.bind(dialog, IDC_HEADING);
-  prompts_[0].bind(dialog, IDC_PART_PROMPT);
-  prompts_[1].bind(dialog, IDC_FEATURE_PROMPT);
-  prompts_[2].bind(dialog, IDC_OPTION_PROMPT);
-  close_button_.bind(dialog, IDC_CLOSE);
-  about_button_.bind(dialog, IDC_ABOUT);
-
-  kit::SkinButton* skinned[] = {&analyse_button_, &heading_label_, &prompts_[0], &prompts_[1],
-                                &prompts_[2],     &close_button_,  &about_button_};
-  for (kit::SkinButton* button : skinned) {
-    button->show_parent_through(true);
-    button->enable_hover_border(false, true);
-  }
-  const COLORREF key = colorref(layout::kAnalyseKey);
-  analyse_button_.load_state_images(IDB_ANALYSE_HOVER, key, IDB_ANALYSE_NORMAL, key);
-  for (kit::SkinButton* button : {&analyse_button_, &close_button_, &about_button_})
-    button->set_pointer(IDC_HAND_POINTER, true);
+  analyse_button_.set_up(dialog, IDC_ANALYSE,
+                         {.hover_picture = IDB_ANALYSE_HOVER,
+                          .normal_picture = IDB_ANALYSE_NORMAL,
+                          .key = layout::kAnalyseKey,
+                          .pointer = IDC_HAND_POINTER});
+  close_button_.set_up(dialog, IDC_CLOSE, {.pointer = IDC_HAND_POINTER});
+  about_button_.set_up(dialog, IDC_ABOUT, {.pointer = IDC_HAND_POINTER});
+  heading_label_.set_up(dialog, IDC_HEADING, {});
+  prompts_[0].set_up(dialog, IDC_PART_PROMPT, {});
+  prompts_[1].set_up(dialog, IDC_FEATURE_PROMPT, {});
+  prompts_[2].set_up(dialog, IDC_OPTION_PROMPT, {});
 }
 
 void FaceloreDialog::skin_installer_button() {
-  installer_button_.bind(hwnd(), IDC_INSTALLER);
-  installer_button_.show_parent_through(true);
-  installer_button_.enable_hover_border(false, true);
-  move_control(hwnd(), IDC_INSTALLER, layout::kInstallerButton);
-  const COLORREF key = colorref(layout::kInstallerKey);
-  installer_button_.load_state_images(IDB_INSTALL_HOVER, key, IDB_INSTALL_NORMAL, key);
+  installer_button_.set_up(hwnd(), IDC_INSTALLER,
+                           {.hover_picture = IDB_INSTALL_HOVER,
+                            .normal_picture = IDB_INSTALL_NORMAL,
+                            .key = layout::kInstallerKey});
   if (!installer_offered(local_today())) ShowWindow(installer_button_.hwnd(), SW_HIDE);
 }
 
@@ -197,12 +170,8 @@ void FaceloreDialog::skin_text_boxes() {
 }
 
 void FaceloreDialog::skin_result_labels() {
-  for (int i = 0; i < layout::kResultLabelCount; ++i) {
-    kit::SkinButton& label = result_labels_[static_cast<std::size_t>(i)];
-    label.bind(hwnd(), IDC_RESULT_1 + i);
-    label.enable_hover_border(false, true);
-    label.show_parent_through(true);
-  }
+  for (int i = 0; i < layout::kResultLabelCount; ++i)
+    result_labels_[static_cast<std::size_t>(i)].set_up(hwnd(), IDC_RESULT_1 + i, {});
 }
 
 void FaceloreDialog::on_destroy() { icon_.reset(); }
@@ -236,52 +205,37 @@ bool FaceloreDialog::on_command(int id, int code, HWND control) {
   return kit::Dialog::on_command(id, code, control);
 }
 
-bool FaceloreDialog::on_message(UINT message, WPARAM wparam, LPARAM, INT_PTR& result) {
+bool FaceloreDialog::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
   switch (message) {
     case WM_SYSCOMMAND:
       if ((wparam & 0xFFF0) != IDM_ABOUT) return false;  // the platform's own commands
       open_about();
-      result = TRUE;
       return true;
     case WM_PAINT:
       paint();
-      result = TRUE;
       return true;
     case WM_QUERYDRAGICON:
-      result = reinterpret_cast<INT_PTR>(icon_.get());
+      result = reinterpret_cast<LRESULT>(icon_.get());
       return true;
   }
   return false;
 }
 
-int FaceloreDialog::list_selection(int id) const {
-  const LRESULT selected = SendDlgItemMessageW(hwnd(), id, CB_GETCURSEL, 0, 0);
-  return selected == CB_ERR ? 0 : static_cast<int>(selected);
-}
+int FaceloreDialog::list_selection(int id) const { return std::max(0, kit::combo_selection(item(id))); }
 
-std::string FaceloreDialog::list_text(int id) const {
-  const LRESULT selected = SendDlgItemMessageW(hwnd(), id, CB_GETCURSEL, 0, 0);
-  if (selected == CB_ERR) return {};
-  const LRESULT length = SendDlgItemMessageW(hwnd(), id, CB_GETLBTEXTLEN, selected, 0);
-  if (length == CB_ERR) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT got = SendDlgItemMessageW(hwnd(), id, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
-  return kit::to_gbk(text);
-}
+std::string FaceloreDialog::list_text(int id) const { return kit::combo_selected_text(item(id)); }
 
 // The placeholder, then labels; the first entry is selected.
 void FaceloreDialog::fill_list(int id, const std::vector<std::string_view>& labels) {
-  HWND list = GetDlgItem(hwnd(), id);
-  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kit::to_wide(kListPlaceholder).c_str()));
-  for (std::string_view label : labels)
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kit::to_wide(label).c_str()));
-  SendMessageW(list, CB_SETCURSEL, 0, 0);
+  HWND list = item(id);
+  kit::combo_add(list, kListPlaceholder);
+  for (std::string_view label : labels) kit::combo_add(list, label);
+  kit::combo_select(list, 0);
 }
 
 void FaceloreDialog::on_part_changed() {
-  SendDlgItemMessageW(hwnd(), IDC_FEATURE_LIST, CB_RESETCONTENT, 0, 0);
-  SendDlgItemMessageW(hwnd(), IDC_OPTION_LIST, CB_RESETCONTENT, 0, 0);
+  kit::combo_clear(item(IDC_FEATURE_LIST));
+  kit::combo_clear(item(IDC_OPTION_LIST));
   part_ = list_selection(IDC_PART_LIST);
   // The option list stays empty, without even its placeholder, until a feature is chosen.
   fill_list(IDC_FEATURE_LIST, feature_labels(part_));
@@ -294,7 +248,7 @@ void FaceloreDialog::on_part_changed() {
 }
 
 void FaceloreDialog::on_feature_changed() {
-  SendDlgItemMessageW(hwnd(), IDC_OPTION_LIST, CB_RESETCONTENT, 0, 0);
+  kit::combo_clear(item(IDC_OPTION_LIST));
   feature_ = list_selection(IDC_FEATURE_LIST);
   fill_list(IDC_OPTION_LIST, option_labels(part_, feature_));
   if (feature_ > 0) {

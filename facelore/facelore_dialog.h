@@ -48,7 +48,6 @@ class FaceloreDialog : public kit::Dialog {
 
   // module holds the dialog templates, pictures and texts (the program itself).
   explicit FaceloreDialog(HINSTANCE module);
-  ~FaceloreDialog() override;
 
   // Runs the window modally; returns IDOK when closed by its Close button.
   INT_PTR run(HWND owner);
@@ -62,7 +61,7 @@ class FaceloreDialog : public kit::Dialog {
  protected:
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   void on_destroy() override;
 
  private:

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
+#include "res/resource_ids.h"
 
 namespace facelore::layout {
 
@@ -72,6 +73,29 @@ inline constexpr Rect kCloseHotArea{664, 523, 80, 30};   // 1017, "关闭"
 inline constexpr Rect kInstallerButton{38, 513, 222, 52};
 inline constexpr Rgb kInstallerKey{255, 0, 0};
 
+// Every control the main window's picture frames, placed before the first paint
+// (see-through buttons capture the picture under them at that paint).
+inline constexpr kit::Placement kMainPlacements[] = {
+    {IDC_PART_PROMPT, kPartPrompt},
+    {IDC_FEATURE_PROMPT, kFeaturePrompt},
+    {IDC_OPTION_PROMPT, kOptionPrompt},
+    {IDC_PART_LIST, kPartList},
+    {IDC_FEATURE_LIST, kFeatureList},
+    {IDC_OPTION_LIST, kOptionList},
+    {IDC_DEFINITION_BOX, kDefinitionBox},
+    {IDC_CHARACTER_BOX, kCharacterBox},
+    {IDC_ADVICE_BOX, kAdviceBox},
+    {IDC_ANALYSE, kAnalyseButton},
+    {IDC_HEADING, kHeadingLabel},
+    {IDC_RESULT_1, kResultLabels[0]},
+    {IDC_RESULT_2, kResultLabels[1]},
+    {IDC_RESULT_3, kResultLabels[2]},
+    {IDC_RESULT_4, kResultLabels[3]},
+    {IDC_ABOUT, kAboutHotArea},
+    {IDC_CLOSE, kCloseHotArea},
+    {IDC_INSTALLER, kInstallerButton},
+};
+
 // ---- About box -----------------------------------------------------------------
 inline constexpr char kAboutFile[] = "about.ggr";  // a bitmap file despite its name
 inline constexpr int kAboutWidth = 350;
@@ -83,5 +107,9 @@ inline constexpr Rect kAboutLink{70, 164, 210, 19};
 
 // The maker's web address: the link's target and tip, and the text of picture 143.
 inline constexpr char kMakerWebAddress[] = "http://www.facelore.example/";
+
+inline constexpr kit::Placement kAboutPlacements[] = {
+    {IDC_WEB_LINK, kAboutLink},
+};
 
 }  // namespace facelore::layout

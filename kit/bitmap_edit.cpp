@@ -33,24 +33,21 @@ void BitmapEdit::on_erase_background(HDC dc) {
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
-LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
-  LRESULT routed = 0;
-  if (scroll_bar_.route(message, wparam, lparam, routed, [&] { return default_processing(message, wparam, lparam); })) {
-    handled = true;
-    return routed;
-  }
+bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  if (scroll_bar_.route(message, wparam, lparam, result, [&] { return default_processing(message, wparam, lparam); }))
+    return true;
   switch (message) {
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):
-      handled = true;
-      return on_color_request(reinterpret_cast<HDC>(wparam));
+      result = on_color_request(reinterpret_cast<HDC>(wparam));
+      return true;
     case WM_ERASEBKGND:
-      handled = true;
       on_erase_background(reinterpret_cast<HDC>(wparam));
-      return TRUE;
+      result = TRUE;
+      return true;
     case WM_LBUTTONUP:
       invalidate(true);
-      return 0;  // then the edit's own processing
+      return false;  // then the edit's own processing
     case reflected(WM_COMMAND):
       // Every change repaints the picture and the whole text; so does scrolling, which
       // would otherwise move the picture along with the text.  The dialog still hears
@@ -61,9 +58,9 @@ LRESULT BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool&
         case EN_HSCROLL:
           invalidate(true);
       }
-      return 0;
+      return false;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

@@ -26,7 +26,7 @@ class BitmapEdit : public Control {
   const EditScrollBar& scroll_bar() const { return scroll_bar_; }
 
  protected:
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   LRESULT on_color_request(HDC dc);

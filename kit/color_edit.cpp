@@ -26,20 +26,17 @@ LRESULT ColorEdit::on_color_request(HDC dc) {
   return reinterpret_cast<LRESULT>(back_brush_.get());
 }
 
-LRESULT ColorEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
-  LRESULT routed = 0;
-  if (scroll_bar_.route(message, wparam, lparam, routed, [&] { return default_processing(message, wparam, lparam); })) {
-    handled = true;
-    return routed;
-  }
+bool ColorEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  if (scroll_bar_.route(message, wparam, lparam, result, [&] { return default_processing(message, wparam, lparam); }))
+    return true;
   switch (message) {
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):
-      if (!colors_set_) return 0;  // the dialog's default: system colours
-      handled = true;
-      return on_color_request(reinterpret_cast<HDC>(wparam));
+      if (!colors_set_) return false;  // the dialog's default: system colours
+      result = on_color_request(reinterpret_cast<HDC>(wparam));
+      return true;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

@@ -6,6 +6,7 @@
 #include "control.h"
 #include "edit_scroll_bar.h"
 #include "handles.h"
+#include "pixel_layout.h"
 
 namespace kit {
 
@@ -14,6 +15,10 @@ class ColorEdit : public Control {
   // Stores the background and text colours (0..255 each) and repaints at once.
   void set_edit_colors(int back_red, int back_green, int back_blue, int text_red, int text_green,
                        int text_blue);
+  // The same with the colours of a layout header.
+  void set_edit_colors(PixelColor back, PixelColor text) {
+    set_edit_colors(back.r, back.g, back.b, text.r, text.g, text.b);
+  }
 
   // The brush answered to the last colour request (owned), or null.
   HBRUSH back_brush() const { return back_brush_.get(); }
@@ -24,7 +29,7 @@ class ColorEdit : public Control {
   const EditScrollBar& scroll_bar() const { return scroll_bar_; }
 
  protected:
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   LRESULT on_color_request(HDC dc);

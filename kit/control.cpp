@@ -44,8 +44,8 @@ void Control::invalidate(bool erase) const {
 LRESULT CALLBACK Control::subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR data) {
   auto* self = reinterpret_cast<Control*>(data);
-  bool handled = false;
-  LRESULT result = self->on_message(message, wparam, lparam, handled);
+  LRESULT result = 0;
+  const bool handled = self->on_message(message, wparam, lparam, result);
   if (message == WM_NCDESTROY) {
     // The window is gone: the wrapper lets go of it (it may live on, unbound).
     if (!handled) result = DefSubclassProc(window, message, wparam, lparam);

@@ -2,6 +2,14 @@
 // found by its control id and subclassed.  The dialog reflects the messages Windows
 // sends to the parent about a control (owner draw, colour requests, notifications)
 // back to the bound control as kReflectBase + message.
+//
+// Handler convention, the same for kit::Dialog (dialog.h) and kit::Control:
+//   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+// returns true when the message is handled, with the message's answer (what a window
+// procedure returns) in result; false leaves it to the default processing.  A handler
+// that needs the platform's processing first calls default_processing itself and
+// returns true.  on_message is only the switch: each case calls a handler named after
+// its event (on_mouse_move, on_paint, on_clicked, ...).
 #pragma once
 
 #include <windows.h>
@@ -34,9 +42,8 @@ class Control {
  protected:
   // Called once right after subclassing.
   virtual void on_bound() {}
-  // Every message of the control.  Set handled and return the result, or leave handled
-  // false for the default processing.
-  virtual LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) = 0;
+  // Every message of the control (see the handler convention above).
+  virtual bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) = 0;
   // The platform's own processing of a message (the window procedure before ours).
   LRESULT default_processing(UINT message, WPARAM wparam, LPARAM lparam);
   void invalidate(bool erase = true) const;

@@ -1,20 +1,59 @@
+// The dialog procedure behind kit::Dialog, the teardown check, and the self-deleting
+// floating dialogs.
 #include "dialog.h"
 
-#include <commctrl.h>
-
 #include "control.h"
-#include "text/wide.h"
 
 namespace kit {
 
 namespace {
 constexpr wchar_t kDialogProperty[] = L"kit.dialog";
-MessageSeam message_seam = nullptr;
+int teardown_fault_count = 0;
+int floating_count = 0;
+
+// Messages whose answer a dialog procedure returns itself; every other answer goes
+// through DWLP_MSGRESULT.
+bool answered_directly(UINT message) {
+  switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+      return true;
+  }
+  return false;
+}
 }  // namespace
 
 Dialog::~Dialog() {
-  if (window_ && !modal_) DestroyWindow(window_);
+  if (!window_) return;
+  // The window outlived the object's derived part: cut it loose so that nothing
+  // reaches what is left of the object, then let it go.
+  HWND window = window_;
+  detach();
+  ++teardown_fault_count;
+  OutputDebugStringW(L"kit: a dialog object was destroyed before its window\n");
+  DestroyWindow(window);
 }
+
+void Dialog::detach() {
+  if (!window_) return;
+  RemovePropW(window_, kDialogProperty);
+  window_ = nullptr;
+}
+
+Dialog* Dialog::from_window(HWND window) {
+  return window ? static_cast<Dialog*>(GetPropW(window, kDialogProperty)) : nullptr;
+}
+
+int Dialog::teardown_faults() { return teardown_fault_count; }
 
 INT_PTR Dialog::run_modal(HINSTANCE module, int template_id, HWND owner) {
   modal_ = true;
@@ -44,8 +83,10 @@ bool Dialog::on_command(int id, int, HWND) {
   return false;
 }
 
-bool Dialog::on_message(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+bool Dialog::on_message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
+// A handler may end a floating dialog, which deletes it: nothing here touches the
+// object after a handler has run, except at WM_NCDESTROY, which is where it goes.
 INT_PTR CALLBACK Dialog::dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   Dialog* self = nullptr;
   if (message == WM_INITDIALOG) {
@@ -53,20 +94,20 @@ INT_PTR CALLBACK Dialog::dialog_proc(HWND window, UINT message, WPARAM wparam, L
     self->window_ = window;
     SetPropW(window, kDialogProperty, self);
   } else {
-    self = static_cast<Dialog*>(GetPropW(window, kDialogProperty));
+    self = from_window(window);
   }
   if (!self) return FALSE;
-  INT_PTR result = self->handle(message, wparam, lparam);
+  const INT_PTR answer = self->handle(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
-    RemovePropW(window, kDialogProperty);
-    self->window_ = nullptr;
+    self->detach();
+    self->on_final_message();
   }
-  return result;
+  return answer;
 }
 
 // Hands a parent notification to the kit control it concerns.  Returns true when the
-// control answered and the dialog must return result.
-bool Dialog::reflect(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) {
+// control answered and the dialog procedure must return answer.
+bool Dialog::reflect(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& answer) {
   HWND child = nullptr;
   switch (message) {
     case WM_DRAWITEM:
@@ -88,34 +129,36 @@ bool Dialog::reflect(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result
       return false;
   }
   if (!Control::from_window(child)) return false;
-  LRESULT answer = SendMessageW(child, reflected(message), wparam, lparam);
+  HWND window = window_;
+  const LRESULT result = SendMessageW(child, reflected(message), wparam, lparam);
   switch (message) {
     case WM_DRAWITEM:
-      SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
-      result = TRUE;
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+      answer = TRUE;
       return true;
     case WM_NOTIFY:
-      if (answer == 0) return false;
-      SetWindowLongPtrW(window_, DWLP_MSGRESULT, answer);
-      result = TRUE;
+      if (result == 0) return false;
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+      answer = TRUE;
       return true;
     case WM_COMMAND:
       // A control that answers non-zero has consumed the notification (a link's click);
       // otherwise the click or change still reaches the dialog.
-      if (answer == 0) return false;
-      SetWindowLongPtrW(window_, DWLP_MSGRESULT, 0);
-      result = TRUE;
+      if (result == 0) return false;
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, 0);
+      answer = TRUE;
       return true;
     default:  // colour requests answer the brush itself
-      if (answer == 0) return false;
-      result = answer;
+      if (result == 0) return false;
+      answer = result;
       return true;
   }
 }
 
 INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
-  INT_PTR result = 0;
-  if (reflect(message, wparam, lparam, result)) return result;
+  INT_PTR answer = 0;
+  if (reflect(message, wparam, lparam, answer)) return answer;
+  HWND window = window_;
   switch (message) {
     case WM_INITDIALOG:
       return on_init_dialog() ? TRUE : FALSE;
@@ -126,26 +169,41 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       on_destroy();
       break;
   }
-  if (on_message(message, wparam, lparam, result)) return result;
-  return FALSE;
+  LRESULT result = 0;
+  if (!on_message(message, wparam, lparam, result)) return FALSE;
+  if (answered_directly(message)) return result;
+  SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+  return TRUE;
 }
 
-int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon) {
-  if (!owner) owner = GetActiveWindow();
-  if (message_seam) return message_seam(owner, text, caption, MB_OK | icon);
-  return message_box(owner, text, caption, MB_OK | icon);
+void DestroyWindowFirst::operator()(Dialog* dialog) const {
+  if (!dialog) return;
+  if (HWND window = dialog->hwnd()) DestroyWindow(window);
+  delete dialog;
 }
 
-MessageSeam set_message_seam(MessageSeam seam) {
-  MessageSeam previous = message_seam;
-  message_seam = seam;
-  return previous;
+// ---- FloatingDialog ------------------------------------------------------------
+
+FloatingDialog::FloatingDialog(Key) { ++floating_count; }
+
+FloatingDialog::~FloatingDialog() { --floating_count; }
+
+int FloatingDialog::live_count() { return floating_count; }
+
+void FloatingDialog::on_final_message() {
+  if (deleted_flag_) *deleted_flag_ = true;
+  delete this;
 }
 
-void start_program() {
-  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&controls);
+HWND FloatingDialog::launch(FloatingDialog* dialog, HINSTANCE module, int template_id, HWND owner) {
+  bool deleted = false;
+  dialog->deleted_flag_ = &deleted;
+  HWND window = dialog->create_modeless(module, template_id, owner);
+  // A window that went away during its own creation took its object with it.
+  if (deleted) return nullptr;
+  dialog->deleted_flag_ = nullptr;
+  if (!window) delete dialog;  // never attached to a window
+  return window;
 }
 
 }  // namespace kit

@@ -2,10 +2,9 @@
 
 #include <cstdint>
 #include <cstring>
-#include <string>
 #include <string_view>
 
-#include "text/wide.h"
+#include "list_text.h"
 
 namespace kit {
 
@@ -45,12 +44,8 @@ void apply_dialog_init_data(HINSTANCE module, int template_id, HWND dialog) {
     if (const std::size_t end = text.find('\0'); end != std::string_view::npos) text = text.substr(0, end);
     at += length;
 
-    UINT add = 0;
-    if (message == kInitComboAddString) add = CB_ADDSTRING;
-    if (message == kInitListAddString) add = LB_ADDSTRING;
-    if (add == 0) continue;
-    const std::wstring wide = to_wide(text);
-    SendDlgItemMessageW(dialog, id, add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    if (message == kInitComboAddString) combo_add(GetDlgItem(dialog, id), text);
+    if (message == kInitListAddString) list_add(GetDlgItem(dialog, id), text);
   }
 }
 

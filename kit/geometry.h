@@ -1,37 +1,49 @@
 // Placing skinned windows in pixels.  Dialog units follow the dialog font, and the
 // substitute fonts of another desktop measure differently, so everything a picture
-// frames is put at a fixed pixel rectangle at start-up.
+// frames is put at a fixed pixel rectangle at start-up, from the window's placement
+// table (pixel_layout.h).  Also the moves of windows without a caption: centred over
+// their owner, opened at a screen point, dragged by their background.
 #pragma once
 
 #include <windows.h>
 
+#include <span>
+
+#include "pixel_layout.h"
+
 namespace kit {
 
-// Moves the dialog's control id to (x, y, width, height) in pixels of the dialog's
-// client area.  For a drop-down list the height is its dropped-down height.
-inline void move_control(HWND dialog, int id, int x, int y, int width, int height) {
-  if (HWND control = GetDlgItem(dialog, id)) MoveWindow(control, x, y, width, height, TRUE);
-}
+// Moves the dialog's control id to r, in pixels of the dialog's client area.  For a
+// drop-down list the height is its dropped-down height.
+void place_control(HWND dialog, int id, const PixelRect& r);
+
+// Places every control of a placement table.
+void place_controls(HWND dialog, std::span<const Placement> table);
+
+// Where control id sits, in pixels of the dialog's client area.
+PixelRect control_rect(HWND dialog, int id);
 
 // Sizes window so that its client area is exactly width x height pixels, keeping its
 // place: the frame is computed from the styles, then corrected by what the client area
 // actually came out as.
-inline void fit_client_area(HWND window, int width, int height) {
-  RECT wanted{0, 0, width, height};
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-  const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-  AdjustWindowRectEx(&wanted, style, GetMenu(window) != nullptr, ex_style);
-  constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(window, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top, kResizeOnly);
+void fit_client_area(HWND window, int width, int height);
 
-  RECT client{};
-  GetClientRect(window, &client);
-  const int dx = width - client.right;
-  const int dy = height - client.bottom;
-  if (dx == 0 && dy == 0) return;
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + dx, frame.bottom - frame.top + dy, kResizeOnly);
-}
+// The place of a window rectangle moved (not resized) to lie inside area, as far as it
+// fits; a window larger than area keeps its top-left corner inside it.
+PixelRect keep_inside(const PixelRect& window, const PixelRect& area);
+
+// Moves window so that its centre lies on its owner's, kept on the owner's monitor's
+// work area.  A window without an owner, or with a minimised one, stays where it is.
+void centre_over_owner(HWND window);
+
+// Moves window's top-left corner to the screen point top_left (a pop-up opened beside
+// what was clicked), kept on the work area of the monitor nearest that point.
+void place_popup_at(HWND window, POINT top_left);
+
+// Starts moving window with the pointer, as a press on a caption would: called from
+// the window's WM_LBUTTONDOWN (press_point is its lParam, in client coordinates) when
+// the press fell on the window's own surface.  Posts WM_NCLBUTTONDOWN with HTCAPTION
+// and the point on the screen, so the current handler finishes first.
+void drag_by_background(HWND window, LPARAM press_point);
 
 }  // namespace kit

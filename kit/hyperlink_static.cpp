@@ -6,8 +6,8 @@
 
 #include <cstdio>
 
-#include "dialog.h"
 #include "launch.h"
+#include "message_box.h"
 #include "text/gbk.h"
 #include "text/wide.h"
 #include "tooltip.h"
@@ -256,31 +256,29 @@ void HyperlinkStatic::on_destroy() {
     tip_.release();
 }
 
-LRESULT HyperlinkStatic::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
+bool HyperlinkStatic::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   // The tooltip only learns of the pointer from what the control relays to it.
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) relay_to_tooltip(message, wparam, lparam);
 
   switch (message) {
-    case WM_MOUSEMOVE: {
-      handled = true;
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_MOUSEMOVE:
+      result = default_processing(message, wparam, lparam);
       on_mouse_move(lparam);
-      return result;
-    }
+      return true;
     case WM_SETCURSOR:
       // Without a link pointer the pointer stays as it was: no default cursor is set.
-      handled = true;
-      return on_set_cursor() ? TRUE : FALSE;
+      result = on_set_cursor() ? TRUE : FALSE;
+      return true;
     case reflected(WM_COMMAND):
-      if (HIWORD(wparam) != STN_CLICKED) return 0;
-      handled = true;
+      if (HIWORD(wparam) != STN_CLICKED) return false;
       on_clicked();
-      return TRUE;  // consumed: the dialog does not see the click
+      result = TRUE;  // consumed: the dialog does not see the click
+      return true;
     case WM_DESTROY:
       on_destroy();
-      return 0;
+      return false;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

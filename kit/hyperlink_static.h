@@ -65,7 +65,7 @@ class HyperlinkStatic : public Control {
 
  protected:
   void on_bound() override;
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   void load_link_pointer();

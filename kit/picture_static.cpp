@@ -78,19 +78,19 @@ void PictureStatic::on_paint() {
   EndPaint(hwnd(), &paint);
 }
 
-LRESULT PictureStatic::on_message(UINT message, WPARAM, LPARAM, bool& handled) {
+bool PictureStatic::on_message(UINT message, WPARAM, LPARAM, LRESULT& result) {
   switch (message) {
     case WM_PAINT:
       // A bitmap is the static's own image: the static draws it.
-      if (bitmap_) return 0;
-      handled = true;
+      if (bitmap_) return false;
       on_paint();
-      return 0;
+      result = 0;
+      return true;
     case WM_DESTROY:
       bitmap_.clear(hwnd());
-      return 0;
+      return false;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

@@ -50,7 +50,7 @@ class PictureStatic : public Control {
   HBITMAP bitmap() const { return bitmap_.get(); }
 
  protected:
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   void on_paint();

@@ -231,39 +231,34 @@ LRESULT ReportListCtrl::on_paint(UINT message, WPARAM wparam, LPARAM lparam) {
   return result;
 }
 
-LRESULT ReportListCtrl::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
+bool ReportListCtrl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case reflected(WM_NOTIFY): {
       auto* header = reinterpret_cast<NMHDR*>(lparam);
-      if (header->code != NM_CUSTOMDRAW) return 0;
-      handled = true;
-      return on_custom_draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lparam));
+      if (header->code != NM_CUSTOMDRAW) return false;
+      result = on_custom_draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lparam));
+      return true;
     }
-    case WM_SYSCOLORCHANGE: {
-      handled = true;
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_SYSCOLORCHANGE:
+      result = default_processing(message, wparam, lparam);
       on_sys_color_change();
-      return result;
-    }
+      return true;
     case WM_PAINT:
-      handled = true;
-      return on_paint(message, wparam, lparam);
+      result = on_paint(message, wparam, lparam);
+      return true;
     case LVM_DELETEITEM: {
       // A row removed on its own takes its record with it.
-      handled = true;
       const RowData* data = row_data(static_cast<int>(wparam));
-      LRESULT result = default_processing(message, wparam, lparam);
+      result = default_processing(message, wparam, lparam);
       if (result) delete data;
-      return result;
+      return true;
     }
     case LVM_DELETEALLITEMS:
-      free_all_rows();
-      return 0;
     case WM_DESTROY:
       free_all_rows();
-      return 0;
+      return false;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

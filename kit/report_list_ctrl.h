@@ -55,7 +55,7 @@ class ReportListCtrl : public Control {
   static int live_row_data();
 
  protected:
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   int append_row_texts(const std::vector<std::string_view>& texts);

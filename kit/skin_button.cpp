@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "geometry.h"
 #include "text/wide.h"
 #include "tooltip.h"
 
@@ -111,6 +112,20 @@ void SkinButton::repaint_if(bool repaint) const {
 }
 
 // ---- pictures -------------------------------------------------------------------
+
+int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
+  if (!bind(dialog, id)) return kNoSuchControl;
+  enable_hover_border(false, true);
+  show_parent_through(true);
+  if (!setup.place.empty()) place_control(dialog, id, setup.place);
+  int result = kOk;
+  if (setup.hover_picture)
+    result = load_state_images(setup.hover_picture, setup.key.colorref(), setup.normal_picture,
+                               setup.key.colorref());
+  if (setup.tip) set_tip_text(setup.tip, true);
+  if (setup.pointer && set_pointer(setup.pointer, true) != kOk && result == kOk) result = kPointerNotLoaded;
+  return result;
+}
 
 int SkinButton::load_state_images(WORD hover_id, COLORREF hover_key, WORD normal_id, COLORREF normal_key) {
   HINSTANCE module = resource_module();
@@ -224,7 +239,7 @@ void SkinButton::set_caption(std::string_view text) {
 
 // ---- drawing --------------------------------------------------------------------
 
-void SkinButton::draw_item(const DRAWITEMSTRUCT& item) {
+void SkinButton::on_draw_item(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   pressed_ = (item.itemState & ODS_SELECTED) != 0;
   focused_ = (item.itemState & ODS_FOCUS) != 0;
@@ -443,36 +458,34 @@ void SkinButton::relay_to_tip(UINT message, WPARAM wparam, LPARAM lparam) {
 
 // ---- messages -------------------------------------------------------------------
 
-LRESULT SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
+bool SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case reflected(WM_DRAWITEM):
-      draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-      handled = true;
-      return TRUE;
+      on_draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      result = TRUE;
+      return true;
 
     case reflected(WM_CTLCOLORBTN):
       // Nothing erases the face: the owner draw paints all of it.
-      handled = true;
-      return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      return true;
 
     case reflected(WM_COMMAND):
       if (HIWORD(wparam) == BN_CLICKED) SetFocus(hwnd());
-      handled = true;
-      return 0;
+      result = 0;
+      return true;
 
     case WM_LBUTTONDBLCLK:
       // A quick second click is one more press.
       relay_to_tip(message, wparam, lparam);
-      handled = true;
-      return default_processing(WM_LBUTTONDOWN, wparam, lparam);
+      result = default_processing(WM_LBUTTONDOWN, wparam, lparam);
+      return true;
 
-    case WM_MOUSEMOVE: {
+    case WM_MOUSEMOVE:
       relay_to_tip(message, wparam, lparam);
-      LRESULT result = default_processing(message, wparam, lparam);
+      result = default_processing(message, wparam, lparam);
       on_mouse_move(wparam, lparam);
-      handled = true;
-      return result;
-    }
+      return true;
 
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -481,50 +494,40 @@ LRESULT SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool&
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
       relay_to_tip(message, wparam, lparam);
-      return 0;
+      return false;
 
     case WM_MOUSELEAVE:
     case WM_KILLFOCUS:
-    case WM_CANCELMODE: {
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_CANCELMODE:
+      result = default_processing(message, wparam, lparam);
       end_hover();
-      handled = true;
-      return result;
-    }
+      return true;
 
-    case WM_ACTIVATE: {
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_ACTIVATE:
+      result = default_processing(message, wparam, lparam);
       if (LOWORD(wparam) == WA_INACTIVE) end_hover();
-      handled = true;
-      return result;
-    }
+      return true;
 
-    case WM_ENABLE: {
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_ENABLE:
+      result = default_processing(message, wparam, lparam);
       if (!wparam) on_disabled();
-      handled = true;
-      return result;
-    }
+      return true;
 
     case WM_SETCURSOR:
-      if (!pointer_) return 0;
+      if (!pointer_) return false;
       SetCursor(pointer_.get());
-      handled = true;
-      return TRUE;
+      result = TRUE;
+      return true;
 
-    case WM_SYSCOLORCHANGE: {
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_SYSCOLORCHANGE:
+      result = default_processing(message, wparam, lparam);
       free_background_cache();
-      handled = true;
-      return result;
-    }
+      return true;
 
-    case WM_GETDLGCODE: {
-      LRESULT code = default_processing(message, wparam, lparam);
-      code |= is_default_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
-      handled = true;
-      return code;
-    }
+    case WM_GETDLGCODE:
+      result = default_processing(message, wparam, lparam);
+      result |= is_default_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+      return true;
 
     case BM_SETSTYLE: {
       // The dialog manager moves the default: remember it, stay owner-drawn.
@@ -533,18 +536,16 @@ LRESULT SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, bool&
         is_default_ = true;
       else if (type == BS_PUSHBUTTON)
         is_default_ = false;
-      handled = true;
-      return default_processing(message, (wparam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW, lparam);
+      result = default_processing(message, (wparam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW, lparam);
+      return true;
     }
 
-    case WM_DESTROY: {
-      LRESULT result = default_processing(message, wparam, lparam);
+    case WM_DESTROY:
+      result = default_processing(message, wparam, lparam);
       free_everything();
-      handled = true;
-      return result;
-    }
+      return true;
   }
-  return 0;
+  return false;
 }
 
 }  // namespace kit

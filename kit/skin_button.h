@@ -2,19 +2,19 @@
 // normal) with a key colour through which the face shows, an optional caption, a
 // tooltip and a custom pointer.
 //
-// Typical start-up in a dialog's on_init_dialog, per button:
+// Typical start-up in a dialog's on_init_dialog, per button, in one call:
 //
-//   button_.bind(hwnd(), IDC_NEW);
-//   button_.enable_hover_border(false, true);      // flat even while hovered
-//   button_.show_parent_through(true);             // the dialog's picture is the face
-//   MoveWindow(button_.hwnd(), 12, 40, 96, 32, TRUE);  // its pixel rectangle
-//   button_.load_state_images(IDB_NEW_HOVER, kKey, IDB_NEW, kKey);
-//   button_.set_tip_text("新建一个决策", true);    // optional tooltip
-//   button_.set_pointer(IDC_HAND_POINTER, true);   // optional custom pointer
+//   new_button_.set_up(hwnd(), IDC_NEW, {.place = layout::kNewButton,
+//                                        .hover_picture = IDB_NEW_HOVER,
+//                                        .normal_picture = IDB_NEW,
+//                                        .key = layout::kButtonKey,
+//                                        .tip = "新建一个决策"});
 //
-// Move the button before its first paint: the see-through face is captured from the
-// parent at that paint.  load_state_images may be called again at any time to swap the
-// pictures when the dialog's state changes.
+// which binds it, turns the hover border off, lets the dialog's picture show through,
+// moves it to its pixel rectangle, loads its pictures and sets the optional tooltip
+// and pointer.  Place the button before its first paint: the see-through face is
+// captured from the parent at that paint.  load_state_images may be called again at
+// any time to swap the pictures when the dialog's state changes.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +24,7 @@
 
 #include "control.h"
 #include "handles.h"
+#include "pixel_layout.h"
 
 namespace kit {
 
@@ -47,6 +48,17 @@ class SkinButton : public Control {
     kPointerNotLoaded = 1, // set_pointer: the cursor resource cannot be loaded
     kMaskFailed = 2,       // attach_state_images: a mask cannot be made
     kBadColorSlot = 3,     // set_state_color: slot 6 or more
+    kNoSuchControl = 4,    // set_up: the dialog has no such control, or it is bound
+  };
+
+  // The set-up of a skinned button (see the top of this file).
+  struct Setup {
+    PixelRect place{};             // empty: the control stays where it is
+    WORD hover_picture = 0;        // bitmap resources; 0: no pictures
+    WORD normal_picture = 0;       // 0: the hover picture in every state
+    PixelColor key{255, 255, 255}; // of both pictures
+    const char* tip = nullptr;     // GBK; null: no tooltip
+    WORD pointer = 0;              // cursor resource; 0: the usual pointer
   };
 
   // One picture: the bitmap (changed in place: key-coloured pixels become black), its
@@ -61,6 +73,11 @@ class SkinButton : public Control {
 
   SkinButton();
   ~SkinButton() override;
+
+  // Binds the dialog's control id and sets it up: hover border off, the parent shown
+  // through, placed, pictures loaded, tooltip and pointer set.  Returns kOk, or the
+  // first failure: kNoSuchControl, a code of load_state_images, kPointerNotLoaded.
+  int set_up(HWND dialog, int id, const Setup& setup);
 
   // Loads both pictures from the resource module's bitmaps and attaches them.  A
   // missing hover picture leaves the button without pictures (result 0); a missing
@@ -114,7 +131,7 @@ class SkinButton : public Control {
   virtual void draw_border(HDC dc, const RECT& r);
 
   void on_bound() override;
-  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   bool hovering_ = false;
   bool hover_border_ = true;
@@ -126,7 +143,7 @@ class SkinButton : public Control {
   bool disabled_ = false;
 
  private:
-  void draw_item(const DRAWITEMSTRUCT& item);
+  void on_draw_item(const DRAWITEMSTRUCT& item);
   void draw_face_from_cache(HDC dc, const RECT& r);
   void capture_parent_background();
   void free_background_cache();

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "document/decision.h"
-#include "kit/dialog.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
+#include "kit/this_process.h"
 #include "res/resource_ids.h"
 #include "workspace/decision_dialog_layout.h"
 
@@ -51,6 +51,6 @@ struct DecisionApp {
 static DecisionApp app;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  kit::start_program();
+  kit::set_up_this_process();
   return app.run(instance);
 }

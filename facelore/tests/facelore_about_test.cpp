@@ -74,7 +74,7 @@ class AboutBox : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder_.changed());
     g_seen = {};
-    dialog_ = std::make_unique<FaceloreDialog>(GetModuleHandleW(nullptr));
+    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
     window_ = dialog_->create(nullptr);
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOWNORMAL);
@@ -101,7 +101,7 @@ class AboutBox : public ::testing::Test {
 
   testing::RecordingSeams seams_;
   testing::InPictureFolder folder_;
-  std::unique_ptr<FaceloreDialog> dialog_;
+  kit::DialogPtr<FaceloreDialog> dialog_;
   HWND window_ = nullptr;
 };
 
@@ -177,6 +177,7 @@ TEST(AboutBoxAlone, SizesItselfToItsPictureWhateverTheDialogUnits) {
   RECT frame{};
   GetWindowRect(box, &frame);
   EXPECT_EQ(frame.right - frame.left, layout::kAboutWidth) << "the box has no frame";
+  DestroyWindow(box);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ class MainWindow : public ::testing::Test {
   }
 
   void open() {
-    dialog_ = std::make_unique<FaceloreDialog>(GetModuleHandleW(nullptr));
+    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
     window_ = dialog_->create(nullptr);
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOWNORMAL);
@@ -100,7 +100,7 @@ class MainWindow : public ::testing::Test {
   testing::RecordingSeams seams_;
   testing::InPictureFolder folder_;
   LocalDateSource previous_clock_ = nullptr;
-  std::unique_ptr<FaceloreDialog> dialog_;
+  kit::DialogPtr<FaceloreDialog> dialog_;
   HWND window_ = nullptr;
 };
 
@@ -152,32 +152,15 @@ TEST_F(MainWindow, ClientAreaIsThePictureSize) {
 }
 
 TEST_F(MainWindow, EveryFramedControlSitsOnItsLayoutRectangle) {
-  struct Placed {
-    int id;
-    layout::Rect r;
-  };
-  const Placed placed[] = {
-      {IDC_PART_PROMPT, layout::kPartPrompt},       {IDC_FEATURE_PROMPT, layout::kFeaturePrompt},
-      {IDC_OPTION_PROMPT, layout::kOptionPrompt},   {IDC_DEFINITION_BOX, layout::kDefinitionBox},
-      {IDC_CHARACTER_BOX, layout::kCharacterBox},   {IDC_ADVICE_BOX, layout::kAdviceBox},
-      {IDC_ANALYSE, layout::kAnalyseButton},        {IDC_HEADING, layout::kHeadingLabel},
-      {IDC_RESULT_1, layout::kResultLabels[0]},     {IDC_RESULT_2, layout::kResultLabels[1]},
-      {IDC_RESULT_3, layout::kResultLabels[2]},     {IDC_RESULT_4, layout::kResultLabels[3]},
-      {IDC_ABOUT, layout::kAboutHotArea},           {IDC_CLOSE, layout::kCloseHotArea},
-      {IDC_INSTALLER, layout::kInstallerButton},
-  };
-  for (const Placed& p : placed) {
+  // A drop-down list's rectangle holds its dropped-down height: its closed field sits at
+  // the rectangle's top left and width, as tall as the picture frames it whatever the
+  // font.
+  const int lists[] = {IDC_PART_LIST, IDC_FEATURE_LIST, IDC_OPTION_LIST};
+  for (const kit::Placement& p : layout::kMainPlacements) {
+    layout::Rect wanted = p.rect;
+    if (std::find(std::begin(lists), std::end(lists), p.id) != std::end(lists)) wanted.h = layout::kListFieldHeight;
     const layout::Rect got = control_rect(window_, p.id);
-    EXPECT_TRUE(same_rect(got, p.r)) << p.id << " at " << describe(got) << ", wanted " << describe(p.r);
-  }
-  // A drop-down list: its closed field at the rectangle's top left and width, as tall
-  // as the picture frames it whatever the font.
-  const std::pair<int, layout::Rect> lists[] = {
-      {IDC_PART_LIST, layout::kPartList}, {IDC_FEATURE_LIST, layout::kFeatureList}, {IDC_OPTION_LIST, layout::kOptionList}};
-  for (const auto& [id, r] : lists) {
-    const layout::Rect field = control_rect(window_, id);
-    const layout::Rect wanted{r.x, r.y, r.w, layout::kListFieldHeight};
-    EXPECT_TRUE(same_rect(field, wanted)) << id << " at " << describe(field) << ", wanted " << describe(wanted);
+    EXPECT_TRUE(same_rect(got, wanted)) << p.id << " at " << describe(got) << ", wanted " << describe(wanted);
   }
 }
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "kit/dialog.h"
+#include "kit/message_box.h"
 #include "kit/launch.h"
 #include "kit/testing/message_pump.h"
 #include "kit/testing/screenshot.h"

@@ -4,10 +4,10 @@
 
 #include "gallery_dialog.h"
 #include "gallery_ids.h"
-#include "kit/dialog.h"
+#include "kit/this_process.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  kit::start_program();
+  kit::set_up_this_process();
   kit::gallery::GalleryDialog gallery;
   return static_cast<int>(gallery.run_modal(instance, IDD_GALLERY, nullptr));
 }

@@ -29,10 +29,9 @@ class GalleryDialog : public Dialog {
 
  protected:
   bool on_init_dialog() override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
-  void skin_button(SkinButton& button, int id, const Rect& place, WORD hover_id, WORD normal_id);
   void fill_report();
 };
 

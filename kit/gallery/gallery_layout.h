@@ -5,6 +5,7 @@
 // together.  Platform-free.
 #pragma once
 
+#include "gallery_ids.h"
 #include "kit/pixel_layout.h"
 
 namespace kit::gallery {
@@ -55,5 +56,17 @@ inline constexpr Rect kColorEdit{300, 252, 156, 50};
 // size, ruled every kEditLineHeight pixels.
 inline constexpr char kEditBoxPicture[] = "gallery_edit_box.bmp";
 inline constexpr int kEditLineHeight = 16;
+
+// The coloured edit: a pale blue ground with dark teal text.
+inline constexpr Rgb kColorEditBack{239, 244, 250};
+inline constexpr Rgb kColorEditText{0, 80, 80};
+
+// Every control, placed before the first paint.
+inline constexpr Placement kPlacements[] = {
+    {IDC_PRIMARY, kPrimaryButton},   {IDC_SECONDARY, kSecondaryButton},
+    {IDC_DISABLED, kDisabledButton}, {IDC_CAPTIONED, kCaptionButton},
+    {IDC_LINK, kLink},               {IDC_REPORT, kReportList},
+    {IDC_BITMAP_EDIT, kBitmapEdit},  {IDC_COLOR_EDIT, kColorEdit},
+};
 
 }  // namespace kit::gallery

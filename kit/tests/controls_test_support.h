@@ -24,7 +24,7 @@
 
 #include <cstdint>
 
-#include "kit/dialog.h"
+#include "kit/this_process.h"
 
 namespace kit_test {
 
@@ -33,7 +33,7 @@ inline COLORREF stripe_color(int x) { return stripe_rgb(x).colorref(); }
 // The common controls, once per process.
 inline void start_once() {
   static bool started = false;
-  if (!started) kit::start_program();
+  if (!started) kit::set_up_this_process();
   started = true;
 }
 

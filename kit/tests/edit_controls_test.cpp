@@ -87,7 +87,7 @@ class EditsTest : public ::testing::Test {
     previous_folder_ = current;
     ASSERT_TRUE(SetCurrentDirectoryW(folder_.c_str()));
 
-    dialog_ = std::make_unique<kit::Dialog>();
+    dialog_ = kit::make_dialog<kit::Dialog>();
     ASSERT_NE(dialog_->create_modeless(GetModuleHandleW(nullptr), IDD_EDITS_TEST, nullptr), nullptr);
     ASSERT_TRUE(picture_.bind(dialog_->hwnd(), IDC_PICTURE));
     ASSERT_TRUE(bitmap_edit_->bind(dialog_->hwnd(), IDC_BITMAP_EDIT));
@@ -115,7 +115,7 @@ class EditsTest : public ::testing::Test {
 
   std::wstring folder_;
   std::wstring previous_folder_;
-  std::unique_ptr<kit::Dialog> dialog_;
+  kit::DialogPtr<kit::Dialog> dialog_;
   kit::PictureStatic picture_;
   std::unique_ptr<kit::BitmapEdit> bitmap_edit_ = std::make_unique<kit::BitmapEdit>();
   std::unique_ptr<kit::ColorEdit> color_edit_ = std::make_unique<kit::ColorEdit>();

@@ -124,7 +124,7 @@ class HyperlinkTest : public ::testing::Test {
   }
 
   HWND open_dialog() {
-    dialog_ = std::make_unique<LinkDialog>();
+    dialog_ = kit::make_dialog<LinkDialog>();
     HWND window = dialog_->create_modeless(GetModuleHandleW(nullptr), IDD_LINK_TEST, nullptr);
     EXPECT_NE(window, nullptr);
     return window;
@@ -159,7 +159,7 @@ class HyperlinkTest : public ::testing::Test {
 
   LaunchRecord launch_;
   kit::LaunchSeam previous_seam_;
-  std::unique_ptr<LinkDialog> dialog_;
+  kit::DialogPtr<LinkDialog> dialog_;
   HyperlinkStatic link_;
 };
 

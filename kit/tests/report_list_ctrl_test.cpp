@@ -26,7 +26,7 @@ class ListTest : public ::testing::Test {
   static void SetUpTestSuite() { kit_test::start_once(); }
 
   void SetUp() override {
-    dialog_ = std::make_unique<kit::Dialog>();
+    dialog_ = kit::make_dialog<kit::Dialog>();
     ASSERT_NE(dialog_->create_modeless(GetModuleHandleW(nullptr), IDD_LIST_TEST, nullptr), nullptr);
     list_ = std::make_unique<ReportListCtrl>();
     ASSERT_TRUE(list_->bind(dialog_->hwnd(), IDC_LIST));
@@ -96,7 +96,7 @@ class ListTest : public ::testing::Test {
     return canvas;
   }
 
-  std::unique_ptr<kit::Dialog> dialog_;
+  kit::DialogPtr<kit::Dialog> dialog_;
   std::unique_ptr<ReportListCtrl> list_;
 };
 

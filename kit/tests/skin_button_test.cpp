@@ -227,7 +227,7 @@ class TestDialog : public kit::Dialog {
     if (code == BN_CLICKED) clicks.push_back(id);
     return kit::Dialog::on_command(id, code, control);
   }
-  bool on_message(UINT message, WPARAM, LPARAM, INT_PTR& result) override {
+  bool on_message(UINT message, WPARAM, LPARAM, LRESULT& result) override {
     if (message != WM_PAINT) return false;
     if (paint) {
       paint(hwnd());

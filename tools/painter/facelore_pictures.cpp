@@ -20,8 +20,6 @@ namespace {
 namespace lay = facelore::layout;
 using detail::utf8;
 
-Rgb rgb(lay::Rgb c) { return {c.r, c.g, c.b}; }
-
 // The two columns of the main window, as cards on the window ground.
 constexpr Box kLeftCard{8, 64, 284, 424};
 constexpr Box kRightCard{356, 12, 398, 476};
@@ -98,7 +96,7 @@ Image paint_main_background() {
 
 Image paint_analyse_button(const Image& background, bool hover) {
   const lay::Rect& r = lay::kAnalyseButton;
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), rgb(lay::kAnalyseKey),
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kAnalyseKey,
                        [&](Canvas& c) {
                          button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite,
                                      u8"开始分析", style::kButton);
@@ -117,7 +115,7 @@ void install_mark(Canvas& c, double cx, double cy, Rgb colour) {
 
 Image paint_installer_button(const Image& background, bool hover) {
   const lay::Rect& r = lay::kInstallerButton;
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), rgb(lay::kInstallerKey),
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kInstallerKey,
                        [&](Canvas& c) {
                          const Box all{0, 0, c.width(), c.height()};
                          c.fill_rounded(all, style::kButtonCorner,

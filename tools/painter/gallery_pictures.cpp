@@ -16,8 +16,6 @@ namespace {
 namespace lay = kit::gallery;
 using detail::utf8;
 
-Rgb rgb(lay::Rgb c) { return {c.r, c.g, c.b}; }
-
 // The flat panel all buttons sit on, so any button picture fits any button place.
 constexpr Box kButtonPanel{16, 70, 448, 92};
 
@@ -51,7 +49,7 @@ Image paint_background() {
 
 Image paint_button(const Image& background, const lay::Rect& place, bool primary, bool hover) {
   const Image backdrop = crop(background, place.x, place.y, place.w, place.h);
-  return keyed_picture(backdrop, rgb(lay::kButtonKey), [&](Canvas& c) {
+  return keyed_picture(backdrop, lay::kButtonKey, [&](Canvas& c) {
     if (primary) {
       button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite, u8"确定",
                   style::kButton);
@@ -71,7 +69,7 @@ Image paint_badge(const Image& background, bool hover) {
   constexpr int kCaptionPictureInset = 3;
   const Image backdrop = crop(background, place.x + kCaptionPictureInset,
                               place.y + (place.h - size) / 2, size, size);
-  return keyed_picture(backdrop, rgb(lay::kButtonKey), [&](Canvas& c) {
+  return keyed_picture(backdrop, lay::kButtonKey, [&](Canvas& c) {
     const double centre = size / 2.0;
     c.fill_circle(centre, centre, centre - 1, hover ? style::kBlue : style::kDeepBlue);
     c.line(centre - 5, centre, centre - 1, centre + 4, 2.4, style::kWhite);

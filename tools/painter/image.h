@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "kit/pixel_layout.h"
+
 namespace painter {
 
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(Rgb, Rgb) = default;
-};
+// The colour the layout headers name and the dialogs hand to the platform.
+using Rgb = kit::PixelColor;
 
 // Straight (not premultiplied) alpha.
 struct Rgba {

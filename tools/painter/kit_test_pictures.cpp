@@ -12,10 +12,7 @@ template <class Pattern>
 Image pattern_image(int width, int height, Pattern rgb_at) {
   Image image(width, height, Rgb{0, 0, 0});
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      const kit::PixelColor c = rgb_at(x, y);
-      image.at(x, y) = Rgb{c.r, c.g, c.b};
-    }
+    for (int x = 0; x < width; ++x) image.at(x, y) = rgb_at(x, y);
   return image;
 }
 

@@ -10,6 +10,7 @@
 #include "gallery_dialog.h"
 #include "gallery_ids.h"
 #include "gallery_layout.h"
+#include "kit/geometry.h"
 #include "kit/handles.h"
 #include "kit/testing/message_pump.h"
 #include "kit/testing/screenshot.h"
@@ -85,6 +86,10 @@ TEST_F(Gallery, OpensAtItsPictureSizeWithTheBackgroundPainted) {
   EXPECT_EQ(shot.at(10, 2), background.at(10, 2));
   EXPECT_EQ(shot.at(kClientWidth - 5, kClientHeight - 5), background.at(kClientWidth - 5, kClientHeight - 5));
   save_screenshot(gallery.hwnd(), "kit-gallery.bmp");
+}
+
+TEST_F(Gallery, EveryControlSitsOnItsPlacement) {
+  for (const Placement& row : kPlacements) EXPECT_EQ(control_rect(gallery.hwnd(), row.id), row.rect) << row.id;
 }
 
 TEST_F(Gallery, ButtonCornersLetTheBackgroundThrough) {

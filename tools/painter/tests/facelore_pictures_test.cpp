@@ -100,6 +100,21 @@ TEST(FaceloreKeys, InstallerButtonMasksCleanlyOnItsKey) {
   EXPECT_NE(normal.pixels, hover.pixels);
 }
 
+// The placement tables the dialogs place their controls by: every rectangle lies on the
+// picture that frames it (a list's rectangle holds its dropped-down height).
+TEST(FaceloreLayout, EveryPlacedControlLiesOnItsWindowsPicture) {
+  for (const kit::Placement& p : lay::kMainPlacements) {
+    EXPECT_TRUE(p.rect.x >= 0 && p.rect.y >= 0 && !p.rect.empty()) << p.id;
+    EXPECT_LE(p.rect.right(), lay::kClientWidth) << p.id;
+    EXPECT_LE(p.rect.bottom(), lay::kClientHeight) << p.id;
+  }
+  for (const kit::Placement& p : lay::kAboutPlacements) {
+    EXPECT_TRUE(p.rect.x >= 0 && p.rect.y >= 0 && !p.rect.empty()) << p.id;
+    EXPECT_LE(p.rect.right(), lay::kAboutWidth) << p.id;
+    EXPECT_LE(p.rect.bottom(), lay::kAboutHeight) << p.id;
+  }
+}
+
 TEST(FaceloreKeys, LayoutKeysAreTheProgramsKeys) {
   EXPECT_EQ(lay::kAnalyseKey.colorref(), 0x00C3B45Du);
   EXPECT_EQ(lay::kInstallerKey.colorref(), 0x000000FFu);

@@ -38,8 +38,16 @@ TEST(GalleryFiles, EditBoxPictureHasTheBoxsSize) {
   EXPECT_EQ(box.height, lay::kBitmapEdit.h);
 }
 
+TEST(GalleryLayout, EveryPlacedControlLiesOnTheBackground) {
+  for (const kit::Placement& p : lay::kPlacements) {
+    EXPECT_TRUE(p.rect.x >= 0 && p.rect.y >= 0 && !p.rect.empty()) << p.id;
+    EXPECT_LE(p.rect.right(), lay::kClientWidth) << p.id;
+    EXPECT_LE(p.rect.bottom(), lay::kClientHeight) << p.id;
+  }
+}
+
 TEST(GalleryKeys, EveryButtonPictureMasksCleanlyAtItsSize) {
-  const Rgb key{lay::kButtonKey.r, lay::kButtonKey.g, lay::kButtonKey.b};
+  const Rgb key = lay::kButtonKey;
   for (const lay::ButtonPictures& pair :
        {lay::kPrimaryPictures, lay::kSecondaryPictures, lay::kBadgePictures}) {
     Image normal, hover;

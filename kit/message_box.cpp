@@ -1,0 +1,24 @@
+// The message box behind show_message and its test seam.
+#include "message_box.h"
+
+#include "text/wide.h"
+
+namespace kit {
+
+namespace {
+MessageSeam message_seam = nullptr;
+}  // namespace
+
+int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon) {
+  if (!owner) owner = GetActiveWindow();
+  if (message_seam) return message_seam(owner, text, caption, MB_OK | icon);
+  return message_box(owner, text, caption, MB_OK | icon);
+}
+
+MessageSeam set_message_seam(MessageSeam seam) {
+  MessageSeam previous = message_seam;
+  message_seam = seam;
+  return previous;
+}
+
+}  // namespace kit

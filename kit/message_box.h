@@ -1,0 +1,21 @@
+// The programs' message box: a text, a caption and one OK button, owned by the window
+// in front, with a seam through which tests record the texts instead of showing a box.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace kit {
+
+// Shows text and caption (GBK) with one OK button (plus an optional icon flag), owned
+// by owner or, when that is null, by the active window of this program.  Returns the
+// box's answer.
+int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon = 0);
+
+// Test seam: replaces the message box behind show_message (null restores it) and
+// returns the one it replaces.
+using MessageSeam = int (*)(HWND owner, std::string_view text, std::string_view caption, UINT flags);
+MessageSeam set_message_seam(MessageSeam seam);
+
+}  // namespace kit
