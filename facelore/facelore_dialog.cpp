@@ -165,7 +165,7 @@ void FaceloreDialog::skin_text_boxes() {
                         MAKELPARAM(layout::kTextBoxMargin, layout::kTextBoxMargin));
   // A text longer than its box shows a scroll bar, so the reader knows more follows.
   const kit::ScrollBarLook look{layout::kTextScrollBarWidth, layout::kTextScrollBarInset, layout::kTextScrollBarGap,
-                                colorref(layout::kTextScrollTrack), colorref(layout::kTextScrollThumb)};
+                                layout::kTextScrollTrack, layout::kTextScrollThumb};
   for (kit::BitmapEdit* box : {&definition_box_, &character_box_, &advice_box_}) box->show_scroll_bar_when_needed(look);
 }
 

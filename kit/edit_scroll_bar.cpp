@@ -221,12 +221,12 @@ void EditScrollBar::paint() const {
   // Without a pen the shapes come out one pixel short on the right and bottom.
   SelectGuard pen(dc.get(), GetStockObject(NULL_PEN));
   const int round = look_.width;
-  UniqueBrush track_brush(CreateSolidBrush(look_.track));
+  UniqueBrush track_brush(CreateSolidBrush(look_.track.colorref()));
   {
     SelectGuard brush(dc.get(), track_brush.get());
     RoundRect(dc.get(), track.left, track.top, track.right + 1, track.bottom + 1, round, round);
   }
-  UniqueBrush thumb_brush(CreateSolidBrush(look_.thumb));
+  UniqueBrush thumb_brush(CreateSolidBrush(look_.thumb.colorref()));
   SelectGuard brush(dc.get(), thumb_brush.get());
   RoundRect(dc.get(), thumb.left, thumb.top, thumb.right + 1, thumb.bottom + 1, round, round);
 }

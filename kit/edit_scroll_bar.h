@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "pixel_layout.h"
+
 namespace kit {
 
 // Where the bar sits and how it looks.
@@ -15,8 +17,8 @@ struct ScrollBarLook {
   int width = 8;  // of the track, pixels
   int inset = 4;  // from the box's top, right and bottom edges
   int gap = 4;    // between the text and the track
-  COLORREF track = RGB(238, 244, 250);
-  COLORREF thumb = RGB(169, 198, 227);
+  PixelColor track{238, 244, 250};
+  PixelColor thumb{169, 198, 227};
 };
 
 class EditScrollBar {

@@ -269,7 +269,7 @@ TEST_F(EditsTest, BitmapEditShowsItsScrollBarOnlyWhileTheTextIsLongerThanTheBox)
   EXPECT_EQ(HIWORD(SendMessageW(window, EM_GETMARGINS, 0, 0)), look.inset + look.width + look.gap);
   const RECT thumb = bar.thumb_rect();
   Pixels pixels = shown(window);
-  EXPECT_EQ(pixels.at((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), look.thumb);
+  EXPECT_EQ(pixels.at((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), look.thumb.colorref());
 
   kit::set_window_text(window, "一行");
   EXPECT_FALSE(bar.shown());
