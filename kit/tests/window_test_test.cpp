@@ -28,17 +28,25 @@ int open_nothing(std::string_view, int) { return kit::kShellSuccessAbove + 1; }
 // Each test leaves something behind and names the failures the fixture must report for
 // it, one failure each; TearDown runs the fixture's own TearDown with its failures
 // caught and compares.  Afterwards the thread must be clean.
+// The messages of the failures that run() adds to the running test, caught before they
+// reach it.
+template <typename Run>
+std::vector<std::string> failures_of(Run run, ::testing::TestPartResultArray& failures) {
+  {
+    ::testing::ScopedFakeTestPartResultReporter catcher(
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+    run();
+  }
+  std::vector<std::string> messages;
+  for (int i = 0; i < failures.size(); ++i) messages.push_back(failures.GetTestPartResult(i).message());
+  return messages;
+}
+
 class LeftBehind : public WindowTest {
  protected:
   void TearDown() override {
     ::testing::TestPartResultArray failures;
-    {
-      ::testing::ScopedFakeTestPartResultReporter catcher(
-          ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
-      WindowTest::TearDown();
-    }
-    std::vector<std::string> messages;
-    for (int i = 0; i < failures.size(); ++i) messages.push_back(failures.GetTestPartResult(i).message());
+    const std::vector<std::string> messages = failures_of([this] { WindowTest::TearDown(); }, failures);
     ASSERT_EQ(messages.size(), expected_.size()) << ::testing::PrintToString(messages);
     for (std::size_t i = 0; i < expected_.size(); ++i) {
       EXPECT_TRUE(failures.GetTestPartResult(static_cast<int>(i)).nonfatally_failed());
@@ -107,6 +115,25 @@ TEST_F(LeftBehind, ATimerThatIsDueAlthoughSlowerThanTheWatch) {
 TEST_F(LeftBehind, TheMouseCaptureAndTheWindowHoldingIt) {
   SetCapture(make_window());
   expected_ = {"left the mouse captured by class \"Static\"", "left a window behind"};
+}
+
+// A fixture whose TearDown does not reach WindowTest::TearDown is failed for that when it
+// goes, and what its test left is cleared all the same.
+TEST_F(LeftBehind, AFixtureThatSkipsTheCheck) {
+  struct Skipping : WindowTest {
+    void TearDown() override {}
+    void TestBody() override {}
+  };
+  ::testing::TestPartResultArray failures;
+  const std::vector<std::string> messages = failures_of(
+      [] {
+        Skipping fixture;
+        make_window();
+      },
+      failures);
+  ASSERT_EQ(messages.size(), 2u) << ::testing::PrintToString(messages);
+  EXPECT_NE(messages[0].find("did not call WindowTest::TearDown"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[1].find("left a window behind"), std::string::npos) << messages[1];
 }
 
 }  // namespace
