@@ -92,15 +92,6 @@ HBITMAP framed_picture(int width, int height, COLORREF ink) {
   });
 }
 
-COLORREF dib_pixel(HBITMAP bitmap, int x, int y) {
-  GdiFlush();
-  DIBSECTION section{};
-  GetObjectW(bitmap, sizeof(section), &section);
-  auto* pixels = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
-  std::uint32_t p = pixels[y * section.dsBm.bmWidth + x];
-  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
 Pixels print(const SkinButton& b) { return kit::testing::printed(b.hwnd()); }
 
 // The real pointer, as a user moves it.
@@ -252,8 +243,9 @@ TEST_F(SkinButtonTest, KeyColourIsNeverDrawnAndAColourOneStepAwayIs) {
     }
   EXPECT_EQ(p.count(kKey), 0);
   // The picture itself was changed in place: key pixels are black now.
-  EXPECT_EQ(dib_pixel(picture, 0, 0), RGB(0, 0, 0));
-  EXPECT_EQ(dib_pixel(picture, 1, 0), neighbours[0]);
+  const Pixels changed = kit::testing::of_bitmap(picture);
+  EXPECT_EQ(changed.at(0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(changed.at(1, 0), neighbours[0]);
   EXPECT_EQ(dialog_.plain.hover_image().width, 8);
   EXPECT_NE(dialog_.plain.hover_image().mask.get(), nullptr);
 }
