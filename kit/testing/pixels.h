@@ -62,7 +62,8 @@ class Pixels {
   }
   COLORREF at(int x, int y) const {
     GdiFlush();
-    const std::uint32_t v = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    const std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    const std::uint32_t v = bits_[index];
     return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
   }
 
