@@ -36,9 +36,9 @@ inline std::string describe_window(HWND window) {
          (IsWindowVisible(window) ? ", visible" : ", hidden");
 }
 
-// A window the platform keeps for the thread by itself: the default IME window, which
-// the platform makes with the thread's first window and which no test creates or can
-// destroy.  It is told apart by its system class, "IME".
+// A window the platform keeps for the thread by itself: the hidden default IME window
+// (system class "IME"), which Wine makes beside the thread's first window and removes
+// with its last one.  No test makes it, so it is never counted as left behind.
 inline bool is_platform_window(HWND window) {
   wchar_t class_name[16] = {};
   GetClassNameW(window, class_name, 16);
