@@ -22,7 +22,6 @@ namespace facelore {
 namespace {
 
 using testing::control_rect;
-using testing::opened_targets;
 using testing::pump;
 
 // What a check saw of the box while it was open.
@@ -69,10 +68,11 @@ void inspect_and_close(HWND box) {
   g_seen.closed_by_click = !IsWindow(box) || !IsWindowVisible(box);
 }
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public testing::ProgramWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.changed());
+    ProgramWindowTest::SetUp();
+    if (HasFatalFailure()) return;
     g_seen = {};
     dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
     window_ = dialog_->create(nullptr);
@@ -80,6 +80,10 @@ class AboutBox : public ::testing::Test {
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
     pump();
+  }
+  void TearDown() override {
+    dialog_.reset();
+    ProgramWindowTest::TearDown();
   }
 
   void expect_seen_and_closed() const {
@@ -93,14 +97,12 @@ class AboutBox : public ::testing::Test {
     EXPECT_EQ(g_seen.target, layout::kMakerWebAddress);
     EXPECT_EQ(g_seen.tip, layout::kMakerWebAddress);
     EXPECT_TRUE(g_seen.open_after_link_click) << "a click on the link closed the box";
-    ASSERT_EQ(opened_targets().size(), 1u);
-    EXPECT_EQ(opened_targets()[0], layout::kMakerWebAddress);
+    ASSERT_EQ(launches_.opens.size(), 1u);
+    EXPECT_EQ(launches_.opens[0].text, layout::kMakerWebAddress);
     EXPECT_TRUE(g_seen.closed_by_click);
     EXPECT_TRUE(IsWindow(window_)) << "the main window stays open";
   }
 
-  testing::RecordingSeams seams_;
-  testing::InPictureFolder folder_;
   kit::DialogPtr<FaceloreDialog> dialog_;
   HWND window_ = nullptr;
 };
@@ -131,7 +133,7 @@ int open_and_close_about(HWND main, int count) {
   s_main = main;
   s_closed = 0;
   const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = testing::find_owned_dialog(s_main);
+    HWND box = kit::testing::find_owned_dialog(s_main);
     if (!box) return;
     UpdateWindow(box);
     press_left_button(box, 8, 8);
@@ -163,8 +165,9 @@ TEST_F(AboutBox, OpeningAndClosingItManyTimesLeavesTheGdiObjectCountWhereItWas) 
   EXPECT_TRUE(IsWindow(window_));
 }
 
-TEST(AboutBoxAlone, SizesItselfToItsPictureWhateverTheDialogUnits) {
-  testing::InPictureFolder folder;
+class AboutBoxAlone : public testing::ProgramWindowTest {};
+
+TEST_F(AboutBoxAlone, SizesItselfToItsPictureWhateverTheDialogUnits) {
   FaceloreAboutDialog about(GetModuleHandleW(nullptr));
   HWND box = about.create(nullptr);
   ASSERT_NE(box, nullptr);

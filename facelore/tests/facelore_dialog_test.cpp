@@ -25,8 +25,6 @@ namespace {
 using testing::control_rect;
 using testing::list_entries;
 using testing::pump;
-using testing::shown_messages;
-using testing::started_programs;
 
 LocalDate g_today{2024, 5, 1};
 LocalDate fixed_today() { return g_today; }
@@ -45,10 +43,11 @@ int entry_of(const std::vector<std::string_view>& labels, std::string_view text)
   return it == labels.end() ? -1 : static_cast<int>(it - labels.begin()) + 1;
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public testing::ProgramWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.changed()) << "no picture folder " << FACELORE_PICTURE_DIR;
+    ProgramWindowTest::SetUp();
+    if (HasFatalFailure()) return;
     previous_clock_ = set_local_date_source(fixed_today);
     open();
   }
@@ -56,6 +55,7 @@ class MainWindow : public ::testing::Test {
     dialog_.reset();
     set_local_date_source(previous_clock_);
     g_today = {2024, 5, 1};
+    ProgramWindowTest::TearDown();
   }
 
   void open() {
@@ -97,8 +97,6 @@ class MainWindow : public ::testing::Test {
   }
   std::string program_text(int id) const { return kit::load_string_resource(GetModuleHandleW(nullptr), id); }
 
-  testing::RecordingSeams seams_;
-  testing::InPictureFolder folder_;
   LocalDateSource previous_clock_ = nullptr;
   kit::DialogPtr<FaceloreDialog> dialog_;
   HWND window_ = nullptr;
@@ -210,10 +208,10 @@ TEST_F(MainWindow, ButtonsAndBoxesWearTheirPictures) {
 
 TEST_F(MainWindow, AnalysisBeforeAnyChoiceIsRefused) {
   click(IDC_ANALYSE);
-  ASSERT_EQ(shown_messages().size(), 1u);
-  EXPECT_EQ(shown_messages()[0].text, "请先完成面相特点的选择。");
-  EXPECT_EQ(shown_messages()[0].caption, "面相特点未完成输入");
-  EXPECT_EQ(shown_messages()[0].owner, window_);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "请先完成面相特点的选择。");
+  EXPECT_EQ(messages_.shown[0].caption, "面相特点未完成输入");
+  EXPECT_EQ(messages_.shown[0].owner, window_);
   EXPECT_EQ(text(IDC_HEADING), "");
   EXPECT_EQ(results(), (std::vector<std::string>{"", "", "", ""}));
 }
@@ -305,7 +303,7 @@ TEST_F(MainWindow, ChoosingAnOptionCompletesTheSelection) {
 TEST_F(MainWindow, AnalysingBigEyesShowsTheTopFourIndices) {
   pick(1, "眼睛的大小", "大眼睛");
   click(IDC_ANALYSE);
-  EXPECT_TRUE(shown_messages().empty());
+  EXPECT_TRUE(messages_.shown.empty());
   EXPECT_EQ(text(IDC_HEADING), "眼睛的大小：大眼睛");
   const int base = part_features(1)[0].base_id;
   EXPECT_EQ(text(IDC_CHARACTER_BOX), program_text(base + 1));
@@ -343,19 +341,19 @@ TEST_F(MainWindow, APlaceholderChosenAgainRefusesTheAnalysis) {
   pick(1, "眼睛的大小", "大眼睛");
   choose(IDC_PART_LIST, 0);
   click(IDC_ANALYSE);
-  ASSERT_EQ(shown_messages().size(), 1u);
-  EXPECT_EQ(shown_messages()[0].caption, "面相特点未完成输入");
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].caption, "面相特点未完成输入");
   EXPECT_EQ(text(IDC_HEADING), "");
 
   pick(1, "眼睛的大小", "大眼睛");
   choose(IDC_FEATURE_LIST, 0);
   click(IDC_ANALYSE);
-  EXPECT_EQ(shown_messages().size(), 2u);
+  EXPECT_EQ(messages_.shown.size(), 2u);
 
   pick(1, "眼睛的大小", "小眼睛");
   choose(IDC_OPTION_LIST, 0);
   click(IDC_ANALYSE);
-  EXPECT_EQ(shown_messages().size(), 3u);
+  EXPECT_EQ(messages_.shown.size(), 3u);
   EXPECT_EQ(text(IDC_HEADING), "");
 }
 
@@ -383,10 +381,10 @@ TEST_F(MainWindow, AnAnalysisStaysUntilTheNextOne) {
 
 TEST_F(MainWindow, InstallerButtonStartsTheSisterInstaller) {
   click(IDC_INSTALLER);
-  ASSERT_EQ(started_programs().size(), 1u);
-  EXPECT_EQ(started_programs()[0].command_line, "deci//decision_setup.exe");
-  EXPECT_EQ(started_programs()[0].show_command, SW_SHOW);
-  EXPECT_TRUE(shown_messages().empty());
+  ASSERT_EQ(launches_.starts.size(), 1u);
+  EXPECT_EQ(launches_.starts[0].text, "deci//decision_setup.exe");
+  EXPECT_EQ(launches_.starts[0].show_command, SW_SHOW);
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(MainWindow, CloseButtonDestroysTheModelessWindow) {
@@ -436,9 +434,9 @@ TEST_F(MainWindow, InstallerButtonIsHiddenBeforeItsDate) {
 
 // ---- modal run -----------------------------------------------------------------------------
 
-TEST(MainWindowModal, CloseEndsTheRunWithOk) {
-  testing::RecordingSeams seams;
-  testing::InPictureFolder folder;
+class MainWindowModal : public testing::ProgramWindowTest {};
+
+TEST_F(MainWindowModal, CloseEndsTheRunWithOk) {
   FaceloreDialog dialog(GetModuleHandleW(nullptr));
   static FaceloreDialog* running = nullptr;
   running = &dialog;
@@ -450,9 +448,7 @@ TEST(MainWindowModal, CloseEndsTheRunWithOk) {
   running = nullptr;
 }
 
-TEST(MainWindowModal, TheTitleBarCloseCancels) {
-  testing::RecordingSeams seams;
-  testing::InPictureFolder folder;
+TEST_F(MainWindowModal, TheTitleBarCloseCancels) {
   FaceloreDialog dialog(GetModuleHandleW(nullptr));
   static FaceloreDialog* running = nullptr;
   running = &dialog;

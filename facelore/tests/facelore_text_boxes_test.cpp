@@ -11,6 +11,7 @@
 #include "catalogue.h"
 #include "facelore_dialog.h"
 #include "kit/bitmap_edit.h"
+#include "kit/testing/pixels.h"
 #include "kit/testing/screenshot.h"
 #include "layout.h"
 #include "res/resource_ids.h"
@@ -21,7 +22,7 @@ namespace {
 
 using testing::pump;
 
-constexpr COLORREF kThumb = RGB(layout::kTextScrollThumb.r, layout::kTextScrollThumb.g, layout::kTextScrollThumb.b);
+constexpr COLORREF kThumb = layout::kTextScrollThumb.colorref();
 
 // True when the edit shows its text down to the last character at its top position.
 bool wholly_shown(HWND box) {
@@ -37,19 +38,11 @@ bool wholly_shown(HWND box) {
   return static_cast<short>(HIWORD(last)) + pitch <= format.bottom;
 }
 
-int count_color(const kit::testing::Capture& capture, const RECT& area, COLORREF color) {
-  int n = 0;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x)
-      if (capture.at(x, y) == color) ++n;
-  return n;
-}
-
-class TextBoxes : public ::testing::Test {
+class TextBoxes : public testing::ProgramWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.changed());
-    dialog_ = std::make_unique<FaceloreDialog>(GetModuleHandleW(nullptr));
+    ProgramWindowTest::SetUp();
+    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
     window_ = dialog_->create(nullptr);
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOWNORMAL);
@@ -76,9 +69,12 @@ class TextBoxes : public ::testing::Test {
     return bar.line_count() - bar.visible_lines();
   }
 
-  testing::RecordingSeams seams_;
-  testing::InPictureFolder folder_;
-  std::unique_ptr<FaceloreDialog> dialog_;
+  void TearDown() override {
+    dialog_.reset();
+    ProgramWindowTest::TearDown();
+  }
+
+  kit::DialogPtr<FaceloreDialog> dialog_;
   HWND window_ = nullptr;
 };
 
@@ -134,7 +130,7 @@ TEST_F(TextBoxes, TheLongestDefinitionShowsABarThatScrollsToItsLastLineAndAShort
   RECT thumb = bar.thumb_rect();
   const RECT track = bar.track_rect();
   EXPECT_EQ(track.right, layout::kDefinitionBox.w - layout::kTextScrollBarInset) << "the bar sits inside the frame";
-  EXPECT_GT(count_color(kit::testing::capture_client(control), thumb, kThumb),
+  EXPECT_GT(kit::testing::shown(control).count(kThumb, thumb),
             (thumb.right - thumb.left) * (thumb.bottom - thumb.top) / 2)
       << "the thumb is not drawn";
 
@@ -147,7 +143,7 @@ TEST_F(TextBoxes, TheLongestDefinitionShowsABarThatScrollsToItsLastLineAndAShort
   thumb = bar.thumb_rect();
   EXPECT_EQ(thumb.bottom, track.bottom);
   UpdateWindow(control);
-  EXPECT_GT(count_color(kit::testing::capture_client(control), thumb, kThumb), 0) << "the thumb did not follow";
+  EXPECT_GT(kit::testing::shown(control).count(kThumb, thumb), 0) << "the thumb did not follow";
   // A press on the track above the thumb pages back up.
   SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, track.top + 1));
   SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, track.top + 1));
@@ -159,7 +155,7 @@ TEST_F(TextBoxes, TheLongestDefinitionShowsABarThatScrollsToItsLastLineAndAShort
   EXPECT_FALSE(bar.shown());
   EXPECT_EQ(SendMessageW(control, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   EXPECT_EQ(HIWORD(SendMessageW(control, EM_GETMARGINS, 0, 0)), layout::kTextBoxMargin) << "the text has its full width again";
-  EXPECT_EQ(count_color(kit::testing::capture_client(control), track, kThumb), 0) << "a bar is drawn";
+  EXPECT_EQ(kit::testing::shown(control).count(kThumb, track), 0) << "a bar is drawn";
 }
 
 }  // namespace

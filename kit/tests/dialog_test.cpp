@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -14,7 +13,8 @@
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_button.h"
-#include "kit/testing/message_pump.h"
+#include "kit/testing/pump.h"
+#include "kit/testing/window_test.h"
 #include "kit/this_process.h"
 
 namespace {
@@ -25,22 +25,6 @@ using kit::PixelRect;
 using kit::testing::pump;
 
 HINSTANCE module() { return GetModuleHandleW(nullptr); }
-
-// The thread's top-level windows, without the input-method window the platform makes
-// for a thread with its first window and keeps as it likes.
-std::set<HWND> thread_windows() {
-  std::set<HWND> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        wchar_t class_name[16] = {};
-        GetClassNameW(window, class_name, 16);
-        if (std::wstring_view(class_name) != L"IME") reinterpret_cast<std::set<HWND>*>(data)->insert(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
 
 PixelRect screen_rect(HWND window) {
   RECT r{};
@@ -84,20 +68,16 @@ class Kept : public Dialog {
   int* destroyed_;
 };
 
-class Dialogs : public ::testing::Test {
+// The shared fixture fails a test that leaves a window or a floating object behind.
+class Dialogs : public kit::testing::WindowTest {
  protected:
   static void SetUpTestSuite() { kit::set_up_this_process(); }
-  void SetUp() override {
-    windows_before_ = thread_windows();
-    faults_before_ = Dialog::teardown_faults();
-  }
+  void SetUp() override { faults_before_ = Dialog::teardown_faults(); }
   void TearDown() override {
     pump();
-    EXPECT_EQ(FloatingDialog::live_count(), 0);
-    EXPECT_EQ(thread_windows(), windows_before_) << "a window was left behind";
+    WindowTest::TearDown();
   }
 
-  std::set<HWND> windows_before_;
   int faults_before_ = 0;
 };
 
@@ -172,6 +152,7 @@ TEST_F(Dialogs, AnObjectDestroyedBeforeItsWindowIsCaught) {
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(destroyed, 0) << "no handler may run on a half-destroyed object";
   EXPECT_EQ(Dialog::teardown_faults(), faults_before_ + 1);
+  accept_teardown_faults();
 }
 
 // ---- handler answers ----------------------------------------------------------------

@@ -11,11 +11,16 @@
 #include "kit/color_edit.h"
 #include "kit/dialog.h"
 #include "kit/picture_static.h"
+#include "kit/testing/pixels.h"
+#include "kit/testing/pump.h"
+#include "kit/testing/window_test.h"
 #include "kit/text/wide.h"
 
 namespace {
 
-using kit_test::Pixels;
+using kit::testing::Pixels;
+using kit::testing::painted;
+using kit::testing::pump;
 
 constexpr COLORREF kMarker = RGB(255, 0, 255);
 constexpr COLORREF kRed = RGB(220, 30, 30);
@@ -65,15 +70,7 @@ void paint_over(HWND window, COLORREF color) {
   ReleaseDC(window, dc);
 }
 
-int count_pixels(const Pixels& pixels, int left, int top, int right, int bottom, COLORREF color) {
-  int n = 0;
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x)
-      if (pixels.at(x, y) == color) ++n;
-  return n;
-}
-
-class EditsTest : public ::testing::Test {
+class EditsTest : public kit::testing::WindowTest {
  protected:
   static void SetUpTestSuite() { kit_test::start_once(); }
 
@@ -92,25 +89,26 @@ class EditsTest : public ::testing::Test {
     ASSERT_TRUE(picture_.bind(dialog_->hwnd(), IDC_PICTURE));
     ASSERT_TRUE(bitmap_edit_->bind(dialog_->hwnd(), IDC_BITMAP_EDIT));
     ASSERT_TRUE(color_edit_->bind(dialog_->hwnd(), IDC_COLOR_EDIT));
-    kit_test::pump();
+    pump(0);
   }
   void TearDown() override {
     dialog_.reset();
     SetCurrentDirectoryW(previous_folder_.c_str());
     for (const wchar_t* name : {L"图一.bmp", L"图二.bmp"}) DeleteFileW((folder_ + L"\\" + name).c_str());
     RemoveDirectoryW(folder_.c_str());
+    WindowTest::TearDown();
   }
 
   // Types text into window as keyboard characters.
   static void type(HWND window, const std::wstring& text) {
     for (wchar_t c : text) SendMessageW(window, WM_CHAR, c, 1);
-    kit_test::pump();
+    pump(0);
   }
   // Repaints what the control itself asked to repaint, then reads it back.
   static Pixels shown(HWND window) {
     UpdateWindow(window);
-    kit_test::pump();
-    return Pixels(window);
+    pump(0);
+    return kit::testing::shown(window);
   }
 
   std::wstring folder_;
@@ -128,13 +126,13 @@ TEST_F(EditsTest, PictureStaticPaintsNothingBeforeAPictureIsSet) {
   paint_over(window, kMarker);
   InvalidateRect(window, nullptr, TRUE);
   Pixels before = shown(window);
-  EXPECT_EQ(count_pixels(before, 0, 0, before.width(), before.height(), kMarker), before.width() * before.height())
+  EXPECT_EQ(before.count(kMarker), before.width() * before.height())
       << "the static's own text or background was painted";
 
   ASSERT_TRUE(write_bmp(folder_ + L"\\图一.bmp", 40, 20, kRed));
   picture_.show_picture_file("图一.bmp", 20, 10);
   Pixels after = shown(window);
-  EXPECT_EQ(count_pixels(after, 0, 0, 20, 10, kRed), 20 * 10);
+  EXPECT_EQ(after.count(kRed, {0, 0, 20, 10}), 20 * 10);
   EXPECT_EQ(after.at(30, 5), kMarker) << "the blit is width x height, not the file's size";
   EXPECT_EQ(after.at(5, 15), kMarker);
 }
@@ -175,7 +173,7 @@ TEST_F(EditsTest, PictureStaticReadsItsFileAtEveryPaintAndANewFileReplacesTheOld
 // ---- BitmapEdit ----------------------------------------------------------------------
 
 TEST_F(EditsTest, BitmapEditIsWhiteBeforeAnyBackground) {
-  Pixels pixels = kit_test::painted(bitmap_edit_->hwnd());
+  Pixels pixels = painted(bitmap_edit_->hwnd());
   EXPECT_EQ(pixels.at(pixels.width() - 4, pixels.height() - 4), RGB(255, 255, 255));
   EXPECT_EQ(pixels.at(40, 20), RGB(255, 255, 255));
 }
@@ -242,7 +240,7 @@ TEST_F(EditsTest, BitmapEditFreesEveryPictureItLoaded) {
   bitmap_edit_->set_edit_background(IDB_STRIPES + 77);  // no such resource
   EXPECT_EQ(bitmap_edit_->background(), nullptr);
   EXPECT_EQ(GetObjectType(second), 0u);
-  EXPECT_EQ(kit_test::painted(bitmap_edit_->hwnd()).at(10, 10), RGB(255, 255, 255));
+  EXPECT_EQ(painted(bitmap_edit_->hwnd()).at(10, 10), RGB(255, 255, 255));
 
   bitmap_edit_->set_edit_background(IDB_STRIPES);
   HBITMAP last = bitmap_edit_->background();
@@ -279,7 +277,7 @@ TEST_F(EditsTest, BitmapEditShowsItsScrollBarOnlyWhileTheTextIsLongerThanTheBox)
 // ---- ColorEdit -----------------------------------------------------------------------
 
 TEST_F(EditsTest, ColorEditKeepsTheSystemColoursUntilSet) {
-  Pixels pixels = kit_test::painted(color_edit_->hwnd());
+  Pixels pixels = painted(color_edit_->hwnd());
   EXPECT_EQ(pixels.at(pixels.width() - 3, pixels.height() / 2), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(color_edit_->back_brush(), nullptr);
 }

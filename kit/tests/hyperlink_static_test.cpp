@@ -7,44 +7,20 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "controls_test_support.h"
 #include "kit/dialog.h"
 #include "kit/launch.h"
+#include "kit/testing/pump.h"
+#include "kit/testing/seams.h"
+#include "kit/testing/window_test.h"
 #include "kit/text/wide.h"
 
 namespace {
 
 using kit::HyperlinkStatic;
-
-// What the seam saw and what it answers.
-struct LaunchRecord {
-  std::vector<std::pair<std::string, int>> shell_calls;
-  std::vector<std::pair<std::string, int>> start_calls;
-  int shell_result = SE_ERR_NOASSOC;
-  int start_result = kit::kProgramStarted;
-  std::map<std::string, std::string> registry;  // sub-key of HKEY_CLASSES_ROOT -> default value
-};
-LaunchRecord* g_launch = nullptr;
-
-int fake_shell(std::string_view target, int show) {
-  g_launch->shell_calls.emplace_back(std::string(target), show);
-  return g_launch->shell_result;
-}
-int fake_start(std::string_view command, int show) {
-  g_launch->start_calls.emplace_back(std::string(command), show);
-  return g_launch->start_result;
-}
-long fake_registry(HKEY root, std::string_view sub_key, std::string& value) {
-  if (root != HKEY_CLASSES_ROOT) return ERROR_FILE_NOT_FOUND;
-  auto found = g_launch->registry.find(std::string(sub_key));
-  if (found == g_launch->registry.end()) return ERROR_FILE_NOT_FOUND;
-  value = found->second;
-  return ERROR_SUCCESS;
-}
 
 // Every message box this thread opens is read and closed as soon as it is activated.
 struct ShownBox {
@@ -106,21 +82,20 @@ class LinkDialog : public kit::Dialog {
 constexpr char kTarget[] = "http://www.example.test/择优.htm";
 constexpr char kAppName[] = "链接测试程序";
 
-class HyperlinkTest : public ::testing::Test {
+class HyperlinkTest : public kit::testing::WindowTest {
  protected:
   static void SetUpTestSuite() { kit_test::start_once(); }
 
   void SetUp() override {
-    g_launch = &launch_;
-    previous_seam_ = kit::set_launch_seam({fake_start, fake_shell, fake_registry});
+    launch_.open_answer = SE_ERR_NOASSOC;
     HyperlinkStatic::set_application_name(kAppName);
     HyperlinkStatic::set_pointer_program("");
   }
   void TearDown() override {
     dialog_.reset();
-    kit::set_launch_seam(previous_seam_);
-    g_launch = nullptr;
+    launch_.remove();
     HyperlinkStatic::set_pointer_program("");
+    WindowTest::TearDown();
   }
 
   HWND open_dialog() {
@@ -134,17 +109,17 @@ class HyperlinkTest : public ::testing::Test {
     HWND window = open_dialog();
     ASSERT_TRUE(link_.bind(window, IDC_LINK));
     link_.set_link_target(kTarget);
-    kit_test::pump();
+    kit::testing::pump(0);
   }
   // A press of the left button on the control, as the user makes it.
   void click() {
     SendMessageW(link_.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(link_.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    kit_test::pump();
+    kit::testing::pump(0);
   }
   void register_htm_command(const std::string& command) {
-    launch_.registry[".htm"] = "htmlfile";
-    launch_.registry["htmlfile\\shell\\open\\command"] = command;
+    launch_.classes_root[".htm"] = "htmlfile";
+    launch_.classes_root["htmlfile\\shell\\open\\command"] = command;
   }
   std::string tool_text() {
     wchar_t buffer[512] = {};
@@ -157,8 +132,7 @@ class HyperlinkTest : public ::testing::Test {
     return kit::to_gbk(buffer);
   }
 
-  LaunchRecord launch_;
-  kit::LaunchSeam previous_seam_;
+  kit::testing::RecordedLaunches launch_;
   kit::DialogPtr<LinkDialog> dialog_;
   HyperlinkStatic link_;
 };
@@ -167,26 +141,26 @@ class HyperlinkTest : public ::testing::Test {
 
 TEST_F(HyperlinkTest, ShellSuccessOpensTargetRepaintsAndShowsNoMessage) {
   bind_link();
-  launch_.shell_result = 42;
+  launch_.open_answer = 42;
   UpdateWindow(link_.hwnd());
   MessageBoxCatcher boxes;
   SendMessageW(link_.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
 
   RECT pending{};
   EXPECT_TRUE(GetUpdateRect(link_.hwnd(), &pending, FALSE)) << "the control repaints after opening";
-  kit_test::pump();
-  ASSERT_EQ(launch_.shell_calls.size(), 1u);
-  EXPECT_EQ(launch_.shell_calls[0].first, kTarget);
-  EXPECT_EQ(launch_.shell_calls[0].second, SW_SHOW);
-  EXPECT_TRUE(launch_.start_calls.empty());
+  kit::testing::pump(0);
+  ASSERT_EQ(launch_.opens.size(), 1u);
+  EXPECT_EQ(launch_.opens[0].text, kTarget);
+  EXPECT_EQ(launch_.opens[0].show_command, SW_SHOW);
+  EXPECT_TRUE(launch_.starts.empty());
   EXPECT_TRUE(boxes.boxes().empty());
 }
 
 TEST_F(HyperlinkTest, ClickIsNotPassedOnToTheDialog) {
   bind_link();
-  launch_.shell_result = 42;
+  launch_.open_answer = 42;
   click();
-  EXPECT_EQ(launch_.shell_calls.size(), 1u);
+  EXPECT_EQ(launch_.opens.size(), 1u);
   EXPECT_TRUE(dialog_->command_codes_seen.empty()) << "the dialog saw the link's click";
 }
 
@@ -195,10 +169,10 @@ TEST_F(HyperlinkTest, FallbackCutsBeforeQuotedPlaceholderAndAppendsTarget) {
   register_htm_command("C:\\浏览器\\browse.exe \"%1\"");
   MessageBoxCatcher boxes;
   click();
-  ASSERT_EQ(launch_.start_calls.size(), 1u);
+  ASSERT_EQ(launch_.starts.size(), 1u);
   // Cut at the opening quotation mark, then one more space: the target is not quoted.
-  EXPECT_EQ(launch_.start_calls[0].first, std::string("C:\\浏览器\\browse.exe  ") + kTarget);
-  EXPECT_EQ(launch_.start_calls[0].second, SW_SHOW);
+  EXPECT_EQ(launch_.starts[0].text, std::string("C:\\浏览器\\browse.exe  ") + kTarget);
+  EXPECT_EQ(launch_.starts[0].show_command, SW_SHOW);
   EXPECT_TRUE(boxes.boxes().empty());
 }
 
@@ -206,25 +180,25 @@ TEST_F(HyperlinkTest, FallbackCutsAtBarePlaceholder) {
   bind_link();
   register_htm_command("C:\\b\\browse.exe -url %1 -new");
   EXPECT_EQ(link_.open_link("page.htm", SW_SHOWNORMAL), kit::kProgramStarted);
-  ASSERT_EQ(launch_.start_calls.size(), 1u);
-  EXPECT_EQ(launch_.start_calls[0].first, "C:\\b\\browse.exe -url  page.htm");
-  EXPECT_EQ(launch_.start_calls[0].second, SW_SHOWNORMAL);
+  ASSERT_EQ(launch_.starts.size(), 1u);
+  EXPECT_EQ(launch_.starts[0].text, "C:\\b\\browse.exe -url  page.htm");
+  EXPECT_EQ(launch_.starts[0].show_command, SW_SHOWNORMAL);
 }
 
 TEST_F(HyperlinkTest, FallbackWithoutPlaceholderAppendsToWholeCommand) {
   bind_link();
   register_htm_command("C:\\b\\browse.exe");
   EXPECT_EQ(link_.open_link("page.htm", SW_SHOW), kit::kProgramStarted);
-  ASSERT_EQ(launch_.start_calls.size(), 1u);
-  EXPECT_EQ(launch_.start_calls[0].first, "C:\\b\\browse.exe page.htm");
+  ASSERT_EQ(launch_.starts.size(), 1u);
+  EXPECT_EQ(launch_.starts[0].text, "C:\\b\\browse.exe page.htm");
 }
 
 TEST_F(HyperlinkTest, WithoutHtmAssociationTheShellResultIsReported) {
   bind_link();
-  launch_.shell_result = ERROR_FILE_NOT_FOUND;
+  launch_.open_answer = ERROR_FILE_NOT_FOUND;
   MessageBoxCatcher boxes;
   click();
-  EXPECT_TRUE(launch_.start_calls.empty());
+  EXPECT_TRUE(launch_.starts.empty());
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.boxes()[0].text, "Unable to open hyperlink:\n\nThe specified file was not found.");
 }
@@ -232,33 +206,33 @@ TEST_F(HyperlinkTest, WithoutHtmAssociationTheShellResultIsReported) {
 TEST_F(HyperlinkTest, FailedFallbackReportsTheStartResultAndControlStaysUsable) {
   bind_link();
   register_htm_command("C:\\b\\browse.exe \"%1\"");
-  launch_.start_result = kit::kStartBadFormat;
+  launch_.start_answer = kit::kStartBadFormat;
   MessageBoxCatcher boxes;
   click();
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.boxes()[0].caption, kAppName);
   EXPECT_EQ(boxes.boxes()[0].text,
             "Unable to open hyperlink:\n\nThe .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-  launch_.start_result = kit::kProgramStarted;
+  launch_.start_answer = kit::kProgramStarted;
   click();
-  EXPECT_EQ(launch_.start_calls.size(), 2u);
+  EXPECT_EQ(launch_.starts.size(), 2u);
   EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
 TEST_F(HyperlinkTest, CommandLineThatWouldNotFitIsRefusedNotCut) {
   bind_link();
   register_htm_command("C:\\b.exe \"%1\"");
-  launch_.shell_result = ERROR_FILE_NOT_FOUND;
+  launch_.open_answer = ERROR_FILE_NOT_FOUND;
   // "C:\b.exe " + " " is 10 bytes; with the terminator 520 bytes hold a 509-byte target.
   const std::string longest(509, 'a');
   EXPECT_EQ(link_.open_link(longest, SW_SHOW), kit::kProgramStarted);
-  ASSERT_EQ(launch_.start_calls.size(), 1u);
-  EXPECT_EQ(launch_.start_calls[0].first, "C:\\b.exe  " + longest);
+  ASSERT_EQ(launch_.starts.size(), 1u);
+  EXPECT_EQ(launch_.starts[0].text, "C:\\b.exe  " + longest);
 
   link_.set_link_target(std::string(510, 'a'));
   MessageBoxCatcher boxes;
   click();
-  EXPECT_EQ(launch_.start_calls.size(), 1u) << "an over-long command line was started";
+  EXPECT_EQ(launch_.starts.size(), 1u) << "an over-long command line was started";
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.boxes()[0].text, "Unable to open hyperlink:\n\nThe specified file was not found.");
 }
@@ -334,9 +308,9 @@ TEST_F(HyperlinkTest, WithoutHelpProgramThePointerStaysAsItWas) {
   EXPECT_EQ(answer, FALSE);
   EXPECT_EQ(GetCursor(), before);
   // Everything else still works.
-  launch_.shell_result = 42;
+  launch_.open_answer = 42;
   click();
-  EXPECT_EQ(launch_.shell_calls.size(), 1u);
+  EXPECT_EQ(launch_.opens.size(), 1u);
 }
 
 TEST_F(HyperlinkTest, LinkPointerIsShownAndFreedWithTheControl) {

@@ -10,8 +10,10 @@
 
 #include "kit/handles.h"
 #include "kit/skin_background.h"
-#include "kit/testing/message_pump.h"
-#include "kit/testing/screenshot.h"
+#include "kit/testing/host_path.h"
+#include "kit/testing/pixels.h"
+#include "kit/testing/pump.h"
+#include "kit/testing/window_test.h"
 #include "kit/tests/named_picture.h"
 
 namespace {
@@ -32,16 +34,9 @@ LRESULT CALLBACK skinned_window_proc(HWND window, UINT message, WPARAM wparam, L
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-class NamedPicture : public ::testing::Test {
+class NamedPicture : public kit::testing::WindowTest {
  protected:
-  void SetUp() override {
-    folder_ = kit::testing::host_path(KIT_TEST_PICTURE_DIR);
-    GetCurrentDirectoryW(MAX_PATH, previous_folder_);
-  }
-  void TearDown() override { SetCurrentDirectoryW(previous_folder_); }
-
-  std::wstring folder_;
-  wchar_t previous_folder_[MAX_PATH] = {};
+  const std::wstring folder_ = kit::testing::host_path(KIT_TEST_PICTURE_DIR);
 };
 
 TEST_F(NamedPicture, ThePaintersFileCarriesTheNamesCharacters) {
@@ -53,7 +48,8 @@ TEST_F(NamedPicture, ThePaintersFileCarriesTheNamesCharacters) {
 }
 
 TEST_F(NamedPicture, ASkinnedWindowDrawsItFromTheWorkingFolder) {
-  ASSERT_TRUE(SetCurrentDirectoryW(folder_.c_str()));
+  kit::testing::InFolder in_folder(folder_);
+  ASSERT_TRUE(in_folder.changed());
   HINSTANCE self = GetModuleHandleW(nullptr);
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = skinned_window_proc;
@@ -68,9 +64,9 @@ TEST_F(NamedPicture, ASkinnedWindowDrawsItFromTheWorkingFolder) {
   UpdateWindow(window.get());
   kit::testing::pump();
 
-  const kit::testing::Capture shown = kit::testing::capture_client(window.get());
-  ASSERT_EQ(shown.width, kNamedPictureWidth);
-  ASSERT_EQ(shown.height, kNamedPictureHeight);
+  const kit::testing::Pixels shown = kit::testing::shown(window.get());
+  ASSERT_EQ(shown.width(), kNamedPictureWidth);
+  ASSERT_EQ(shown.height(), kNamedPictureHeight);
   int wrong = 0;
   for (int y = 0; y < kNamedPictureHeight; ++y)
     for (int x = 0; x < kNamedPictureWidth; ++x)

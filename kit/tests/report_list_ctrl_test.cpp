@@ -12,16 +12,18 @@
 
 #include "controls_test_support.h"
 #include "kit/dialog.h"
+#include "kit/testing/pixels.h"
+#include "kit/testing/window_test.h"
 #include "kit/text/wide.h"
 
 namespace {
 
 using kit::ReportListCtrl;
-using kit_test::Canvas;
+using kit::testing::Pixels;
 
 constexpr COLORREF kUntouched = RGB(255, 0, 255);
 
-class ListTest : public ::testing::Test {
+class ListTest : public kit::testing::WindowTest {
  protected:
   static void SetUpTestSuite() { kit_test::start_once(); }
 
@@ -34,6 +36,7 @@ class ListTest : public ::testing::Test {
   void TearDown() override {
     dialog_.reset();
     list_.reset();
+    WindowTest::TearDown();
   }
 
   int header_count() const {
@@ -73,7 +76,7 @@ class ListTest : public ::testing::Test {
     SendMessageW(list_->hwnd(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
   }
   // Asks the control to draw one cell into canvas, as the list does while it paints.
-  LRESULT draw_cell_into(Canvas& canvas, int row, int column) {
+  LRESULT draw_cell_into(Pixels& canvas, int row, int column) {
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(list_->hwnd(), WM_GETFONT, 0, 0));
     HGDIOBJ previous = font ? SelectObject(canvas.dc(), font) : nullptr;
     NMLVCUSTOMDRAW draw{};
@@ -88,10 +91,10 @@ class ListTest : public ::testing::Test {
     if (previous) SelectObject(canvas.dc(), previous);
     return answer;
   }
-  std::unique_ptr<Canvas> list_canvas() const {
+  std::unique_ptr<Pixels> list_canvas() const {
     RECT client{};
     GetClientRect(list_->hwnd(), &client);
-    auto canvas = std::make_unique<Canvas>(client.right, client.bottom);
+    auto canvas = std::make_unique<Pixels>(client.right, client.bottom);
     canvas->fill(kUntouched);
     return canvas;
   }
@@ -101,7 +104,7 @@ class ListTest : public ::testing::Test {
 };
 
 // Counts, inside r, pixels different from color.
-int pixels_unlike(const Canvas& canvas, const RECT& r, COLORREF color) {
+int pixels_unlike(const Pixels& canvas, const RECT& r, COLORREF color) {
   int n = 0;
   for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x)
@@ -110,7 +113,7 @@ int pixels_unlike(const Canvas& canvas, const RECT& r, COLORREF color) {
 }
 
 // The darkest pixel inside r (smallest channel sum).
-COLORREF darkest(const Canvas& canvas, const RECT& r) {
+COLORREF darkest(const Pixels& canvas, const RECT& r) {
   COLORREF best = RGB(255, 255, 255);
   int best_sum = 3 * 255;
   for (int y = r.top; y < r.bottom; ++y)
@@ -228,7 +231,7 @@ TEST_F(ListTest, SelectedRowIsDrawnInSelectionColoursWithOrWithoutFocus) {
   ASSERT_NE(highlight, window);
 
   auto check = [&](const char* when) {
-    kit_test::Pixels pixels = kit_test::painted(list_->hwnd());
+    Pixels pixels = kit::testing::painted(list_->hwnd());
     for (int c = 0; c < 2; ++c) {
       RECT selected = cell_rect(1, c);
       RECT plain = cell_rect(0, c);

@@ -17,12 +17,21 @@
 #include "kit/handles.h"
 #include "kit/skin_background.h"
 #include "kit/skin_button.h"
+#include "kit/testing/pixels.h"
+#include "kit/testing/pump.h"
+#include "kit/testing/window_test.h"
 #include "kit/text/file_io.h"
 #include "kit/text/wide.h"
 
 namespace {
 
 using kit::SkinButton;
+using kit::testing::Pixels;
+using kit::testing::pump;
+using kit::testing::pump_until;
+
+// How long a test waits for the pointer and the hover state to follow a move.
+constexpr DWORD kPointerWait = 2000;
 
 // Ids of skin_button_test.rc.
 constexpr int kDialogId = 100;
@@ -83,86 +92,7 @@ HBITMAP framed_picture(int width, int height, COLORREF ink) {
   });
 }
 
-COLORREF dib_pixel(HBITMAP bitmap, int x, int y) {
-  GdiFlush();
-  DIBSECTION section{};
-  GetObjectW(bitmap, sizeof(section), &section);
-  auto* pixels = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
-  std::uint32_t p = pixels[y * section.dsBm.bmWidth + x];
-  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-struct Pixels {
-  int width = 0;
-  int height = 0;
-  std::vector<COLORREF> data;
-  COLORREF at(int x, int y) const { return data[static_cast<std::size_t>(y * width + x)]; }
-  // Bounding box of the pixels that satisfy test (empty when there are none).
-  RECT box(const std::function<bool(COLORREF)>& test) const {
-    RECT r{width, height, 0, 0};
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x)
-        if (test(at(x, y))) r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
-                                 std::max<LONG>(r.bottom, y + 1)};
-    return r.right > r.left ? r : RECT{0, 0, 0, 0};
-  }
-  RECT box_of(COLORREF c) const {
-    return box([c](COLORREF p) { return p == c; });
-  }
-  int count(COLORREF c) const {
-    int n = 0;
-    for (COLORREF p : data) n += p == c;
-    return n;
-  }
-};
-
-// Reads a window's client pixels: drawn afresh into a memory DIB (print) or as shown on
-// screen (screen).
-Pixels read_client(HWND window, bool print) {
-  RECT client{};
-  GetClientRect(window, &client);
-  Pixels out;
-  out.width = width_of(client);
-  out.height = height_of(client);
-  kit::UniqueBitmap dib(make_picture(out.width, out.height, [](int, int) { return RGB(1, 2, 3); }));
-  kit::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  {
-    kit::SelectGuard selected(dc.get(), dib.get());
-    if (print) {
-      SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-    } else {
-      kit::WindowDc screen(window);
-      BitBlt(dc.get(), 0, 0, out.width, out.height, screen.get(), 0, 0, SRCCOPY);
-    }
-  }
-  for (int y = 0; y < out.height; ++y)
-    for (int x = 0; x < out.width; ++x) out.data.push_back(dib_pixel(dib.get(), x, y));
-  return out;
-}
-Pixels print(const SkinButton& b) { return read_client(b.hwnd(), true); }
-
-void pump(HWND dialog, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (static_cast<int>(GetTickCount() - end) >= 0) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
-
-bool pump_until(HWND dialog, const std::function<bool()>& done, DWORD ms = 2000) {
-  const DWORD end = GetTickCount() + ms;
-  while (!done()) {
-    if (static_cast<int>(GetTickCount() - end) >= 0) return false;
-    pump(dialog, 10);
-  }
-  return true;
-}
+Pixels print(const SkinButton& b) { return kit::testing::printed(b.hwnd()); }
 
 // The real pointer, as a user moves it.
 void mouse_input(DWORD flags, POINT screen = {}) {
@@ -182,12 +112,14 @@ void move_pointer(HWND dialog, HWND window, POINT client) {
   POINT screen = client;
   ClientToScreen(window, &screen);
   mouse_input(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
-  pump_until(dialog, [&] {
-    POINT now{};
-    GetCursorPos(&now);
-    return now.x == screen.x && now.y == screen.y;
-  });
-  pump(dialog, 50);
+  pump_until(
+      [&] {
+        POINT now{};
+        GetCursorPos(&now);
+        return now.x == screen.x && now.y == screen.y;
+      },
+      kPointerWait, dialog);
+  pump(50, dialog);
 }
 
 class TestDialog : public kit::Dialog {
@@ -201,7 +133,7 @@ class TestDialog : public kit::Dialog {
     HWND window = create_modeless(GetModuleHandleW(nullptr), kDialogId, nullptr);
     SetWindowPos(window, HWND_TOP, 40, 40, 420, 260, SWP_SHOWWINDOW);
     UpdateWindow(window);
-    pump(window, 100);
+    pump(100, window);
     return window;
   }
   int clicks_of(int id) const {
@@ -254,22 +186,25 @@ void flat_with_pictures(SkinButton& b, int w = 10, int h = 6) {
             SkinButton::kOk);
 }
 
-class SkinButtonTest : public ::testing::Test {
+class SkinButtonTest : public kit::testing::WindowTest {
  protected:
   void TearDown() override {
     SkinButton::set_mask_factory(nullptr);
     SkinButton::set_resource_module(nullptr);
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
+    WindowTest::TearDown();
   }
   HWND open(std::function<void(TestDialog&)> setup = {}) {
     dialog_.setup = std::move(setup);
     window_ = dialog_.open();
     // Nothing hovers until a test says so (the pointer may have been left over a button).
     pointer_to_empty_area();
-    pump_until(window_, [&] {
-      return !dialog_.plain.is_hovering() && !dialog_.def.is_hovering() && !dialog_.other.is_hovering() &&
-             !dialog_.captioned.is_hovering();
-    });
+    pump_until(
+        [&] {
+          return !dialog_.plain.is_hovering() && !dialog_.def.is_hovering() && !dialog_.other.is_hovering() &&
+                 !dialog_.captioned.is_hovering();
+        },
+        kPointerWait, window_);
     return window_;
   }
   POINT centre(const SkinButton& b) const {
@@ -279,7 +214,7 @@ class SkinButtonTest : public ::testing::Test {
   }
   void hover(const SkinButton& b) {
     move_pointer(window_, b.hwnd(), centre(b));
-    ASSERT_TRUE(pump_until(window_, [&] { return b.is_hovering(); }));
+    ASSERT_TRUE(pump_until([&] { return b.is_hovering(); }, kPointerWait, window_));
   }
   void pointer_to_empty_area() { move_pointer(window_, window_, {300, 200}); }
 
@@ -308,8 +243,9 @@ TEST_F(SkinButtonTest, KeyColourIsNeverDrawnAndAColourOneStepAwayIs) {
     }
   EXPECT_EQ(p.count(kKey), 0);
   // The picture itself was changed in place: key pixels are black now.
-  EXPECT_EQ(dib_pixel(picture, 0, 0), RGB(0, 0, 0));
-  EXPECT_EQ(dib_pixel(picture, 1, 0), neighbours[0]);
+  const Pixels changed = kit::testing::of_bitmap(picture);
+  EXPECT_EQ(changed.at(0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(changed.at(1, 0), neighbours[0]);
   EXPECT_EQ(dialog_.plain.hover_image().width, 8);
   EXPECT_NE(dialog_.plain.hover_image().mask.get(), nullptr);
 }
@@ -414,7 +350,7 @@ TEST_F(SkinButtonTest, HoveringShowsTheHoverPictureAndARaisedBorderUntilThePoint
 
   // The leave notice ends the hover once the pointer is elsewhere.
   pointer_to_empty_area();
-  EXPECT_TRUE(pump_until(window_, [&] { return !dialog_.plain.is_hovering(); }));
+  EXPECT_TRUE(pump_until([&] { return !dialog_.plain.is_hovering(); }, kPointerWait, window_));
   EXPECT_GT(print(dialog_.plain).count(kNormalInk), 0);
 
   // With the hover border off, hovering changes picture and fill only.
@@ -427,17 +363,17 @@ TEST_F(SkinButtonTest, HoveringShowsTheHoverPictureAndARaisedBorderUntilThePoint
 TEST_F(SkinButtonTest, PressingOutsideAndDraggingInDoesNotHover) {
   open([](TestDialog& d) { flat_with_pictures(d.plain); });
   mouse_input(MOUSEEVENTF_LEFTDOWN);
-  pump(window_, 50);
+  pump(50, window_);
   move_pointer(window_, dialog_.plain.hwnd(), centre(dialog_.plain));
   move_pointer(window_, dialog_.plain.hwnd(), {centre(dialog_.plain).x + 2, centre(dialog_.plain).y});
   EXPECT_FALSE(dialog_.plain.is_hovering());
   EXPECT_EQ(print(dialog_.plain).count(kHoverInk), 0);
   mouse_input(MOUSEEVENTF_LEFTUP);
-  pump(window_, 50);
+  pump(50, window_);
   EXPECT_TRUE(dialog_.clicks.empty());
   // With the button up, the next move over the button hovers.
   move_pointer(window_, dialog_.plain.hwnd(), {centre(dialog_.plain).x - 3, centre(dialog_.plain).y});
-  EXPECT_TRUE(pump_until(window_, [&] { return dialog_.plain.is_hovering(); }));
+  EXPECT_TRUE(pump_until([&] { return dialog_.plain.is_hovering(); }, kPointerWait, window_));
 }
 
 TEST_F(SkinButtonTest, HoverEndsOnCancelModeFocusLossAndDisabling) {
@@ -447,7 +383,7 @@ TEST_F(SkinButtonTest, HoverEndsOnCancelModeFocusLossAndDisabling) {
   for (auto end_it : {+[](HWND w) { SendMessageW(w, WM_CANCELMODE, 0, 0); },
                       +[](HWND w) { SendMessageW(w, WM_KILLFOCUS, 0, 0); }, +[](HWND w) { EnableWindow(w, FALSE); }}) {
     move_pointer(window_, b, {5 + step++, 5});
-    ASSERT_TRUE(pump_until(window_, [&] { return dialog_.plain.is_hovering(); }));
+    ASSERT_TRUE(pump_until([&] { return dialog_.plain.is_hovering(); }, kPointerWait, window_));
     end_it(b);
     EXPECT_FALSE(dialog_.plain.is_hovering()) << step;
   }
@@ -476,7 +412,7 @@ TEST_F(SkinButtonTest, MissingHoverResourceLeavesNoPicturesAndSucceeds) {
   EXPECT_EQ(dialog_.plain.normal_image().bitmap.get(), nullptr);
   EXPECT_EQ(GetObjectType(old_picture), 0u);
   Pixels p = print(dialog_.plain);
-  EXPECT_EQ(p.count(kFace), p.width * p.height);
+  EXPECT_EQ(p.count(kFace), p.width() * p.height());
 }
 
 // ---- disabled -------------------------------------------------------------------
@@ -593,7 +529,7 @@ TEST_F(SkinButtonTest, EnterClicksTheDefaultButtonAndTheDefaultMovesWithFocus) {
   auto enter = [&] {
     MSG msg{GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {}};
     IsDialogMessageW(window_, &msg);
-    pump(window_, 20);
+    pump(20, window_);
   };
   EXPECT_TRUE(dialog_.def.is_default());
   EXPECT_FALSE(dialog_.plain.is_default());
@@ -622,7 +558,7 @@ TEST_F(SkinButtonTest, QuickSecondClickCountsAsAClick) {
   SendMessageW(b, WM_LBUTTONUP, 0, inside);
   SendMessageW(b, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
   SendMessageW(b, WM_LBUTTONUP, 0, inside);
-  pump(window_, 20);
+  pump(20, window_);
   EXPECT_EQ(dialog_.clicks_of(kPlainId), 2);
 }
 
@@ -656,12 +592,12 @@ TEST_F(SkinButtonTest, TipTextIsSetOnceAsOneToolAndShowsOnlyWhenActive) {
 
   move_pointer(window_, b.hwnd(), centre(b));
   move_pointer(window_, b.hwnd(), {centre(b).x + 1, centre(b).y});
-  pump(window_, 1200);
+  pump(1200, window_);
   EXPECT_FALSE(IsWindowVisible(tip));
 
   b.set_tip_text("另存为", true);
   move_pointer(window_, b.hwnd(), {centre(b).x + 2, centre(b).y});
-  EXPECT_TRUE(pump_until(window_, [&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+  EXPECT_TRUE(pump_until([&] { return IsWindowVisible(tip) != FALSE; }, 3000, window_));
 }
 
 TEST_F(SkinButtonTest, PointerIsShownOverTheButtonAndAMissingCursorIsCodeOne) {
@@ -791,7 +727,7 @@ TEST_F(SkinBackgroundTest, DrawsTheFileFromTheWorkingFolderAfreshAtEveryPaint) {
   ASSERT_EQ(kit::replace_file_bytes(kSkin, bmp_file(120, 80, skin_a)), kit::kFileOk);
   dialog_.paint = [](HWND w) { kit::paint_skin_background(w, kSkin, 100, 60); };
   open(hide_controls);
-  Pixels p = read_client(window_, false);
+  Pixels p = kit::testing::shown(window_);
   for (int y = 0; y < 60; y += 7)
     for (int x = 0; x < 100; x += 3) ASSERT_EQ(p.at(x, y), skin_a(x, y)) << x << "," << y;
   EXPECT_NE(p.at(105, 10), skin_a(105, 10));  // only W x H is drawn
@@ -799,7 +735,7 @@ TEST_F(SkinBackgroundTest, DrawsTheFileFromTheWorkingFolderAfreshAtEveryPaint) {
 
   ASSERT_EQ(kit::replace_file_bytes(kSkin, bmp_file(120, 80, skin_b)), kit::kFileOk);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_EQ(read_client(window_, false).at(40, 30), skin_b(40, 30));
+  EXPECT_EQ(kit::testing::shown(window_).at(40, 30), skin_b(40, 30));
 }
 
 TEST_F(SkinBackgroundTest, SecondPictureIsDrawnAtItsPlaceInTheSamePaint) {
@@ -807,7 +743,7 @@ TEST_F(SkinBackgroundTest, SecondPictureIsDrawnAtItsPlaceInTheSamePaint) {
   ASSERT_EQ(kit::replace_file_bytes(kBand, bmp_file(40, 20, skin_b)), kit::kFileOk);
   dialog_.paint = [](HWND w) { kit::paint_skin_background(w, kSkin, 120, 80, kBand, 50, 30, 30, 10); };
   open(hide_controls);
-  Pixels p = read_client(window_, false);
+  Pixels p = kit::testing::shown(window_);
   EXPECT_EQ(p.at(10, 10), skin_a(10, 10));
   EXPECT_EQ(p.at(50, 30), skin_b(0, 0));
   EXPECT_EQ(p.at(79, 39), skin_b(29, 9));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "kit/handles.h"
+#include "kit/testing/window_test.h"
 #include "kit/text/file_io.h"
 #include "kit/text/wide.h"
 
@@ -49,7 +50,9 @@ TEST(Conversion, EveryTwoByteCharacterOfARowSurvivesTheRoundTrip) {
   EXPECT_EQ(kit::to_gbk(wide), row);
 }
 
-TEST(WindowText, SetAndReadBackAsTheSameBytes) {
+class WindowText : public kit::testing::WindowTest {};
+
+TEST_F(WindowText, SetAndReadBackAsTheSameBytes) {
   kit::UniqueWindow edit(CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 200, 40, nullptr, nullptr,
                                          GetModuleHandleW(nullptr), nullptr));
   ASSERT_TRUE(edit);

@@ -12,41 +12,34 @@
 #include "gallery_layout.h"
 #include "kit/geometry.h"
 #include "kit/handles.h"
-#include "kit/testing/message_pump.h"
+#include "kit/testing/host_path.h"
+#include "kit/testing/pixels.h"
+#include "kit/testing/pump.h"
 #include "kit/testing/screenshot.h"
+#include "kit/testing/window_test.h"
 
 namespace kit::gallery {
 namespace {
 
-using kit::testing::Capture;
-using kit::testing::capture_client;
+using kit::testing::Pixels;
 using kit::testing::save_screenshot;
 
-void pump(DWORD milliseconds = 60) { kit::testing::pump(milliseconds); }
+using kit::testing::pump;
 
-// A bitmap file or resource, read into memory for pixel lookups.
-class Picture {
- public:
-  explicit Picture(HBITMAP bitmap) : bitmap_(bitmap), dc_(CreateCompatibleDC(nullptr)) {
-    if (bitmap_) previous_ = SelectObject(dc_.get(), bitmap_.get());
-  }
-  ~Picture() {
-    if (previous_) SelectObject(dc_.get(), previous_);
-  }
-  bool loaded() const { return static_cast<bool>(bitmap_); }
-  COLORREF at(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+// Long enough for a state change to be drawn.
+constexpr DWORD kRepaintWait = 60;
 
- private:
-  UniqueBitmap bitmap_;
-  UniqueMemoryDc dc_;
-  HGDIOBJ previous_ = nullptr;
-};
-
-Picture picture_resource(int id) {
-  return Picture(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
+Pixels picture_resource(int id) {
+  UniqueBitmap bitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
+  return kit::testing::of_bitmap(bitmap.get());
 }
 
-class Gallery : public ::testing::Test {
+Pixels picture_file(const wchar_t* name) {
+  UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(nullptr, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  return kit::testing::of_bitmap(bitmap.get());
+}
+
+class Gallery : public kit::testing::WindowTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SetCurrentDirectoryW(kit::testing::host_path(GALLERY_PICTURE_DIR).c_str()));
@@ -56,7 +49,10 @@ class Gallery : public ::testing::Test {
     SetCursorPos(1, 1);
     pump(200);
   }
-  void TearDown() override { gallery.end(0); }
+  void TearDown() override {
+    gallery.end(0);
+    WindowTest::TearDown();
+  }
 
   // The centre of a control in client coordinates, and the pointer put there.
   void hover(const SkinButton& button) {
@@ -70,18 +66,17 @@ class Gallery : public ::testing::Test {
     pump(120);
   }
 
-  Capture screen() const { return capture_client(gallery.hwnd()); }
+  Pixels screen() const { return kit::testing::shown(gallery.hwnd()); }
 
   GalleryDialog gallery;
 };
 
 TEST_F(Gallery, OpensAtItsPictureSizeWithTheBackgroundPainted) {
-  Capture shot = screen();
-  ASSERT_EQ(shot.width, kClientWidth);
-  ASSERT_EQ(shot.height, kClientHeight);
-  Picture background(static_cast<HBITMAP>(
-      LoadImageW(nullptr, L"gallery.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-  ASSERT_TRUE(background.loaded());
+  Pixels shot = screen();
+  ASSERT_EQ(shot.width(), kClientWidth);
+  ASSERT_EQ(shot.height(), kClientHeight);
+  Pixels background = picture_file(L"gallery.bmp");
+  ASSERT_FALSE(background.empty());
   // A spot no control covers: the title band of the picture.
   EXPECT_EQ(shot.at(10, 2), background.at(10, 2));
   EXPECT_EQ(shot.at(kClientWidth - 5, kClientHeight - 5), background.at(kClientWidth - 5, kClientHeight - 5));
@@ -93,10 +88,9 @@ TEST_F(Gallery, EveryControlSitsOnItsPlacement) {
 }
 
 TEST_F(Gallery, ButtonCornersLetTheBackgroundThrough) {
-  Capture shot = screen();
-  Picture background(static_cast<HBITMAP>(
-      LoadImageW(nullptr, L"gallery.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-  ASSERT_TRUE(background.loaded());
+  Pixels shot = screen();
+  Pixels background = picture_file(L"gallery.bmp");
+  ASSERT_FALSE(background.empty());
   for (const Rect& r : {kPrimaryButton, kSecondaryButton}) {
     // The rounded corner's outermost pixel is key colour in the picture.
     EXPECT_EQ(shot.at(r.x, r.y), background.at(r.x, r.y));
@@ -105,8 +99,8 @@ TEST_F(Gallery, ButtonCornersLetTheBackgroundThrough) {
 }
 
 TEST_F(Gallery, ButtonShowsItsNormalPictureThenTheHoverPictureUnderThePointer) {
-  Picture normal = picture_resource(IDB_PRIMARY_NORMAL);
-  Picture hover_picture = picture_resource(IDB_PRIMARY_HOVER);
+  Pixels normal = picture_resource(IDB_PRIMARY_NORMAL);
+  Pixels hover_picture = picture_resource(IDB_PRIMARY_HOVER);
   const int cx = kPrimaryPictures.width / 2, cy = 4;  // inside the face, above the word
   ASSERT_NE(normal.at(cx, cy), hover_picture.at(cx, cy));
 
@@ -118,36 +112,34 @@ TEST_F(Gallery, ButtonShowsItsNormalPictureThenTheHoverPictureUnderThePointer) {
 }
 
 TEST_F(Gallery, PressedButtonShiftsItsPictureOnePixel) {
-  Capture before = screen();
+  Pixels before = screen();
   SendMessageW(gallery.primary.hwnd(), BM_SETSTATE, TRUE, 0);
-  pump();
-  Capture pressed = screen();
+  pump(kRepaintWait);
+  Pixels pressed = screen();
   save_screenshot(gallery.hwnd(), "kit-gallery-pressed.bmp");
   SendMessageW(gallery.primary.hwnd(), BM_SETSTATE, FALSE, 0);
   const int x = kPrimaryButton.x + 20, y = kPrimaryButton.y + 10;
-  EXPECT_EQ(pressed.at(x + 1, y + 1), Picture(LoadBitmapW(GetModuleHandleW(nullptr),
-                                                          MAKEINTRESOURCEW(IDB_PRIMARY_HOVER)))
-                                          .at(20, 10));
-  EXPECT_NE(before.rows, pressed.rows);
+  EXPECT_EQ(pressed.at(x + 1, y + 1), picture_resource(IDB_PRIMARY_HOVER).at(20, 10));
+  EXPECT_NE(before, pressed);
 }
 
 TEST_F(Gallery, DisabledButtonIsDrawnEmbossedNotAsItsPicture) {
-  Capture shot = screen();
+  Pixels shot = screen();
   const int cx = kPrimaryPictures.width / 2, cy = 4;
   EXPECT_NE(shot.at(kDisabledButton.x + cx, kDisabledButton.y + cy),
             shot.at(kPrimaryButton.x + cx, kPrimaryButton.y + cy));
 }
 
 TEST_F(Gallery, BitmapEditWritesBlackTextOverItsPicture) {
-  Picture box = picture_resource(IDB_EDIT_BOX);
-  Capture shot = screen();
+  Pixels box = picture_resource(IDB_EDIT_BOX);
+  Pixels shot = screen();
   // Bottom right of the box is past the text: the picture itself shows there.
   const int x = kBitmapEdit.w - 3, y = kBitmapEdit.h - 3;
   EXPECT_EQ(shot.at(kBitmapEdit.x + x, kBitmapEdit.y + y), box.at(x, y));
   // Typing more keeps the picture and adds black ink.
   SendMessageW(gallery.bitmap_edit.hwnd(), EM_SETSEL, 0, -1);
   SendMessageW(gallery.bitmap_edit.hwnd(), WM_CHAR, L'M', 0);
-  pump();
+  pump(kRepaintWait);
   shot = screen();
   EXPECT_EQ(shot.at(kBitmapEdit.x + x, kBitmapEdit.y + y), box.at(x, y));
   bool black = false;
@@ -157,7 +149,7 @@ TEST_F(Gallery, BitmapEditWritesBlackTextOverItsPicture) {
 }
 
 TEST_F(Gallery, ColorEditShowsItsOwnGround) {
-  Capture shot = screen();
+  Pixels shot = screen();
   EXPECT_EQ(shot.at(kColorEdit.right() - 3, kColorEdit.bottom() - 3), RGB(239, 244, 250));
 }
 

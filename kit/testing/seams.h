@@ -1,0 +1,111 @@
+// Test support: the recording seams.  While one of these guards lives, the kit's message
+// box or its program starts, shell opens and registry reads go to the guard, which
+// records them and gives the answers a test set, instead of reaching the platform.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kit/message_box.h"
+#include "kit/launch.h"
+
+namespace kit::testing {
+
+struct ShownMessage {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT flags;
+};
+
+// Records every show_message instead of showing a box.
+class RecordedMessages {
+ public:
+  RecordedMessages() {
+    current_ = this;
+    previous_ = set_message_seam(record);
+  }
+  ~RecordedMessages() { remove(); }
+  RecordedMessages(const RecordedMessages&) = delete;
+  RecordedMessages& operator=(const RecordedMessages&) = delete;
+
+  // Puts the seam that was there back now (before the guard goes).
+  void remove() {
+    if (current_ != this) return;
+    set_message_seam(previous_);
+    current_ = nullptr;
+  }
+
+  std::vector<ShownMessage> shown;
+  int answer = IDOK;
+
+ private:
+  static int record(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
+    current_->shown.push_back({owner, std::string(text), std::string(caption), flags});
+    return current_->answer;
+  }
+
+  static inline RecordedMessages* current_ = nullptr;
+  MessageSeam previous_ = nullptr;
+};
+
+// One program start or shell open: its command line or target, and show command.
+struct LaunchCall {
+  std::string text;
+  int show_command;
+};
+
+// Records program starts and shell opens, and answers registry reads from a table.
+class RecordedLaunches {
+ public:
+  RecordedLaunches() {
+    current_ = this;
+    LaunchSeam seam;
+    seam.start_program_command = record_start;
+    seam.shell_open = record_open;
+    seam.read_registry_default = read_classes_root;
+    previous_ = set_launch_seam(seam);
+  }
+  ~RecordedLaunches() { remove(); }
+  RecordedLaunches(const RecordedLaunches&) = delete;
+  RecordedLaunches& operator=(const RecordedLaunches&) = delete;
+
+  void remove() {
+    if (current_ != this) return;
+    set_launch_seam(previous_);
+    current_ = nullptr;
+  }
+
+  std::vector<LaunchCall> starts;
+  std::vector<LaunchCall> opens;
+  int start_answer = kProgramStarted;
+  int open_answer = kShellSuccessAbove + 1;
+  // Sub-key of HKEY_CLASSES_ROOT -> its default value; other keys are missing.
+  std::map<std::string, std::string> classes_root;
+
+ private:
+  static int record_start(std::string_view command_line, int show_command) {
+    current_->starts.push_back({std::string(command_line), show_command});
+    return current_->start_answer;
+  }
+  static int record_open(std::string_view target, int show_command) {
+    current_->opens.push_back({std::string(target), show_command});
+    return current_->open_answer;
+  }
+  static long read_classes_root(HKEY root, std::string_view sub_key, std::string& value) {
+    if (root != HKEY_CLASSES_ROOT) return ERROR_FILE_NOT_FOUND;
+    const auto found = current_->classes_root.find(std::string(sub_key));
+    if (found == current_->classes_root.end()) return ERROR_FILE_NOT_FOUND;
+    value = found->second;
+    return ERROR_SUCCESS;
+  }
+
+  static inline RecordedLaunches* current_ = nullptr;
+  LaunchSeam previous_;
+};
+
+}  // namespace kit::testing
