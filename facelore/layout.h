@@ -18,8 +18,8 @@ inline constexpr char kBackgroundFile[] = "gr.bmp";
 inline constexpr int kClientWidth = 794;
 inline constexpr int kClientHeight = 570;
 
-// The three choice rows: a prompt label (1018, 1019, 1020) and its drop-down list (1000,
-// 1001, 1002).  A list's height is its dropped-down height; the closed field is as tall
+// The three choice rows: a prompt label (IDC_PART_PROMPT, ...) and its drop-down list
+// (IDC_PART_LIST, ...).  A list's height is its dropped-down height; the closed field is as tall
 // as the dialog font makes it, about kListFieldHeight, and the picture frames a row band
 // of kChoiceRowHeight around it.
 inline constexpr int kListFieldHeight = 24;
@@ -31,7 +31,7 @@ inline constexpr Rect kPartList{100, 80, 176, 260};
 inline constexpr Rect kFeatureList{100, 117, 176, 260};
 inline constexpr Rect kOptionList{100, 154, 176, 260};
 
-// The three text boxes (1004, 1006, 1007); their background bitmaps have exactly these
+// The three text boxes (IDC_DEFINITION_BOX, IDC_CHARACTER_BOX, IDC_ADVICE_BOX); their background bitmaps have exactly these
 // sizes.
 inline constexpr Rect kDefinitionBox{20, 210, 260, 145};
 inline constexpr Rect kCharacterBox{370, 120, 370, 118};
@@ -47,11 +47,12 @@ inline constexpr int kTextScrollBarGap = 4;    // between the text and the bar
 inline constexpr Rgb kTextScrollTrack{0xDC, 0xE8, 0xF4};
 inline constexpr Rgb kTextScrollThumb{0xA9, 0xC6, 0xE3};
 
-// The analysis button (1003): pictures 133 (normal) and 134 (hover) of its size.
+// The analysis button (IDC_ANALYSE): pictures IDB_ANALYSE_NORMAL and IDB_ANALYSE_HOVER of
+// its size.
 inline constexpr Rect kAnalyseButton{86, 380, 131, 35};
 inline constexpr Rgb kAnalyseKey{93, 180, 195};
 
-// The heading label of an analysis (1005) and the four result labels (1008..1011, in
+// The heading label of an analysis (IDC_HEADING) and the four result labels (IDC_RESULT_1..4, in
 // that order: top left, top right, bottom left, bottom right).  The window writes black
 // text over them; the picture keeps these areas light and empty.
 inline constexpr Rect kHeadingLabel{370, 60, 370, 30};
@@ -65,11 +66,11 @@ inline constexpr Rect kResultLabels[kResultLabelCount] = {
 
 // Hot areas without pictures of their own: the background draws them as flat buttons
 // with their words, so these labels keep empty captions.
-inline constexpr Rect kAboutHotArea{572, 523, 80, 30};   // 1015, "关于"
-inline constexpr Rect kCloseHotArea{664, 523, 80, 30};   // 1017, "关闭"
+inline constexpr Rect kAboutHotArea{572, 523, 80, 30};   // IDC_ABOUT, "关于"
+inline constexpr Rect kCloseHotArea{664, 523, 80, 30};   // IDC_CLOSE, "关闭"
 
-// The button that starts the sister program's installer (1029): pictures 150 (normal)
-// and 151 (hover) of its size.
+// The button that starts the sister program's installer (IDC_INSTALLER): pictures
+// IDB_INSTALL_NORMAL and IDB_INSTALL_HOVER of its size.
 inline constexpr Rect kInstallerButton{38, 513, 222, 52};
 inline constexpr Rgb kInstallerKey{255, 0, 0};
 
@@ -101,11 +102,11 @@ inline constexpr char kAboutFile[] = "about.ggr";  // a bitmap file despite its 
 inline constexpr int kAboutWidth = 350;
 inline constexpr int kAboutHeight = 230;
 
-// The link (1027) shows picture 143 of its size; the picture is the About background
+// The link (IDC_WEB_LINK) shows picture IDB_WEB_ADDRESS of its size; the picture is the About background
 // under it with the address written in, so the link sits in the box seamlessly.
 inline constexpr Rect kAboutLink{70, 164, 210, 19};
 
-// The maker's web address: the link's target and tip, and the text of picture 143.
+// The maker's web address: the link's target and tip, and the text of picture IDB_WEB_ADDRESS.
 inline constexpr char kMakerWebAddress[] = "http://www.facelore.example/";
 
 inline constexpr kit::Placement kAboutPlacements[] = {
