@@ -68,24 +68,14 @@ void inspect_and_close(HWND box) {
   g_seen.closed_by_click = !IsWindow(box) || !IsWindowVisible(box);
 }
 
-class AboutBox : public testing::ProgramWindowTest {
+class AboutBox : public testing::MainWindowTest {
  protected:
   void SetUp() override {
-    ProgramWindowTest::SetUp();
+    MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
     g_seen = {};
-    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
-    window_ = dialog_->create(nullptr);
-    ASSERT_NE(window_, nullptr);
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
-    pump();
+    open_main_window();
   }
-  void TearDown() override {
-    dialog_.reset();
-    ProgramWindowTest::TearDown();
-  }
-
   void expect_seen_and_closed() const {
     EXPECT_EQ(g_seen.client_width, layout::kAboutWidth);
     EXPECT_EQ(g_seen.client_height, layout::kAboutHeight);
@@ -103,8 +93,6 @@ class AboutBox : public testing::ProgramWindowTest {
     EXPECT_TRUE(IsWindow(window_)) << "the main window stays open";
   }
 
-  kit::DialogPtr<FaceloreDialog> dialog_;
-  HWND window_ = nullptr;
 };
 
 TEST_F(AboutBox, OpensFromTheAboutButtonAndClosesOnAClick) {

@@ -43,37 +43,20 @@ int entry_of(const std::vector<std::string_view>& labels, std::string_view text)
   return it == labels.end() ? -1 : static_cast<int>(it - labels.begin()) + 1;
 }
 
-class MainWindow : public testing::ProgramWindowTest {
+class MainWindow : public testing::MainWindowTest {
  protected:
   void SetUp() override {
-    ProgramWindowTest::SetUp();
+    MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
     previous_clock_ = set_local_date_source(fixed_today);
-    open();
+    open_main_window();
   }
   void TearDown() override {
-    dialog_.reset();
     set_local_date_source(previous_clock_);
     g_today = {2024, 5, 1};
-    ProgramWindowTest::TearDown();
+    MainWindowTest::TearDown();
   }
 
-  void open() {
-    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
-    window_ = dialog_->create(nullptr);
-    ASSERT_NE(window_, nullptr);
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
-    pump();
-  }
-
-  // A choice in a drop-down list: the selection moves, then the list reports it.
-  void choose(int list, int entry) {
-    HWND control = GetDlgItem(window_, list);
-    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
-    pump(5);
-  }
   void click(int id) {
     SendMessageW(GetDlgItem(window_, id), BM_CLICK, 0, 0);
     pump(5);
@@ -98,8 +81,6 @@ class MainWindow : public testing::ProgramWindowTest {
   std::string program_text(int id) const { return kit::load_string_resource(GetModuleHandleW(nullptr), id); }
 
   LocalDateSource previous_clock_ = nullptr;
-  kit::DialogPtr<FaceloreDialog> dialog_;
-  HWND window_ = nullptr;
 };
 
 const std::vector<std::string> kBlankPrompts{"请选择->", " ", " "};
@@ -424,11 +405,11 @@ TEST_F(MainWindow, InstallerButtonIsHiddenBeforeItsDate) {
   EXPECT_TRUE(shown());
 
   g_today = {2009, 1, 10};
-  open();
+  open_main_window();
   EXPECT_FALSE(shown());
 
   g_today = {2009, 1, 11};
-  open();
+  open_main_window();
   EXPECT_TRUE(shown());
 }
 

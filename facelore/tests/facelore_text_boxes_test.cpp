@@ -38,23 +38,14 @@ bool wholly_shown(HWND box) {
   return static_cast<short>(HIWORD(last)) + pitch <= format.bottom;
 }
 
-class TextBoxes : public testing::ProgramWindowTest {
+class TextBoxes : public testing::MainWindowTest {
  protected:
   void SetUp() override {
-    ProgramWindowTest::SetUp();
-    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
-    window_ = dialog_->create(nullptr);
-    ASSERT_NE(window_, nullptr);
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
-    pump();
+    MainWindowTest::SetUp();
+    if (HasFatalFailure()) return;
+    open_main_window();
   }
 
-  void choose(int list, int entry) {
-    HWND control = GetDlgItem(window_, list);
-    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
-  }
   void choose_feature(int part, int feature) {
     choose(IDC_PART_LIST, part);
     choose(IDC_FEATURE_LIST, feature);
@@ -69,13 +60,6 @@ class TextBoxes : public testing::ProgramWindowTest {
     return bar.line_count() - bar.visible_lines();
   }
 
-  void TearDown() override {
-    dialog_.reset();
-    ProgramWindowTest::TearDown();
-  }
-
-  kit::DialogPtr<FaceloreDialog> dialog_;
-  HWND window_ = nullptr;
 };
 
 TEST_F(TextBoxes, EveryCatalogueTextIsWhollyShownOrHasAScrollBar) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "facelore_dialog.h"
+#include "kit/dialog.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/message_box.h"
@@ -50,6 +52,34 @@ class ProgramWindowTest : public kit::testing::WindowTest {
   kit::testing::RecordedMessages messages_;
   kit::testing::RecordedLaunches launches_;
   InPictureFolder folder_;
+};
+
+// A test of the main window, opened modeless and shown as a user sees it.
+class MainWindowTest : public ProgramWindowTest {
+ protected:
+  void open_main_window() {
+    dialog_ = kit::make_dialog<FaceloreDialog>(GetModuleHandleW(nullptr));
+    window_ = dialog_->create(nullptr);
+    ASSERT_NE(window_, nullptr);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    pump();
+  }
+  // A choice in a drop-down list: the selection moves, then the list reports it.
+  void choose(int list, int entry) {
+    HWND control = GetDlgItem(window_, list);
+    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+    pump(5);
+  }
+  // A fixture with its own TearDown calls this one last.
+  void TearDown() override {
+    dialog_.reset();
+    ProgramWindowTest::TearDown();
+  }
+
+  kit::DialogPtr<FaceloreDialog> dialog_;
+  HWND window_ = nullptr;
 };
 
 using kit::control_rect;
