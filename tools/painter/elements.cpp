@@ -119,4 +119,39 @@ void drag_strip(Canvas& canvas, Box box, std::u8string_view title) {
   }
 }
 
+Image about_card(int width, int height, const AboutCard& card) {
+  using detail::utf8;
+  constexpr int kBand = 88;  // the navy heading band
+  constexpr int kInset = 28; // left edge of the words
+  constexpr int kCloseSize = 20;
+  Canvas c(width, height);
+  c.fill(style::kCanvas);
+  c.fill_rect({0, 0, width, kBand}, style::kNavy);
+  const int name_width = c.text(utf8(card.name), style::kBrand, style::kWhite, {kInset, 16, 200, 42},
+                                Align::Start, Align::Centre);
+  c.text(card.version, style::kLabel, style::kSkyBlue, {kInset + name_width + 10, 30, 80, 24},
+         Align::Start, Align::Centre);
+  c.text(utf8(card.tagline), style::kSmall, style::kSkyBlue, {kInset, 58, 200, 20}, Align::Start,
+         Align::Centre);
+  // A click anywhere closes the box; a cross says so where one looks for it.
+  if (card.close_cross) close_button(c, {width - 12 - kCloseSize, 12, kCloseSize, kCloseSize});
+
+  const int body_width = width - 2 * kInset;
+  c.text(utf8(card.lead), style::kLabel, style::kInk, {kInset, kBand + 16, body_width, 22},
+         Align::Start, Align::Centre);
+  c.text(utf8(card.note), style::kSmall, style::kSlate, {kInset, kBand + 40, body_width, 20},
+         Align::Start, Align::Centre);
+  c.fill_rect({kInset, card.link.y - 10, body_width, 1}, style::kGrey82);
+
+  std::string_view address = card.web_address;
+  constexpr std::string_view kScheme = "http://";
+  if (address.starts_with(kScheme)) address.remove_prefix(kScheme.size());
+  if (address.ends_with('/')) address.remove_suffix(1);
+  c.text(address, style::kLabel, style::kBlue, card.link, Align::Centre, Align::Centre, true);
+  c.text(utf8(u8"点击任意处关闭"), style::kSmall, style::kSlate, {0, card.link.y + card.link.h + 12, width, 20},
+         Align::Centre);
+  c.frame({0, 0, width, height}, style::kNavy);
+  return c.to_image();
+}
+
 }  // namespace painter

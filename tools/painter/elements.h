@@ -47,6 +47,22 @@ void close_button(Canvas& canvas, Box box);
 // first filled cells take the colour running from low to high, the rest stay empty.
 void scale_bar(Canvas& canvas, Box box, int count, int filled, Rgb low, Rgb high);
 
+// An About box: a navy band with the product's name, version and tagline, two lines on
+// what it does, a rule, the web address (without scheme and closing slash) centred and
+// underlined in link, and a note that a click closes the box; optionally a close cross
+// in the band.  The link control's picture is cut from this very place.
+struct AboutCard {
+  std::u8string_view name;
+  std::string_view version;
+  std::u8string_view tagline;
+  std::u8string_view lead;
+  std::u8string_view note;
+  std::string_view web_address;
+  Box link;
+  bool close_cross = false;
+};
+Image about_card(int width, int height, const AboutCard& card);
+
 // The strip along the top of a window that drags by its background: a navy band with
 // the window's title at the left and a grip of dots at the right.
 void drag_strip(Canvas& canvas, Box box, std::u8string_view title);

@@ -26,15 +26,6 @@ constexpr Box kRightCard{356, 12, 398, 476};
 constexpr int kBandTop = 500;  // the bottom band with the installer and the hot areas
 constexpr int kRowBandPadding = 5;
 
-// The address as the link shows it: without the scheme and the closing slash.
-std::string shown_address() {
-  std::string_view address = lay::kMakerWebAddress;
-  constexpr std::string_view kScheme = "http://";
-  if (address.starts_with(kScheme)) address.remove_prefix(kScheme.size());
-  if (address.ends_with('/')) address.remove_suffix(1);
-  return std::string(address);
-}
-
 void card(Canvas& c, Box b) {
   c.fill_rounded(b, style::kCorner + 2, style::kGrey82);
   c.fill_rounded({b.x + 1, b.y + 1, b.w - 2, b.h - 2}, style::kCorner + 1, style::kWhite);
@@ -142,32 +133,9 @@ Image paint_text_box(const lay::Rect& r, std::u8string_view subject) {
 }
 
 Image paint_about() {
-  Canvas c(lay::kAboutWidth, lay::kAboutHeight);
-  c.fill(style::kCanvas);
-  constexpr int kBand = 88;
-  constexpr int kInset = 28;
-  c.fill_rect({0, 0, lay::kAboutWidth, kBand}, style::kNavy);
-  const int name_width = c.text(utf8(u8"相缘通"), style::kBrand, style::kWhite,
-                                {kInset, 16, 200, 42}, Align::Start, Align::Centre);
-  c.text("V3.2", style::kLabel, style::kSkyBlue, {kInset + name_width + 10, 30, 80, 24},
-         Align::Start, Align::Centre);
-  c.text(utf8(u8"面相缘分分析"), style::kSmall, style::kSkyBlue, {kInset, 58, 200, 20},
-         Align::Start, Align::Centre);
-
-  const int body_width = lay::kAboutWidth - 2 * kInset;
-  c.text(utf8(u8"看面相，识缘分。"), style::kLabel, style::kInk,
-         {kInset, kBand + 16, body_width, 22}, Align::Start, Align::Centre);
-  c.text(utf8(u8"分析结果仅供娱乐参考。"), style::kSmall, style::kSlate,
-         {kInset, kBand + 40, body_width, 20}, Align::Start, Align::Centre);
-  c.fill_rect({kInset, lay::kAboutLink.y - 10, body_width, 1}, style::kGrey82);
-
-  // The link's picture is cut from here, so it shows the address in place.
-  c.text(shown_address(), style::kLabel, style::kBlue, box_of(lay::kAboutLink), Align::Centre,
-         Align::Centre, true);
-  c.text(utf8(u8"点击任意处关闭"), style::kSmall, style::kSlate,
-         {0, lay::kAboutLink.bottom() + 12, lay::kAboutWidth, 20}, Align::Centre);
-  c.frame({0, 0, lay::kAboutWidth, lay::kAboutHeight}, style::kNavy);
-  return c.to_image();
+  return about_card(lay::kAboutWidth, lay::kAboutHeight,
+                    {u8"相缘通", "V3.2", u8"面相缘分分析", u8"看面相，识缘分。", u8"分析结果仅供娱乐参考。",
+                     lay::kMakerWebAddress, box_of(lay::kAboutLink)});
 }
 
 // The pointer over the clickable areas: a white hand with a black outline, the index
