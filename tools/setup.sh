@@ -38,19 +38,30 @@ ensure_packages() {
 }
 
 # The prefix is made once and reused; the CJK font stands in for the two Chinese system faces.
+# Settings added later are applied to an existing prefix too: .settings records which
+# revision of them it has.
+wine_prefix_settings=1
 ensure_wine_prefix() {
-  [ -f "$WINEPREFIX/.ready" ] && return 0
-  say "creating Wine prefix in $WINEPREFIX"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$build_dir"
-  LANG=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+  if [ ! -f "$WINEPREFIX/.ready" ]; then
+    say "creating Wine prefix in $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$build_dir"
+    LANG=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    local face
+    for face in 宋体 黑体 新宋体 SimSun SimHei NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
+      LANG=zh_CN.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.ready"
+  fi
+  [ "$(cat "$WINEPREFIX/.settings" 2>/dev/null)" = "$wine_prefix_settings" ] && return 0
+  say "updating Wine prefix settings"
+  # Without a window manager (Xvfb) Wine waits about 2 s for one whenever a managed
+  # top-level window is hidden or destroyed; unmanaged windows close at once.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
-  local face
-  for face in 宋体 黑体 新宋体 SimSun SimHei NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
-    LANG=zh_CN.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
-  done
-  wineserver -w
-  touch "$WINEPREFIX/.ready"
+  echo "$wine_prefix_settings" >"$WINEPREFIX/.settings"
 }
 
 configure() { # preset
@@ -92,33 +103,75 @@ start_program() { # program
   echo "screenshot: $shot"
 }
 
-run_all_tests() {
+# One stage of ./run tests: runs the command, notes its time and outcome for the table.
+# A failing stage does not stop the later ones; run_all_tests fails at the end.
+stage_names=()
+stage_seconds=()
+stage_results=()
+run_stage() { # name command...
+  local name=$1
+  shift
+  local start=$SECONDS result=passed
+  "$@" || result=FAILED
+  stage_names+=("$name")
+  stage_seconds+=($((SECONDS - start)))
+  stage_results+=("$result")
+}
+
+print_stage_table() {
+  local i total=0
+  printf '\n%-12s %8s  %s\n' stage seconds result
+  for i in "${!stage_names[@]}"; do
+    printf '%-12s %8d  %s\n' "${stage_names[$i]}" "${stage_seconds[$i]}" "${stage_results[$i]}"
+    total=$((total + stage_seconds[i]))
+  done
+  printf '%-12s %8d\n' total "$total"
+}
+
+test_native() {
   say "native build and tests"
   configure native
-  cmake --build --preset native
-  ctest --preset native
+  cmake --build --preset native && ctest --preset native
+}
 
+test_sanitizers() {
   say "sanitizer build and tests"
   configure native-sanitize
-  cmake --build --preset native-sanitize
-  ctest --preset native-sanitize
+  cmake --build --preset native-sanitize && ctest --preset native-sanitize
+}
 
+test_fuzz() {
   say "fuzzing the decision reader"
   configure fuzz
-  cmake --build --preset fuzz
-  "$top/tools/fuzz.sh" "$build_dir/fuzz" 20
+  cmake --build --preset fuzz && "$top/tools/fuzz.sh" "$build_dir/fuzz" 20
+}
 
+test_windows() {
   say "windows build and tests under Wine"
   configure windows
-  cmake --build --preset windows
+  cmake --build --preset windows || return 1
   # Window tests save captures here (as BMP; Wine sees the folder through drive Z:).
   local shots="$build_dir/screenshots"
   mkdir -p "$shots"
   rm -f "$shots"/*.bmp
-  SCREENSHOT_DIR="Z:${shots//\//\\}" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+  local status=0
+  SCREENSHOT_DIR="Z:${shots//\//\\}" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows || status=1
   local bmp
   for bmp in "$shots"/*.bmp; do
     [ -e "$bmp" ] || continue
     convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
+  return $status
+}
+
+run_all_tests() {
+  run_stage native test_native
+  run_stage sanitizers test_sanitizers
+  run_stage fuzz test_fuzz
+  run_stage windows test_windows
+  print_stage_table
+  local result
+  for result in "${stage_results[@]}"; do
+    [ "$result" = passed ] || return 1
   done
 }

@@ -1,0 +1,43 @@
+// bare_skin.exe: the yardstick of the start-up benchmark, the least a skinned window
+// does.  A dialog of facelore's main window's client size that reads its background
+// picture from the working folder and blits it at every paint, and nothing else.
+#include <windows.h>
+
+#include "bare_skin_ids.h"
+#include "kit/skin_background.h"
+
+namespace {
+
+constexpr char kBackgroundFile[] = "gr.bmp";
+constexpr int kClientWidth = 794;
+constexpr int kClientHeight = 570;
+
+// The template's dialog units give some size; the picture decides the real one.
+void fit_client_area(HWND dialog) {
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      fit_client_area(dialog);
+      return TRUE;
+    case WM_PAINT:
+      kit::paint_skin_background(dialog, kBackgroundFile, kClientWidth, kClientHeight);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_BARE_SKIN), nullptr, dialog_proc, 0));
+}
