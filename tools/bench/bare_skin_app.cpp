@@ -1,10 +1,20 @@
 // bare_skin.exe: the yardstick of the start-up benchmark, the least a skinned window
 // does.  A dialog of facelore's main window's client size that reads its background
 // picture from the working folder and blits it at every paint, and nothing else.
+//
+// Built a second time with BENCH_TEMPLATE_HEADER and BENCH_TEMPLATE_ID naming a
+// product's main window template (and the product's resources linked in), the same
+// program shows that template's controls as the platform makes them, with no code of
+// the product: what the controls alone cost, between the yardstick and the product.
 #include <windows.h>
 
-#include "bare_skin_ids.h"
 #include "kit/skin_background.h"
+#ifdef BENCH_TEMPLATE_HEADER
+#include BENCH_TEMPLATE_HEADER
+#else
+#include "bare_skin_ids.h"
+#define BENCH_TEMPLATE_ID IDD_BARE_SKIN
+#endif
 
 namespace {
 
@@ -39,5 +49,5 @@ INT_PTR CALLBACK dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_BARE_SKIN), nullptr, dialog_proc, 0));
+  return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(BENCH_TEMPLATE_ID), nullptr, dialog_proc, 0));
 }

@@ -8,21 +8,37 @@ set -euo pipefail
 build=$1 dist=$2 runs=${3:-21}
 tools=$(cd "$(dirname "$0")/.." && pwd)
 products=("facelore gr.bmp")
+# Built here: the yardstick first (every ratio is to it), then a product's main window
+# template with its controls and none of its code (program, product it stands beside).
+references=("bare_skin facelore" "facelore_controls facelore")
 
 # Wine reaches host paths through drive Z:.
 windows_path() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }
 
-# The yardstick runs in a folder of its own with facelore's background picture.
-bare="$build/bench/bare"
-mkdir -p "$bare"
-cp "$build/tools/bench/bare_skin.exe" "$bare/"
-cp "$dist/facelore/gr.bmp" "$bare/"
+background_of() { # product
+  local product name background
+  for product in "${products[@]}"; do
+    read -r name background <<<"$product"
+    [ "$name" = "$1" ] && echo "$background"
+  done
+}
 
-args=(bare "$(windows_path "$bare/bare_skin.exe")" gr.bmp)
+# A reference program runs in a folder of its own with the product's background picture.
+args=()
+for reference in "${references[@]}"; do
+  read -r program product <<<"$reference"
+  background=$(background_of "$product")
+  folder="$build/bench/$program"
+  mkdir -p "$folder"
+  cp "$build/tools/bench/$program.exe" "$folder/"
+  cp "$dist/$product/$background" "$folder/"
+  args+=("${program%_skin}" "$(windows_path "$folder/$program.exe")" "$background")
+done
 for product in "${products[@]}"; do
   read -r name background <<<"$product"
   args+=("$name" "$(windows_path "$dist/$name/$name.exe")" "$background")
 done
+
 # What each settled window showed is saved beside the tests' screenshots.
 shots="$(dirname "$build")/screenshots"
 mkdir -p "$shots"

@@ -265,12 +265,12 @@ double median(std::vector<double> values) {
 
 void print_table(const std::vector<Program>& programs) {
   const double yardstick = median(programs.front().times_ms);
-  std::printf("\n%-12s %5s %8s %8s %8s %8s %10s\n", "program", "runs", "min ms", "median", "max ms", "ratio",
+  std::printf("\n%-18s %5s %8s %8s %8s %8s %10s\n", "program", "runs", "min ms", "median", "max ms", "ratio",
               "visible at");
   for (const Program& program : programs) {
     const auto [low, high] = std::minmax_element(program.times_ms.begin(), program.times_ms.end());
     const double middle = median(program.times_ms);
-    std::printf("%-12s %5zu %8.0f %8.0f %8.0f %8.2f %10.0f\n", program.name.c_str(), program.times_ms.size(), *low,
+    std::printf("%-18s %5zu %8.0f %8.0f %8.0f %8.2f %10.0f\n", program.name.c_str(), program.times_ms.size(), *low,
                 middle, *high, middle / yardstick, median(program.visible_ms));
   }
   std::printf("(ms from the start of the process to the complete picture; ratio: median over the median\n"
