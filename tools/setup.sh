@@ -99,7 +99,7 @@ start_program() { # program
   mkdir -p "$build_dir/screenshots"
   local shot="$build_dir/screenshots/$1.png"
   say "no display: starting $1 on a virtual display for a screenshot"
-  xvfb-run -a -s "-screen 0 1024x768x24" "$top/tools/screenshot.sh" "$dist" "$1.exe" "$shot" 5
+  "$top/tools/with-xvfb" 1024x768x24 "$top/tools/screenshot.sh" "$dist" "$1.exe" "$shot" 5
   echo "screenshot: $shot"
 }
 
@@ -155,7 +155,7 @@ test_windows() {
   mkdir -p "$shots"
   rm -f "$shots"/*.bmp
   local status=0
-  SCREENSHOT_DIR="Z:${shots//\//\\}" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows || status=1
+  SCREENSHOT_DIR="Z:${shots//\//\\}" "$top/tools/with-xvfb" 1280x1024x24 ctest --preset windows || status=1
   local bmp
   for bmp in "$shots"/*.bmp; do
     [ -e "$bmp" ] || continue

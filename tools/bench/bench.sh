@@ -42,7 +42,7 @@ done
 # What each settled window showed is saved beside the tests' screenshots.
 shots="$(dirname "$build")/screenshots"
 mkdir -p "$shots"
-SCREENSHOT_DIR=$(windows_path "$shots") xvfb-run -a -s "-screen 0 1280x1024x24" \
+SCREENSHOT_DIR=$(windows_path "$shots") "$tools/with-xvfb" 1280x1024x24 \
   "$tools/wine-exec" "$(windows_path "$build/tools/bench/startup_timer.exe")" "$runs" "${args[@]}"
 for bmp in "$shots"/*-settled.bmp; do
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
