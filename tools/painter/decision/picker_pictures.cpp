@@ -165,7 +165,8 @@ Image paint_method_switch(const Image& background, int method, bool hover) {
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), value_lay::kMethodSwitchKey, [&](Canvas& c) {
     const Box all{0, 0, c.width(), c.height()};
     c.fill_rounded(all, all.w / 2.0, hover ? style::kMistBlue : look.tint);
-    const Rgb ink = hover ? look.tint : style::kWhite;
+    // Not white: white is the key, and letters of the key would be holes in the face.
+    const Rgb ink = hover ? look.tint : style::kMistBlue;
     c.text(utf8(look.short_name[0]), style::kSmall, ink, {0, 12, all.w, 14}, Align::Centre);
     c.text(utf8(look.short_name[1]), style::kSmall, ink, {0, 27, all.w, 14}, Align::Centre);
     // A chevron pointing down the round of methods.
