@@ -4,10 +4,15 @@
 # set.  Names are UTF-8 text like this file; they reach the disk as their characters.
 set(DECISION_PICTURES
   gr.gr
-  关于框.bmp)
+  关于框.bmp
+  可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
+  method_evaluation.bmp method_evaluation_hover.bmp
+  method_preference.bmp method_preference_hover.bmp
+  method_utility.bmp method_utility_hover.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
 set(DECISION_FOLDER_PICTURES
   gr.gr
-  关于框.bmp)
+  关于框.bmp
+  可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp)

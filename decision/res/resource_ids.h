@@ -11,6 +11,29 @@
 
 
 // ---- probability and value pickers ---------------------------------------------------
+// The probability picker: template, and its eleven scale buttons for probabilities 0..10
+// (consecutive ids, IDC_PROBABILITY_0 + p).
+#define IDD_PROBABILITY_PICKER 183
+#define IDC_PROBABILITY_0 1126
+#define IDC_PROBABILITY_10 1136
+// The value picker: template, its 21 scale buttons for values -10..+10 (consecutive ids,
+// IDC_VALUE_0 + value + 10; the range overlaps the probability picker's, a separate
+// dialog), and the switch of the evaluation method (the template's default button).
+#define IDD_VALUE_PICKER 184
+#define IDC_VALUE_0 1127
+#define IDC_VALUE_20 1147
+#define IDC_METHOD_SWITCH 1148
+// The method switch's pictures, a hover/normal pair per method.
+#define IDB_METHOD_EVALUATION 215
+#define IDB_METHOD_EVALUATION_HOVER 220
+#define IDB_METHOD_PREFERENCE 219
+#define IDB_METHOD_PREFERENCE_HOVER 233
+#define IDB_METHOD_UTILITY 232
+#define IDB_METHOD_UTILITY_HOVER 216
+// Window messages posted to a picker's owner after every choice (wParam 1, lParam 0);
+// the owner then reads the picker's value.
+#define PROBABILITY_PICKED 1124
+#define VALUE_PICKED 1125
 
 
 // ---- new-decision chooser and case library -------------------------------------------

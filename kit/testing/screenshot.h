@@ -17,12 +17,11 @@
 
 namespace kit::testing {
 
-// Saves the client area of window as name (a .bmp) in $SCREENSHOT_DIR; does nothing
-// when the variable is not set.
-inline void save_screenshot(HWND window, const char* name) {
+// Saves pixels as name (a .bmp) in $SCREENSHOT_DIR; does nothing when the variable is
+// not set.
+inline void save_pixels(const Pixels& pixels, const char* name) {
   const char* folder = std::getenv("SCREENSHOT_DIR");
   if (!folder || !*folder) return;
-  const Pixels pixels = shown(window);
   if (pixels.empty()) return;
 
   // 24-bit rows, bottom-up, blue-green-red, each padded to four bytes.
@@ -58,6 +57,24 @@ inline void save_screenshot(HWND window, const char* name) {
   out.write(reinterpret_cast<const char*>(&file), sizeof(file));
   out.write(reinterpret_cast<const char*>(&header), sizeof(header));
   out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
+}
+
+// Saves the client area of window, as the screen shows it, as name (a .bmp) in
+// $SCREENSHOT_DIR; does nothing when the variable is not set.
+inline void save_screenshot(HWND window, const char* name) {
+  if (const char* folder = std::getenv("SCREENSHOT_DIR"); !folder || !*folder) return;
+  save_pixels(shown(window), name);
+}
+
+// Saves what the screen shows in area (screen coordinates), every window over it
+// included (a floating window over its owner), as name (a .bmp) in $SCREENSHOT_DIR.
+inline void save_screen_area(const RECT& area, const char* name) {
+  if (const char* folder = std::getenv("SCREENSHOT_DIR"); !folder || !*folder) return;
+  Pixels pixels(area.right - area.left, area.bottom - area.top);
+  if (pixels.empty()) return;
+  WindowDc screen(nullptr);
+  BitBlt(pixels.dc(), 0, 0, pixels.width(), pixels.height(), screen.get(), area.left, area.top, SRCCOPY);
+  save_pixels(pixels, name);
 }
 
 }  // namespace kit::testing

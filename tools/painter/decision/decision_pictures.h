@@ -14,4 +14,9 @@ void add_main_window(PictureSet& set);
 // The About box's background "关于框.bmp".
 void add_about_box(PictureSet& set);
 
+// The probability picker's background "可能性.bmp", the value picker's three method
+// backgrounds "基于评价.bmp", "基于喜恶.bmp", "基于效用.bmp", and the method switch's
+// hover and normal pictures of each method.
+void add_pickers(PictureSet& set);
+
 }  // namespace painter::decision_pictures

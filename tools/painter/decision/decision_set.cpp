@@ -12,6 +12,7 @@ using AddWindowPictures = void (*)(PictureSet&);
 constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_main_window,
     decision_pictures::add_about_box,
+    decision_pictures::add_pickers,
 };
 
 }  // namespace

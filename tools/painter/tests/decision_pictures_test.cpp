@@ -31,8 +31,18 @@ TEST(DecisionFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
     ASSERT_TRUE(bytes) << file.name << " is missing";
     EXPECT_TRUE(*bytes == file.bytes) << file.name;
   }
+  std::vector<std::string> expected{"gr.gr", kAboutUtf8,
+                                     // 可能性.bmp, 基于评价.bmp, 基于喜恶.bmp, 基于效用.bmp
+                                     "\xE5\x8F\xAF\xE8\x83\xBD\xE6\x80\xA7.bmp",
+                                     "\xE5\x9F\xBA\xE4\xBA\x8E\xE8\xAF\x84\xE4\xBB\xB7.bmp",
+                                     "\xE5\x9F\xBA\xE4\xBA\x8E\xE5\x96\x9C\xE6\x81\xB6.bmp",
+                                     "\xE5\x9F\xBA\xE4\xBA\x8E\xE6\x95\x88\xE7\x94\xA8.bmp",
+                                     "method_evaluation.bmp", "method_evaluation_hover.bmp",
+                                     "method_preference.bmp", "method_preference_hover.bmp",
+                                     "method_utility.bmp", "method_utility_hover.bmp"};
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"gr.gr", kAboutUtf8}));
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(names, expected);
 }
 
 TEST(DecisionFiles, LayoutHeaderNamesAreUtf8InThePainter) {
