@@ -159,7 +159,7 @@ bool parse_case_source(std::string_view text, CaseSource& source, std::string& e
     const std::string_view rest = trim(line.substr(key->name.size()));
     const bool once = key->field != Field::kAlternative && key->field != Field::kResult;
     if (once && seen[static_cast<int>(key->field)]) {
-      error = line_message(line_number, "\"" + std::string(key->name) + "\" is given twice");
+      error = line_message(line_number, std::string(key->name) + " is given twice");
       return false;
     }
     seen[static_cast<int>(key->field)] = true;
