@@ -13,5 +13,6 @@ set(DECISION_CASES
   膝盖半月板损伤怎么治.case
   年终奖十万怎么投资.case
   父亲中风后怎么照顾.case
+  是否接受外派新加坡.case
   婚礼预算怎么定.case)
 list(TRANSFORM DECISION_CASES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
