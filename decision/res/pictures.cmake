@@ -4,10 +4,22 @@
 # set.  Names are UTF-8 text like this file; they reach the disk as their characters.
 set(DECISION_PICTURES
   gr.gr
-  关于框.bmp)
+  关于框.bmp
+  # The small and the large input box.
+  小输入框.bmp
+  大输入框.bmp
+  small_input_text.bmp
+  big_input_text.bmp
+  input_box_ok.bmp
+  input_box_ok_hover.bmp
+  input_box_cancel.bmp
+  input_box_cancel_hover.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
 set(DECISION_FOLDER_PICTURES
   gr.gr
-  关于框.bmp)
+  关于框.bmp
+  # The small and the large input box.
+  小输入框.bmp
+  大输入框.bmp)
