@@ -18,6 +18,7 @@ constexpr InputBoxLayout kLayout{
     .text_id = IDC_SMALL_INPUT_TEXT,
     .text_picture = IDB_SMALL_INPUT_TEXT,
     .text_margin = lay::kTextMargin,
+    .text_top = lay::kTextTop,
     .ok_button = lay::kOkButton,
     .cancel_button = lay::kCancelButton,
     .button_key = lay::kButtonKey,

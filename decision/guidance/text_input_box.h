@@ -26,6 +26,7 @@ struct InputBoxLayout {
   int text_id;
   int text_picture;  // bitmap resource under the text
   int text_margin;   // left and right, inside the picture's frame
+  int text_top;      // from the picture's top edge to the first line
   kit::PixelRect ok_button;
   kit::PixelRect cancel_button;
   kit::PixelColor button_key;

@@ -24,8 +24,10 @@ inline constexpr Rect kText{10, 10, 406, 190};
 inline constexpr Rect kOkButton{350, 204, 18, 16};
 inline constexpr Rect kCancelButton{385, 204, 18, 16};
 
-// The text keeps this far from the picture's frame at the left and right.
+// The text keeps this far from the picture's frame at the left and right, and this far
+// below its top edge.
 inline constexpr int kTextMargin = 6;
+inline constexpr int kTextTop = 4;
 // The buttons' pictures show the box through every pixel of this colour.
 inline constexpr kit::PixelColor kButtonKey{255, 255, 255};
 
