@@ -66,7 +66,9 @@ Image paint_ok(bool hover) {
   const Image ground(small::kOkButton.w, small::kOkButton.h, input_box::kGround);
   return keyed_picture(ground, small::kButtonKey, [&](Canvas& c) {
     button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite, u8"", style::kButton);
-    tick(c, style::kWhite);
+    // The key is white, so the tick takes the lightest blue that a mask cannot mistake
+    // for it.
+    tick(c, style::kMistBlue);
   });
 }
 

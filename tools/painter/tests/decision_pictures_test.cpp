@@ -21,6 +21,9 @@ using testing::load_painted_bmp;
 constexpr char kSet[] = "decision";
 // "关于框.bmp" as UTF-8 bytes, independent of how the literals here are compiled.
 const std::string kAboutUtf8 = "\xE5\x85\xB3\xE4\xBA\x8E\xE6\xA1\x86.bmp";
+// "大输入框.bmp" and "小输入框.bmp".
+const std::string kBigUtf8 = "\xE5\xA4\xA7\xE8\xBE\x93\xE5\x85\xA5\xE6\xA1\x86.bmp";
+const std::string kSmallUtf8 = "\xE5\xB0\x8F\xE8\xBE\x93\xE5\x85\xA5\xE6\xA1\x86.bmp";
 
 TEST(DecisionFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
   const PictureSet set = paint_decision();
@@ -32,7 +35,10 @@ TEST(DecisionFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
     EXPECT_TRUE(*bytes == file.bytes) << file.name;
   }
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"gr.gr", kAboutUtf8}));
+  EXPECT_EQ(names, (std::vector<std::string>{"big_input_text.bmp", "gr.gr", "input_box_cancel.bmp",
+                                             "input_box_cancel_hover.bmp", "input_box_ok.bmp",
+                                             "input_box_ok_hover.bmp", "small_input_text.bmp",
+                                             kAboutUtf8, kBigUtf8, kSmallUtf8}));
 }
 
 TEST(DecisionFiles, LayoutHeaderNamesAreUtf8InThePainter) {
