@@ -44,8 +44,6 @@ class TextInputBox : public kit::Dialog {
   // Runs the box modally over owner; returns IDOK (text taken) or IDCANCEL.
   INT_PTR run(HWND owner);
 
-  const kit::BitmapEdit& text_box() const { return text_box_; }
-
  protected:
   // module holds the template and the pictures (the program itself).
   TextInputBox(HINSTANCE module, const InputBoxLayout& layout) : module_(module), layout_(layout) {}
