@@ -5,14 +5,28 @@
 set(DECISION_PICTURES
   gr.gr
   关于框.bmp
+  # The probability and value pickers.
   可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
   method_evaluation.bmp method_evaluation_hover.bmp
   method_preference.bmp method_preference_hover.bmp
-  method_utility.bmp method_utility_hover.bmp)
+  method_utility.bmp method_utility_hover.bmp
+  # The small and the large input box.
+  小输入框.bmp
+  大输入框.bmp
+  small_input_text.bmp
+  big_input_text.bmp
+  input_box_ok.bmp
+  input_box_ok_hover.bmp
+  input_box_cancel.bmp
+  input_box_cancel_hover.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
 set(DECISION_FOLDER_PICTURES
   gr.gr
   关于框.bmp
-  可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp)
+  # The probability and value pickers.
+  可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
+  # The small and the large input box.
+  小输入框.bmp
+  大输入框.bmp)

@@ -19,4 +19,13 @@ void add_about_box(PictureSet& set);
 // hover and normal pictures of each method.
 void add_pickers(PictureSet& set);
 
+// The small input box's background "小输入框.bmp" and its text box's picture.
+void add_small_input_box(PictureSet& set);
+
+// The large input box's background "大输入框.bmp" and its text box's picture.
+void add_big_input_box(PictureSet& set);
+
+// The save / don't-save pictures both input boxes show.
+void add_input_box_buttons(PictureSet& set);
+
 }  // namespace painter::decision_pictures

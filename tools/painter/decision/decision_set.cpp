@@ -13,6 +13,9 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_main_window,
     decision_pictures::add_about_box,
     decision_pictures::add_pickers,
+    decision_pictures::add_small_input_box,
+    decision_pictures::add_big_input_box,
+    decision_pictures::add_input_box_buttons,
 };
 
 }  // namespace
