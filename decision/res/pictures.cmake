@@ -4,10 +4,30 @@
 # set.  Names are UTF-8 text like this file; they reach the disk as their characters.
 set(DECISION_PICTURES
   gr.gr
-  关于框.bmp)
+  关于框.bmp
+  # The new-decision chooser and the case library.
+  新建决策.bmp
+  空白决策.bmp
+  决策案例.bmp
+  选择案例.bmp
+  option_off.bmp
+  option_on.bmp
+  ok_normal.bmp
+  ok_hover.bmp
+  cancel_normal.bmp
+  cancel_hover.bmp
+  close_normal.bmp
+  close_hover.bmp
+  more_cases_normal.bmp
+  more_cases_hover.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
 set(DECISION_FOLDER_PICTURES
   gr.gr
-  关于框.bmp)
+  关于框.bmp
+  # The new-decision chooser and the case library.
+  新建决策.bmp
+  空白决策.bmp
+  决策案例.bmp
+  选择案例.bmp)

@@ -12,6 +12,8 @@ using AddWindowPictures = void (*)(PictureSet&);
 constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_main_window,
     decision_pictures::add_about_box,
+    decision_pictures::add_new_decision,
+    decision_pictures::add_case_library,
 };
 
 }  // namespace
