@@ -61,9 +61,11 @@ class NewDecision : public testing::DecisionWindowTest {
         if (a.at(x, y) != b.at(x, y)) return false;
     return true;
   }
-  // The description band as the window shows it, one row through its middle.
+  // The description band as the window shows it now (after the paints a click asks
+  // for), one row through its middle.
   std::vector<COLORREF> band_row() const {
-    Pixels shown = kit::testing::painted(chooser_->hwnd());
+    pump(20);
+    Pixels shown = kit::testing::shown(chooser_->hwnd());
     std::vector<COLORREF> row;
     for (int x = 0; x < lay::kWidth; ++x) row.push_back(shown.at(x, lay::kDescription.y + lay::kDescription.h / 2));
     return row;
