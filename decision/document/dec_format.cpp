@@ -255,7 +255,10 @@ int save_decision_file(const Decision& decision, std::string_view path) {
   return kit::replace_file_bytes(path, bytes) == kit::kFileOk ? kDecOk : kDecSaveFailed;
 }
 
-int read_case_file(std::string_view path, std::string& text) {
+namespace {
+
+// The whole file, unscrambled.  kDecOk, kDecFileMissing or kDecFileCorrupt (text empty).
+int read_unscrambled(std::string_view path, std::string& text) {
   text.clear();
   int result = kit::read_file_bytes(path, text, kMaxDecFileBytes);
   if (result == kit::kFileCannotOpen) return kDecFileMissing;
@@ -267,9 +270,19 @@ int read_case_file(std::string_view path, std::string& text) {
   return kDecOk;
 }
 
+}  // namespace
+
+int read_case_file(std::string_view path, std::string& text) {
+  const int result = read_unscrambled(path, text);
+  // The case text is a C string to the windows it goes to: it ends at the first byte
+  // that unscrambles to zero.
+  if (result == kDecOk) text.resize(std::min(text.find('\0'), text.size()));
+  return result;
+}
+
 int load_decision_file(Decision& decision, std::string_view path) {
   std::string text;
-  int result = read_case_file(path, text);
+  int result = read_unscrambled(path, text);
   if (result != kDecOk) return result;
   return read_decision_text(decision, text);
 }

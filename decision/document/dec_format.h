@@ -67,7 +67,8 @@ int save_decision_file(const Decision& decision, std::string_view path);
 int load_decision_file(Decision& decision, std::string_view path);
 
 // A case file of the case library: the whole file unscrambled into text, with the
-// limits of load_decision_file.  kDecOk, kDecFileMissing or kDecFileCorrupt.
+// limits of load_decision_file, up to the first byte that unscrambles to zero.
+// kDecOk, kDecFileMissing or kDecFileCorrupt.
 int read_case_file(std::string_view path, std::string& text);
 
 }  // namespace decision

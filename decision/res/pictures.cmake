@@ -18,7 +18,22 @@ set(DECISION_PICTURES
   input_box_ok.bmp
   input_box_ok_hover.bmp
   input_box_cancel.bmp
-  input_box_cancel_hover.bmp)
+  input_box_cancel_hover.bmp
+  # The new-decision chooser and the case library.
+  新建决策.bmp
+  空白决策.bmp
+  决策案例.bmp
+  选择案例.bmp
+  option_off.bmp
+  option_on.bmp
+  ok_normal.bmp
+  ok_hover.bmp
+  cancel_normal.bmp
+  cancel_hover.bmp
+  close_normal.bmp
+  close_hover.bmp
+  more_cases_normal.bmp
+  more_cases_hover.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
@@ -29,4 +44,9 @@ set(DECISION_FOLDER_PICTURES
   可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
   # The small and the large input box.
   小输入框.bmp
-  大输入框.bmp)
+  大输入框.bmp
+  # The new-decision chooser and the case library.
+  新建决策.bmp
+  空白决策.bmp
+  决策案例.bmp
+  选择案例.bmp)

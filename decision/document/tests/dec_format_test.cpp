@@ -393,6 +393,14 @@ TEST_F(DecFileTest, MissingAndCorruptFilesMapToTheirMessages) {
   EXPECT_EQ(read_case_file(path("none.dec"), text), kDecFileMissing);
 }
 
+TEST_F(DecFileTest, ACaseTextEndsAtTheFirstByteThatUnscramblesToZero) {
+  const std::string text = worked_example_text();
+  write_raw(dir_ / "case.dec", xor_mask(text + std::string(1, '\0') + "background=after"));
+  std::string read;
+  ASSERT_EQ(read_case_file(path("case.dec"), read), kDecOk);
+  EXPECT_EQ(read, text);
+}
+
 TEST_F(DecFileTest, SaveOverAFolderFailsAndLeavesItAsItWas) {
   fs::create_directory(dir_ / "taken.dec");
   write_raw(dir_ / "taken.dec" / "inside", "old");

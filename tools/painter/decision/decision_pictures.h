@@ -28,4 +28,11 @@ void add_big_input_box(PictureSet& set);
 // The save / don't-save pictures both input boxes show.
 void add_input_box_buttons(PictureSet& set);
 
+// The new-decision chooser: "新建决策.bmp", "空白决策.bmp", "决策案例.bmp", the option
+// pictures and the OK and Cancel pairs.
+void add_new_decision(PictureSet& set);
+
+// The case library: "选择案例.bmp", the close and the more-cases buttons.
+void add_case_library(PictureSet& set);
+
 }  // namespace painter::decision_pictures

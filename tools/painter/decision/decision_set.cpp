@@ -16,6 +16,8 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_small_input_box,
     decision_pictures::add_big_input_box,
     decision_pictures::add_input_box_buttons,
+    decision_pictures::add_new_decision,
+    decision_pictures::add_case_library,
 };
 
 }  // namespace

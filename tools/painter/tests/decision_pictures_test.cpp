@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "decision/guidance/case_library_dialog_layout.h"
+#include "decision/guidance/new_decision_dialog_layout.h"
 #include "decision/workspace/about_dialog_layout.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "picture_checks.h"
@@ -40,7 +42,9 @@ TEST(DecisionFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
       kAboutUtf8, kBigUtf8, kSmallUtf8,
       // 可能性.bmp, 基于评价.bmp, 基于喜恶.bmp, 基于效用.bmp
       "\xE5\x8F\xAF\xE8\x83\xBD\xE6\x80\xA7.bmp", "\xE5\x9F\xBA\xE4\xBA\x8E\xE8\xAF\x84\xE4\xBB\xB7.bmp",
-      "\xE5\x9F\xBA\xE4\xBA\x8E\xE5\x96\x9C\xE6\x81\xB6.bmp", "\xE5\x9F\xBA\xE4\xBA\x8E\xE6\x95\x88\xE7\x94\xA8.bmp"};
+      "\xE5\x9F\xBA\xE4\xBA\x8E\xE5\x96\x9C\xE6\x81\xB6.bmp", "\xE5\x9F\xBA\xE4\xBA\x8E\xE6\x95\x88\xE7\x94\xA8.bmp",
+      // The painter's tests compile their literals as UTF-8 too.
+      "新建决策.bmp", "空白决策.bmp", "决策案例.bmp", "选择案例.bmp"};
   for (const std::string& name : chinese_names)
     EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << "no file " << name;
 }
@@ -90,6 +94,95 @@ TEST(DecisionAboutBox, TheLinkPlaceShowsTheAddressOnTheBoxGround) {
   EXPECT_GT(blue, 40);
   EXPECT_EQ(about.at(link.x, link.y), about.at(link.right() - 1, link.y));
   EXPECT_EQ(about.at(link.x, link.y), about.at(link.x, link.bottom() - 1));
+}
+
+namespace chooser_lay = decision::new_decision_layout;
+namespace library_lay = decision::case_library_layout;
+
+Image painted(const char* name) {
+  Image image;
+  EXPECT_TRUE(load_painted_bmp(kSet, name, image)) << name;
+  return image;
+}
+
+TEST(DecisionChooser, PicturesHaveTheSizesTheWindowsDrawThemAt) {
+  for (const char* name : {chooser_lay::kBlankDescriptionFile, chooser_lay::kCaseDescriptionFile}) {
+    const Image band = painted(name);
+    EXPECT_EQ(band.width, chooser_lay::kDescription.w) << name;
+    EXPECT_EQ(band.height, chooser_lay::kDescription.h) << name;
+  }
+  const Image background = painted(chooser_lay::kBackgroundFile);
+  EXPECT_EQ(background.width, 719);
+  EXPECT_EQ(background.height, 467);
+  const Image library = painted(library_lay::kBackgroundFile);
+  EXPECT_EQ(library.width, 481);
+  EXPECT_EQ(library.height, 376);
+}
+
+// The band says something different for each way: the blank and case pictures, and the
+// wizard's words in the background's own band.
+TEST(DecisionChooser, EachWayOfStartingHasItsOwnDescription) {
+  const Image background = painted(chooser_lay::kBackgroundFile);
+  const chooser_lay::Rect& band = chooser_lay::kDescription;
+  const Image wizard = crop(background, band.x, band.y, band.w, band.h);
+  const Image blank = painted(chooser_lay::kBlankDescriptionFile);
+  const Image from_case = painted(chooser_lay::kCaseDescriptionFile);
+  ASSERT_EQ(blank.width, wizard.width);
+  ASSERT_EQ(from_case.height, wizard.height);
+  EXPECT_NE(blank.pixels, from_case.pixels);
+  EXPECT_NE(blank.pixels, wizard.pixels);
+  EXPECT_NE(from_case.pixels, wizard.pixels);
+}
+
+TEST(DecisionChooser, ButtonsAreKeyedFacesOfTheirPlaces) {
+  struct Button {
+    const char* name;
+    kit::PixelRect place;
+    Rgb key;
+  };
+  const Button buttons[] = {
+      {"ok_normal.bmp", chooser_lay::kOkButton, chooser_lay::kButtonKey},
+      {"ok_hover.bmp", chooser_lay::kOkButton, chooser_lay::kButtonKey},
+      {"cancel_normal.bmp", chooser_lay::kCancelButton, chooser_lay::kButtonKey},
+      {"cancel_hover.bmp", chooser_lay::kCancelButton, chooser_lay::kButtonKey},
+      {"more_cases_normal.bmp", library_lay::kMoreCasesButton, library_lay::kMoreCasesKey},
+      {"more_cases_hover.bmp", library_lay::kMoreCasesButton, library_lay::kMoreCasesKey},
+  };
+  for (const Button& b : buttons) {
+    const Image image = painted(b.name);
+    EXPECT_EQ(image.width, b.place.w) << b.name;
+    EXPECT_EQ(image.height, b.place.h) << b.name;
+    EXPECT_TRUE(testing::is_keyed_button(image, b.key)) << b.name;
+  }
+  // The case library's OK and Cancel are the chooser's pictures: same size there.
+  EXPECT_EQ(library_lay::kOpenButton.w, chooser_lay::kOkButton.w);
+  EXPECT_EQ(library_lay::kCancelButton.h, chooser_lay::kCancelButton.h);
+}
+
+// The small round pictures: the key around them, and the chosen option and the lit
+// close button differ from their others in the middle.
+TEST(DecisionChooser, OptionAndClosePicturesAreRoundOnTheirKeys) {
+  const struct {
+    const char* normal;
+    const char* marked;
+    kit::PixelRect place;
+    Rgb key;
+  } pairs[] = {
+      {"option_off.bmp", "option_on.bmp", chooser_lay::kBlankOption, chooser_lay::kButtonKey},
+      {"close_normal.bmp", "close_hover.bmp", library_lay::kCloseButton, library_lay::kCloseKey},
+  };
+  for (const auto& pair : pairs) {
+    const Image normal = painted(pair.normal);
+    const Image marked = painted(pair.marked);
+    for (const Image* image : {&normal, &marked}) {
+      ASSERT_EQ(image->width, pair.place.w) << pair.normal;
+      ASSERT_EQ(image->height, pair.place.h) << pair.normal;
+      EXPECT_EQ(image->at(0, 0), pair.key) << pair.normal;
+      EXPECT_EQ(image->at(image->width - 1, image->height - 1), pair.key) << pair.normal;
+    }
+    const int c = pair.place.w / 2;
+    EXPECT_NE(normal.at(c, c), marked.at(c, c)) << pair.normal;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,191 @@
+// The case library (see case_library_dialog.h).
+#include "guidance/case_library_dialog.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <utility>
+
+#include "document/case_directory.h"
+#include "document/dec_format.h"
+#include "document/decision.h"
+#include "guidance/case_library_dialog_layout.h"
+#include "kit/geometry.h"
+#include "kit/launch.h"
+#include "kit/message_box.h"
+#include "kit/skin_background.h"
+#include "kit/text/file_io.h"
+#include "kit/text/wide.h"
+#include "res/resource_ids.h"
+
+namespace decision {
+
+namespace lay = case_library_layout;
+
+namespace {
+
+// Only the directory's first line counts, but the file may go on; a directory longer
+// than this is not one of ours and is refused like an unreadable one.
+constexpr std::size_t kMaxDirectoryFileBytes = 64 * 1024;
+
+constexpr char kDirectoryErrorText[] = "文件错误！";
+constexpr char kDirectoryErrorCaption[] = "择优宝";
+constexpr char kNoSelectionText[] = "    请选择一个案例。    ";
+constexpr char kNoSelectionCaption[] = "未选择案例";
+constexpr char kMissingCaseText[] = "该案例文件不存在，请重新选择。";
+constexpr char kMissingCaseCaption[] = "案例不存在";
+
+// "  案例%d": the first column of row number n.
+std::string case_number_text(int n) {
+  char text[32];
+  std::snprintf(text, sizeof text, "  案例%d", n);
+  return text;
+}
+
+}  // namespace
+
+CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module, std::string program_folder)
+    : module_(module), program_folder_(std::move(program_folder)) {}
+
+CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module) : CaseLibraryDialog(module, kit::program_folder()) {}
+
+INT_PTR CaseLibraryDialog::run(HWND owner) { return run_modal(module_, IDD_CASE_LIBRARY, owner); }
+
+HWND CaseLibraryDialog::create(HWND owner) {
+  HWND window = create_modeless(module_, IDD_CASE_LIBRARY, owner);
+  if (window) ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+// The library has no caption: it opens over the middle of its owner and drags by its
+// background.
+bool CaseLibraryDialog::on_init_dialog() {
+  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
+  kit::centre_over_owner(hwnd());
+  kit::place_controls(hwnd(), lay::kPlacements);
+  set_up_buttons();
+  list_.bind(hwnd(), IDC_CASE_LIST);
+  ListView_SetExtendedListViewStyle(list_.hwnd(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  list_.define_columns(lay::kColumns);
+  read_directory();
+  fill_list();
+  return true;
+}
+
+void CaseLibraryDialog::set_up_buttons() {
+  open_button_.set_up(hwnd(), IDC_OPEN_CASE,
+                      {.place = lay::kOpenButton, .hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL,
+                       .key = lay::kButtonKey});
+  cancel_button_.set_up(hwnd(), IDC_CASE_LIBRARY_CANCEL,
+                        {.place = lay::kCancelButton, .hover_picture = IDB_CANCEL_HOVER,
+                         .normal_picture = IDB_CANCEL_NORMAL, .key = lay::kButtonKey});
+  close_button_.set_up(hwnd(), IDC_CASE_LIBRARY_CLOSE,
+                       {.place = lay::kCloseButton, .hover_picture = IDB_CLOSE_HOVER,
+                        .normal_picture = IDB_CLOSE_NORMAL, .key = lay::kCloseKey});
+  more_cases_button_.set_up(hwnd(), IDC_MORE_CASES,
+                            {.place = lay::kMoreCasesButton, .hover_picture = IDB_MORE_CASES_HOVER,
+                             .normal_picture = IDB_MORE_CASES_NORMAL, .key = lay::kMoreCasesKey,
+                             .tip = lay::kMoreCasesTip});
+}
+
+// A directory that cannot be read is reported and leaves the library empty; an empty
+// one leaves it empty silently.
+void CaseLibraryDialog::read_directory() {
+  titles_.clear();
+  std::string text;
+  if (kit::read_file_bytes(program_folder_ + kCaseDirectoryFile, text, kMaxDirectoryFileBytes) != kit::kFileOk) {
+    kit::show_message(hwnd(), kDirectoryErrorText, kDirectoryErrorCaption);
+    return;
+  }
+  titles_ = parse_case_directory(text);
+  if (titles_.size() > kMaxCaseTitles) titles_.resize(kMaxCaseTitles);
+}
+
+void CaseLibraryDialog::fill_list() {
+  for (std::size_t i = 0; i < titles_.size(); ++i)
+    list_.append_row({case_number_text(static_cast<int>(i) + 1), " " + titles_[i]});
+  selection_ = 0;
+}
+
+// The choice follows the row the list shows selected: a row that gains the selection
+// is chosen, and when the chosen row loses it without another gaining it, nothing is.
+void CaseLibraryDialog::on_item_changed(const NMLISTVIEW& change) {
+  if (change.iItem < 0 || change.iItem >= static_cast<int>(titles_.size()) || !(change.uChanged & LVIF_STATE))
+    return;
+  const bool was_selected = change.uOldState & LVIS_SELECTED;
+  const bool is_selected = change.uNewState & LVIS_SELECTED;
+  if (is_selected)
+    selection_ = change.iItem + 1;
+  else if (was_selected && selection_ == change.iItem + 1)
+    selection_ = 0;
+}
+
+// Reads the chosen case; a file that is missing or not a sound decision is refused
+// and the library stays open with the same choice.
+void CaseLibraryDialog::on_open_clicked() {
+  if (selection_ == 0) {
+    kit::show_message(hwnd(), kNoSelectionText, kNoSelectionCaption);
+    return;
+  }
+  const std::string& title = titles_[selection_ - 1];
+  std::string text;
+  const int read = read_case_file(program_folder_ + case_file_path(title), text);
+  if (read == kDecFileMissing) {
+    kit::show_message(hwnd(), kMissingCaseText, kMissingCaseCaption);
+    return;
+  }
+  // The main window reads the text into its decision; one that would be refused there
+  // is refused here, while another case can still be chosen.
+  Decision scratch;
+  reset_decision(scratch);
+  const int sound = read == kDecOk ? read_decision_text(scratch, text) : read;
+  if (sound != kDecOk) {
+    const DecMessage message = dec_message(sound);
+    kit::show_message(hwnd(), message.text, message.caption);
+    return;
+  }
+  case_text_ = std::move(text);
+  case_name_ = title + kCaseFileExtension;
+  end(IDOK);
+}
+
+void CaseLibraryDialog::on_more_cases_clicked() { kit::shell_open(lay::kMoreCasesAddress, SW_SHOWNORMAL); }
+
+bool CaseLibraryDialog::on_command(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_OPEN_CASE:
+    case IDOK:  // Enter
+      on_open_clicked();
+      return true;
+    case IDC_CASE_LIBRARY_CLOSE:
+      end(IDCANCEL);
+      return true;
+    case IDC_MORE_CASES:
+      on_more_cases_clicked();
+      return true;
+  }
+  return kit::Dialog::on_command(id, code, control);
+}
+
+bool CaseLibraryDialog::on_notify(const NMHDR& header) {
+  if (header.idFrom != IDC_CASE_LIST || header.code != LVN_ITEMCHANGED) return false;
+  on_item_changed(reinterpret_cast<const NMLISTVIEW&>(header));
+  return true;
+}
+
+bool CaseLibraryDialog::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      kit::paint_skin_background(hwnd(), lay::kBackgroundFile, lay::kWidth, lay::kHeight);
+      return true;
+    case WM_LBUTTONDOWN:
+      kit::drag_by_background(hwnd(), lparam);
+      return true;
+    case WM_NOTIFY:
+      result = 0;
+      return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+  }
+  return false;
+}
+
+}  // namespace decision

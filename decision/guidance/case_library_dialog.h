@@ -1,0 +1,67 @@
+// The case library: lists the worked cases named by the directory "exp\目录.txt" in
+// the program's folder, and on OK reads the chosen case's file and hands its text and
+// name back.  A case file that is missing or does not read as a sound decision is
+// refused with a message, and the library stays open.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "kit/dialog.h"
+#include "kit/report_list_ctrl.h"
+#include "kit/skin_button.h"
+
+namespace decision {
+
+class CaseLibraryDialog : public kit::Dialog {
+ public:
+  // module holds the template and the pictures; program_folder (GBK, with its
+  // trailing backslash) holds the "exp" folder.
+  CaseLibraryDialog(HINSTANCE module, std::string program_folder);
+  // The library of the running program's own folder.
+  explicit CaseLibraryDialog(HINSTANCE module);
+
+  // Runs the library modally over owner: IDOK with case_text() and case_name(), or
+  // IDCANCEL.
+  INT_PTR run(HWND owner);
+  // Creates it modeless (visible); OK and Cancel destroy the window.
+  HWND create(HWND owner);
+
+  // The titles offered, in the directory's order (case n is titles()[n - 1]).
+  const std::vector<std::string>& titles() const { return titles_; }
+  // The chosen case's number, 1-based; 0 while none is chosen.
+  int selection() const { return selection_; }
+  // After OK: the unscrambled text of the case file, and title + ".dec".
+  const std::string& case_text() const { return case_text_; }
+  const std::string& case_name() const { return case_name_; }
+
+ protected:
+  bool on_init_dialog() override;
+  bool on_command(int id, int code, HWND control) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+ private:
+  void set_up_buttons();
+  void read_directory();
+  void fill_list();
+  void on_item_changed(const NMLISTVIEW& change);
+  void on_open_clicked();
+  void on_more_cases_clicked();
+  bool on_notify(const NMHDR& header);
+
+  HINSTANCE module_;
+  std::string program_folder_;
+  std::vector<std::string> titles_;
+  int selection_ = 0;
+  std::string case_text_;
+  std::string case_name_;
+  kit::ReportListCtrl list_;
+  kit::SkinButton open_button_;
+  kit::SkinButton cancel_button_;
+  kit::SkinButton close_button_;
+  kit::SkinButton more_cases_button_;
+};
+
+}  // namespace decision

@@ -1,0 +1,60 @@
+// The new-decision chooser: three ways to begin a decision (blank with 2 to 9
+// alternatives, from a worked case, or with the wizard), each an option button with a
+// picture, and a band under them that describes the way chosen.  It only answers which
+// way and how many alternatives; the main window does the rest.
+#pragma once
+
+#include <windows.h>
+
+#include "kit/dialog.h"
+#include "kit/skin_button.h"
+
+namespace decision {
+
+// How a new decision begins; the numbers are the chooser's mode values.
+enum NewDecisionMode : int {
+  kStartWithWizard = 1,
+  kStartFromCase = 2,
+  kStartBlank = 3,
+};
+
+class NewDecisionDialog : public kit::Dialog {
+ public:
+  // module holds the template and the pictures (the program itself).
+  explicit NewDecisionDialog(HINSTANCE module) : module_(module) {}
+
+  // Runs the chooser modally over owner: IDOK with mode() and count(), or IDCANCEL.
+  INT_PTR run(HWND owner);
+  // Creates it modeless (visible); OK and Cancel destroy the window.
+  HWND create(HWND owner);
+
+  // The way chosen; kStartBlank until another is chosen.
+  NewDecisionMode mode() const { return mode_; }
+  // The number of alternatives of a blank decision: set by OK in kStartBlank mode
+  // only, 0 otherwise.
+  int count() const { return count_; }
+
+ protected:
+  bool on_init_dialog() override;
+  bool on_command(int id, int code, HWND control) override;
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+ private:
+  void set_up_buttons();
+  void fill_count_list();
+  void on_option_clicked(NewDecisionMode mode);
+  void on_ok_clicked();
+  void on_paint();
+  void show_mode();
+
+  HINSTANCE module_;
+  NewDecisionMode mode_ = kStartBlank;
+  int count_ = 0;
+  kit::SkinButton blank_option_;
+  kit::SkinButton case_option_;
+  kit::SkinButton wizard_option_;
+  kit::SkinButton ok_button_;
+  kit::SkinButton cancel_button_;
+};
+
+}  // namespace decision

@@ -1,0 +1,62 @@
+// The new-decision chooser: its background "新建决策.bmp", the band over it that
+// describes the chosen way of starting, and the places of the three option buttons,
+// the number-of-alternatives list and the OK and Cancel buttons.  The build-time
+// painter draws the pictures around the same constants.  Platform-free.
+#pragma once
+
+#include "kit/pixel_layout.h"
+#include "../res/resource_ids.h"
+
+namespace decision::new_decision_layout {
+
+using Rect = kit::PixelRect;
+using Rgb = kit::PixelColor;
+
+// Narrow literals are UTF-8 in the painter, which writes the files under these names,
+// and GBK in the program, which converts them with code page 936 to open them.
+inline constexpr char kBackgroundFile[] = "新建决策.bmp";
+inline constexpr char kBlankDescriptionFile[] = "空白决策.bmp";
+inline constexpr char kCaseDescriptionFile[] = "决策案例.bmp";
+inline constexpr int kWidth = 719;
+inline constexpr int kHeight = 467;
+
+// The band that describes the chosen way: one of the two description pictures, or for
+// the wizard the background's own band.
+inline constexpr Rect kDescription{0, 191, 719, 216};
+
+// The option buttons, one row each, blank decision first.
+inline constexpr int kOptionX = 27;
+inline constexpr int kFirstOptionY = 63;
+inline constexpr int kOptionPitch = 30;
+inline constexpr int kOptionSize = 15;
+constexpr Rect option_button(int row) {
+  return {kOptionX, kFirstOptionY + row * kOptionPitch, kOptionSize, kOptionSize};
+}
+inline constexpr Rect kBlankOption = option_button(0);
+inline constexpr Rect kCaseOption = option_button(1);
+inline constexpr Rect kWizardOption = option_button(2);
+// Where the words of each option begin.
+inline constexpr int kOptionLabelX = 52;
+
+// The number of alternatives, on the blank decision's row; the height is the
+// dropped-down list's, the closed box is about kCountBoxHeight high.
+inline constexpr Rect kCountList{472, 59, 56, 200};
+inline constexpr int kCountBoxHeight = 22;
+
+inline constexpr Rect kOkButton{40, 420, 64, 22};
+inline constexpr Rect kCancelButton{145, 420, 64, 22};
+// The option, OK and Cancel pictures see the background through white.
+inline constexpr Rgb kButtonKey{255, 255, 255};
+
+inline constexpr kit::Placement kPlacements[] = {
+    {IDC_BLANK_OPTION, kBlankOption},       {IDC_CASE_OPTION, kCaseOption},
+    {IDC_WIZARD_OPTION, kWizardOption},     {IDC_ALTERNATIVE_COUNT, kCountList},
+    {IDC_NEW_DECISION_OK, kOkButton},       {IDC_NEW_DECISION_CANCEL, kCancelButton},
+};
+
+// A blank decision has this many alternatives at least and at most; the list offers
+// every number between.
+inline constexpr int kFewestAlternatives = 2;
+inline constexpr int kMostAlternatives = 9;
+
+}  // namespace decision::new_decision_layout
