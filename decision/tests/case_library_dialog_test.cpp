@@ -207,21 +207,58 @@ TEST_F(CaseLibrary, CloseActsAsCancelAndMoreCasesOpensTheCasesPage) {
   EXPECT_TRUE(library_->case_name().empty());
 }
 
-TEST_F(CaseLibrary, ControlsSitOnTheirPaintedPlaces) {
-  write_directory(
-      "【换工作还是留下】【两个录用通知选哪个】【买房还是租房】【读研还是工作】【要不要去另一座城市】"
-      "【自己创业】【孩子上哪所学校】【买不买车】【手术还是保守治疗】【一笔闲钱怎么投】【怎样照顾年迈的父亲】"
-      "【婚礼预算】");
+// The library as it ships: the cases the build wrote into exp\ beside the program.
+class ShippedLibrary : public testing::DecisionWindowTest {
+ protected:
+  void TearDown() override {
+    library_.reset();
+    DecisionWindowTest::TearDown();
+  }
+  HWND open_library() {
+    const std::string folder = kit::to_gbk(kit::testing::host_path(DECISION_CASE_LIBRARY_DIR)) + "\\";
+    library_ = kit::make_dialog<CaseLibraryDialog>(module(), folder);
+    HWND window = library_->create(nullptr);
+    pump(30);
+    return window;
+  }
+  HWND list() const { return library_->item(IDC_CASE_LIST); }
+
+  kit::DialogPtr<CaseLibraryDialog> library_;
+};
+
+TEST_F(ShippedLibrary, ControlsSitOnTheirPaintedPlacesOverTheRealCases) {
   HWND window = open_library();
   RECT client{};
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, lay::kWidth);
   EXPECT_EQ(client.bottom, lay::kHeight);
   for (const kit::Placement& p : lay::kPlacements) EXPECT_EQ(kit::control_rect(window, p.id), p.rect) << p.id;
-  EXPECT_EQ(row_count(), 12);
-  choose_row(2);
+  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_GE(ListView_GetItemCount(list()), 12);
+  ListView_SetItemState(list(), 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   pump(50);
   testing::save_screenshot(window, "decision-case-library.bmp");
+}
+
+TEST_F(ShippedLibrary, EveryCaseOpensAsASoundDecision) {
+  open_library();
+  const int count = ListView_GetItemCount(list());
+  ASSERT_GE(count, 12);
+  library_.reset();
+  for (int row = 0; row < count; ++row) {
+    open_library();
+    ListView_SetItemState(list(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    pump(5);
+    SendMessageW(library_->item(IDC_OPEN_CASE), BM_CLICK, 0, 0);
+    pump(5);
+    ASSERT_FALSE(library_->hwnd()) << "row " << row << " did not open";
+    Decision opened;
+    reset_decision(opened);
+    EXPECT_EQ(read_decision_text(opened, library_->case_text()), kDecOk) << library_->case_name();
+    EXPECT_GE(opened.deci_count, kMinAlternatives) << library_->case_name();
+    library_.reset();
+  }
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 }  // namespace
