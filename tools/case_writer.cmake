@@ -15,49 +15,7 @@
 # Windows programs) it is built once per build tree from tools/case_writer with the
 # host's own compiler, as an external project, as the painter is.
 include_guard(GLOBAL)
-include(ExternalProject)
-
-# Sets <out_command> to the writer's path and <out_depends> to what a custom command
-# using it must depend on.
-function(_case_writer_tool out_command out_depends)
-  if(TARGET case_writer)
-    set(${out_command} case_writer PARENT_SCOPE)
-    set(${out_depends} case_writer PARENT_SCOPE)
-    return()
-  endif()
-
-  set(binary_dir ${CMAKE_BINARY_DIR}/host-tools/case_writer)
-  if(CMAKE_HOST_WIN32)
-    set(exe ${binary_dir}/case_writer.exe)
-  else()
-    set(exe ${binary_dir}/case_writer)
-  endif()
-
-  if(NOT TARGET case_writer_host)
-    if(CMAKE_HOST_WIN32)
-      # MSYS2: the programs' compiler is a native one and runs on this host.
-      set(host_cxx ${CMAKE_CXX_COMPILER})
-    else()
-      find_program(CASE_WRITER_HOST_CXX NAMES c++ g++ clang++ NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-      set(host_cxx ${CASE_WRITER_HOST_CXX})
-    endif()
-    ExternalProject_Add(case_writer_host
-      SOURCE_DIR ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/case_writer
-      BINARY_DIR ${binary_dir}
-      CMAKE_ARGS
-        -DCMAKE_CXX_COMPILER=${host_cxx}
-        -DCMAKE_BUILD_TYPE=Release
-      INSTALL_COMMAND ""
-      # The writer's own build tracks its sources (and the document's); running it
-      # every time is cheap and relinks only when something changed.
-      BUILD_ALWAYS ON
-      BUILD_BYPRODUCTS ${exe}
-      LOG_CONFIGURE ON
-      LOG_OUTPUT_ON_FAILURE ON)
-  endif()
-  set(${out_command} ${exe} PARENT_SCOPE)
-  set(${out_depends} case_writer_host ${exe} PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/host_tool.cmake)
 
 function(write_case_library target outdir)
   cmake_parse_arguments(PARSE_ARGV 2 ARG "INSTALL" "DESTINATION;COMPONENT" "SOURCES")
@@ -68,7 +26,7 @@ function(write_case_library target outdir)
     message(FATAL_ERROR "write_case_library(${target}): unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
   endif()
 
-  _case_writer_tool(command depends)
+  host_tool(case_writer command depends)
   set(outputs ${outdir}/目录.txt)
   foreach(source IN LISTS ARG_SOURCES)
     get_filename_component(title ${source} NAME_WLE)

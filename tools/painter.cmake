@@ -21,49 +21,7 @@
 # host's own compiler, as an external project; on a Windows host (MSYS2) that is the
 # same compiler as the programs'.
 include_guard(GLOBAL)
-include(ExternalProject)
-
-# Sets <out_command> to the painter's path and <out_depends> to what a custom command
-# using it must depend on.
-function(_painter_tool out_command out_depends)
-  if(TARGET painter)
-    set(${out_command} painter PARENT_SCOPE)
-    set(${out_depends} painter PARENT_SCOPE)
-    return()
-  endif()
-
-  set(binary_dir ${CMAKE_BINARY_DIR}/host-tools/painter)
-  if(CMAKE_HOST_WIN32)
-    set(exe ${binary_dir}/painter.exe)
-  else()
-    set(exe ${binary_dir}/painter)
-  endif()
-
-  if(NOT TARGET painter_host)
-    if(CMAKE_HOST_WIN32)
-      # MSYS2: the programs' compiler is a native one and runs on this host.
-      set(host_cxx ${CMAKE_CXX_COMPILER})
-    else()
-      find_program(PAINTER_HOST_CXX NAMES c++ g++ clang++ NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-      set(host_cxx ${PAINTER_HOST_CXX})
-    endif()
-    ExternalProject_Add(painter_host
-      SOURCE_DIR ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/painter
-      BINARY_DIR ${binary_dir}
-      CMAKE_ARGS
-        -DCMAKE_CXX_COMPILER=${host_cxx}
-        -DCMAKE_BUILD_TYPE=Release
-      INSTALL_COMMAND ""
-      # The painter's own build tracks its sources; running it every time is cheap and
-      # relinks only when something changed, which then repaints.
-      BUILD_ALWAYS ON
-      BUILD_BYPRODUCTS ${exe}
-      LOG_CONFIGURE ON
-      LOG_OUTPUT_ON_FAILURE ON)
-  endif()
-  set(${out_command} ${exe} PARENT_SCOPE)
-  set(${out_depends} painter_host ${exe} PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/host_tool.cmake)
 
 function(paint_pictures set outdir)
   cmake_parse_arguments(PARSE_ARGV 2 ARG "" "DESTINATION;COMPONENT" "OUTPUTS;TARGET;INSTALL")
@@ -74,7 +32,7 @@ function(paint_pictures set outdir)
     message(FATAL_ERROR "paint_pictures(${set}): unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
   endif()
 
-  _painter_tool(command depends)
+  host_tool(painter command depends)
   set(files)
   foreach(name IN LISTS ARG_OUTPUTS)
     list(APPEND files ${outdir}/${name})
