@@ -5,6 +5,8 @@
 set(DECISION_PICTURES
   gr.gr
   关于框.bmp
+  # The About box's link.
+  about_web_address.bmp
   # The probability and value pickers.
   可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
   method_evaluation.bmp method_evaluation_hover.bmp

@@ -85,4 +85,8 @@
 
 
 // ---- About box -----------------------------------------------------------------------
+// The box, its link to the product's web address, and the picture the link shows.
+#define IDD_DECISION_ABOUT 100
+#define IDC_ABOUT_LINK 1161
+#define IDB_ABOUT_WEB_ADDRESS 253
 

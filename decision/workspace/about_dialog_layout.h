@@ -1,9 +1,11 @@
-// decision's About box: its background picture, read from the working folder, and the
-// place of the web-address link the picture frames.  The build-time painter draws the
-// picture from these constants.  Platform-free.
+// decision's About box: its background picture, read from the working folder, the place
+// of the web-address link the picture frames, and the link's own picture, cut from the
+// background at that place.  The build-time painter draws both pictures from these
+// constants.  Platform-free.
 #pragma once
 
 #include "kit/pixel_layout.h"
+#include "../res/resource_ids.h"
 
 namespace decision::about_layout {
 
@@ -15,8 +17,14 @@ inline constexpr char kBackgroundFile[] = "关于框.bmp";
 inline constexpr int kWidth = 350;
 inline constexpr int kHeight = 230;
 
-// The link showing the product's web address, and that address.
+// The link showing the product's web address (IDC_ABOUT_LINK), and that address.
 inline constexpr Rect kLink{70, 164, 210, 19};
 inline constexpr char kWebAddress[] = "http://www.decision.example/";
+
+// The link's picture (IDB_ABOUT_WEB_ADDRESS), compiled into the program: the background
+// cut at kLink, so the link sits on the box seamlessly.
+inline constexpr char kLinkPictureFile[] = "about_web_address.bmp";
+
+inline constexpr kit::Placement kPlacements[] = {{IDC_ABOUT_LINK, kLink}};
 
 }  // namespace decision::about_layout

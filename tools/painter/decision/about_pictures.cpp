@@ -1,5 +1,6 @@
 // decision's About box: the background "关于框.bmp" with the product's name, a line on
-// what it does, and the web address where the link control sits.  Places and the file
+// what it does, and the web address where the link control sits; and the link's own
+// picture, the background cut at the link's place.  Places and the file
 // name come from decision/workspace/about_dialog_layout.h.
 #include <string>
 #include <string_view>
@@ -25,7 +26,10 @@ Image paint_about() {
 }  // namespace
 
 void add_about_box(PictureSet& set) {
-  set.push_back({lay::kBackgroundFile, encode_bmp(paint_about())});
+  const Image about = paint_about();
+  const lay::Rect& link = lay::kLink;
+  set.push_back({lay::kBackgroundFile, encode_bmp(about)});
+  set.push_back({lay::kLinkPictureFile, encode_bmp(crop(about, link.x, link.y, link.w, link.h))});
 }
 
 }  // namespace painter::decision_pictures

@@ -11,7 +11,7 @@ namespace painter::decision_pictures {
 // The main window's background "gr.gr".
 void add_main_window(PictureSet& set);
 
-// The About box's background "关于框.bmp".
+// The About box's background "关于框.bmp" and its link's picture, cut from it.
 void add_about_box(PictureSet& set);
 
 // The probability picker's background "可能性.bmp", the value picker's three method
