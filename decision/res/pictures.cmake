@@ -5,8 +5,10 @@
 set(DECISION_PICTURES
   gr.gr
   关于框.bmp
-  # The About box's link.
+  # The About box's link, the main window's logo and the program icon.
   about_web_address.bmp
+  logo_1.bmp logo_2.bmp logo_3.bmp logo_4.bmp logo_5.bmp logo_6.bmp logo_7.bmp
+  decision.ico
   # The probability and value pickers.
   可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
   method_evaluation.bmp method_evaluation_hover.bmp
@@ -42,6 +44,8 @@ set(DECISION_PICTURES
 set(DECISION_FOLDER_PICTURES
   gr.gr
   关于框.bmp
+  # The main window's logo.
+  logo_1.bmp logo_2.bmp logo_3.bmp logo_4.bmp logo_5.bmp logo_6.bmp logo_7.bmp
   # The probability and value pickers.
   可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
   # The small and the large input box.

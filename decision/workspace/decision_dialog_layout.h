@@ -54,4 +54,30 @@ constexpr Rect grid_cell(int index) {
 // The button that starts the decision wizard.
 inline constexpr Rect kWizardButton{685, 579, 189, 21};
 
+// The logo's animation: seven picture files of the logo's size, read from the working
+// folder, shown by a timer that counts steps 1..kLogoSteps and starts again.  A cycle
+// (4.5 s) is three quick frames, a pause on the third, four quick frames and a longer
+// pause on the last; the logo keeps its picture at steps that show no new frame.
+inline constexpr int kLogoTimer = 11;
+inline constexpr int kLogoStepMilliseconds = 150;
+inline constexpr int kLogoSteps = 30;
+inline constexpr int kLogoFrames = 7;
+inline constexpr const char* kLogoFiles[kLogoFrames] = {"logo_1.bmp", "logo_2.bmp", "logo_3.bmp", "logo_4.bmp",
+                                                         "logo_5.bmp", "logo_6.bmp", "logo_7.bmp"};
+// The steps at which frames 1..7 appear, in order.
+inline constexpr int kLogoFrameSteps[kLogoFrames] = {1, 2, 3, 13, 14, 15, 16};
+
+// The frame (1..7) the logo shows from step on, or 0 at a step that keeps the picture.
+constexpr int logo_frame_at(int step) {
+  for (int frame = 1; frame <= kLogoFrames; ++frame)
+    if (kLogoFrameSteps[frame - 1] == step) return frame;
+  return 0;
+}
+
+// The step after step: one more, and 1 again after the last.
+constexpr int next_logo_step(int step) { return step >= kLogoSteps ? 1 : step + 1; }
+
+// The picture file of frame (1..7).
+constexpr const char* logo_file(int frame) { return kLogoFiles[frame - 1]; }
+
 }  // namespace decision::main_window_layout

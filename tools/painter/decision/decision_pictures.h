@@ -14,6 +14,11 @@ void add_main_window(PictureSet& set);
 // The About box's background "关于框.bmp" and its link's picture, cut from it.
 void add_about_box(PictureSet& set);
 
+// The main window's animated logo "logo_1.bmp" … "logo_7.bmp" and the program icon
+// kIconFile (16, 32 and 48 pixels), which res/decision.rc compiles in.
+inline constexpr char kIconFile[] = "decision.ico";
+void add_logo(PictureSet& set);
+
 // The probability picker's background "可能性.bmp", the value picker's three method
 // backgrounds "基于评价.bmp", "基于喜恶.bmp", "基于效用.bmp", and the method switch's
 // hover and normal pictures of each method.

@@ -12,6 +12,7 @@ using AddWindowPictures = void (*)(PictureSet&);
 constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_main_window,
     decision_pictures::add_about_box,
+    decision_pictures::add_logo,
     decision_pictures::add_pickers,
     decision_pictures::add_small_input_box,
     decision_pictures::add_big_input_box,
