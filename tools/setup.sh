@@ -40,7 +40,7 @@ ensure_packages() {
 # The prefix is made once and reused; the CJK font stands in for the two Chinese system faces.
 # Settings added later are applied to an existing prefix too: .settings records which
 # revision of them it has.
-wine_prefix_settings=1
+wine_prefix_settings=2
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix in $WINEPREFIX"
@@ -60,6 +60,10 @@ ensure_wine_prefix() {
   # Without a window manager (Xvfb) Wine waits about 2 s for one whenever a managed
   # top-level window is hidden or destroyed; unmanaged windows close at once.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # The help viewer's page control would load mshtml, which looks for Gecko and, where
+  # Wine may download it, asks to; disabled in the prefix itself (as WINEDLLOVERRIDES does
+  # for the processes started here), the viewer opens without any question.
+  wine reg add 'HKCU\Software\Wine\DllOverrides' /v mshtml /t REG_SZ /d '' /f >/dev/null 2>&1
   wineserver -w
   echo "$wine_prefix_settings" >"$WINEPREFIX/.settings"
 }
