@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils locales fonts-wqy-zenhei imagemagick
   libcairo2-dev libpango1.0-dev clang-14 libclang-rt-14-dev
-  nsis fp-utils
+  nsis fp-utils libchm-bin
 )
 
 build_dir="$top/build"
@@ -40,7 +40,7 @@ ensure_packages() {
 # The prefix is made once and reused; the CJK font stands in for the two Chinese system faces.
 # Settings added later are applied to an existing prefix too: .settings records which
 # revision of them it has.
-wine_prefix_settings=1
+wine_prefix_settings=2
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix in $WINEPREFIX"
@@ -60,6 +60,10 @@ ensure_wine_prefix() {
   # Without a window manager (Xvfb) Wine waits about 2 s for one whenever a managed
   # top-level window is hidden or destroyed; unmanaged windows close at once.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # The help viewer's page control would load mshtml, which looks for Gecko and, where
+  # Wine may download it, asks to; disabled in the prefix itself (as WINEDLLOVERRIDES does
+  # for the processes started here), the viewer opens without any question.
+  wine reg add 'HKCU\Software\Wine\DllOverrides' /v mshtml /t REG_SZ /d '' /f >/dev/null 2>&1
   wineserver -w
   echo "$wine_prefix_settings" >"$WINEPREFIX/.settings"
 }
