@@ -14,6 +14,7 @@
 #include "guidance/value_picker.h"
 #include "kit/geometry.h"
 #include "kit/handles.h"
+#include "kit/skin_background.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
@@ -283,6 +284,12 @@ TEST_F(AlternativePanelTest, TheFifthResultGrowsThePanelAndTheFourthShrinksItAtT
 
   testing::save_screenshot(panel, "decision-panel-tall.bmp");
 
+  // The moved see-through total shows the tall picture under it, not what was there.
+  kit::testing::Pixels tall(lay::kWidth, lay::kTallHeight);
+  kit::draw_picture_file(tall.dc(), lay::kTallFile, 0, 0, lay::kWidth, lay::kTallHeight);
+  const kit::PixelRect total = lay::total(lay::kTallFootY, lay::kTotalResizedWidth);
+  EXPECT_EQ(kit::testing::shown(panel).at(total.x + 3, total.y + 3), tall.at(total.x + 3, total.y + 3));
+
   // The rows not in use show the blank band, not a row's field.
   const kit::UniqueBitmap band(LoadBitmapW(module(), MAKEINTRESOURCEW(IDB_PANEL_BLANK_ROWS)));
   const kit::testing::Pixels band_pixels = kit::testing::of_bitmap(band.get());
@@ -316,6 +323,29 @@ TEST_F(AlternativePanelTest, APanelPlacedPastTheScreensEdgeOpensInsideTheWorkAre
   EXPECT_EQ(frame.bottom, work.bottom);
   EXPECT_EQ(frame.right - frame.left, lay::kWidth);
   EXPECT_EQ(frame.bottom - frame.top, lay::kShortHeight);
+  DestroyWindow(panel);
+}
+
+TEST_F(AlternativePanelTest, APressOnTheSurfaceClosesThePickerBeforeTheDrag) {
+  HWND panel = open_panel(1);
+  ASSERT_NE(panel, nullptr);
+  click(panel, IDC_RESULT_PROBABILITY_1);
+  HWND picker = AlternativePanel::of(panel)->probability_picker();
+  ASSERT_NE(picker, nullptr);
+  // The heading row of the table: no control there.
+  const POINT surface{lay::kTable.x + 2, lay::kTable.y + 2};
+  ASSERT_EQ(ChildWindowFromPoint(panel, surface), panel);
+  SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(surface.x, surface.y));
+  EXPECT_FALSE(IsWindow(picker));
+  EXPECT_EQ(AlternativePanel::of(panel)->probability_picker(), nullptr);
+  // The move that follows ends when the button comes up (or at Escape) without moving.
+  const RECT before = frame_of(panel);
+  PostMessageW(panel, WM_LBUTTONUP, 0, MAKELPARAM(surface.x, surface.y));
+  PostMessageW(panel, WM_KEYDOWN, VK_ESCAPE, 0);
+  pump(50);
+  EXPECT_EQ(frame_of(panel).left, before.left);
+  EXPECT_EQ(frame_of(panel).top, before.top);
+  EXPECT_TRUE(IsWindow(panel));
   DestroyWindow(panel);
 }
 

@@ -154,7 +154,7 @@ void AlternativePanel::set_up_edits() {
 }
 
 // The foot line follows the panel's height; the see-through buttons take their faces
-// afresh from the background they now sit on.
+// afresh, at their next paint, from the background they now sit on.
 void AlternativePanel::place_foot(int total_width) {
   const int y = lay::foot_y(copy_.result_count);
   kit::place_control(hwnd(), IDC_PANEL_FOOT_NUMBER, lay::foot_number(y));
@@ -162,7 +162,7 @@ void AlternativePanel::place_foot(int total_width) {
   kit::place_control(hwnd(), IDC_PANEL_KEEP, lay::keep_button(y));
   kit::place_control(hwnd(), IDC_PANEL_DROP, lay::drop_button(y));
   for (kit::SkinButton* button : {&foot_number_, &total_, &keep_button_, &drop_button_})
-    button->show_parent_through(true);
+    button->show_parent_through(false);
 }
 
 // ---- the rows -----------------------------------------------------------------------
@@ -230,9 +230,7 @@ void AlternativePanel::on_add_clicked() {
   copy_.result_str[p] = kPlaceholderText;
   copy_.result_prob[p] = kMaxProbability;
   copy_.result_value[p] = 0;
-  if (copy_.result_count == lay::kTallFromResults) resize_for_results();
-  InvalidateRect(hwnd(), nullptr, TRUE);
-  fill_rows();
+  show_changed_results(copy_.result_count == lay::kTallFromResults);
 }
 
 void AlternativePanel::on_delete_clicked() {
@@ -250,9 +248,15 @@ void AlternativePanel::on_delete_clicked() {
   copy_.result_prob[old_count] = kMaxProbability;
   copy_.result_value[old_count] = 0;
   --copy_.result_count;
-  if (copy_.result_count == lay::kTallFromResults - 1) resize_for_results();
-  InvalidateRect(hwnd(), nullptr, TRUE);
+  show_changed_results(copy_.result_count == lay::kTallFromResults - 1);
+}
+
+// The panel is repainted before its controls, so that the see-through buttons shown or
+// moved just now take their faces from the new picture and band.
+void AlternativePanel::show_changed_results(bool resize) {
+  if (resize) resize_for_results();
   fill_rows();
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 // The panel grows or shrinks at its top-left corner; a grown panel that would reach
@@ -368,13 +372,26 @@ void AlternativePanel::on_surface_pressed(LPARAM point) {
   kit::drag_by_background(hwnd(), point);
 }
 
-void AlternativePanel::on_paint() {
+// The picture of the panel's height, then the band over the rows not in use.
+void AlternativePanel::draw_face(HDC dc) const {
   const bool tall = lay::is_tall(copy_.result_count);
-  const kit::SkinPaint paint(hwnd());
-  paint.draw_file(tall ? lay::kTallFile : lay::kShortFile, 0, 0, lay::kWidth,
-                  tall ? lay::kTallHeight : lay::kShortHeight);
+  kit::draw_picture_file(dc, tall ? lay::kTallFile : lay::kShortFile, 0, 0, lay::kWidth,
+                         tall ? lay::kTallHeight : lay::kShortHeight);
   if (const kit::PixelRect band = lay::blank_band(copy_.result_count); !band.empty())
-    paint.draw_resource(module(), IDB_PANEL_BLANK_ROWS, band.x, band.y, band.w, band.h);
+    kit::draw_picture_resource(dc, module(), IDB_PANEL_BLANK_ROWS, band.x, band.y, band.w, band.h);
+}
+
+void AlternativePanel::on_paint() {
+  const kit::SkinPaint paint(hwnd());
+  draw_face(paint.dc());
+}
+
+// The panel is erased with its picture, not a plain colour: a see-through button that
+// paints between the erasing and the panel's own paint (after a resize) takes the
+// picture as its face.
+LRESULT AlternativePanel::on_erase_background(HDC dc) {
+  draw_face(dc);
+  return 1;
 }
 
 // ---- switches -----------------------------------------------------------------------
@@ -421,7 +438,7 @@ bool AlternativePanel::on_command(int id, int code, HWND control) {
   return kit::FloatingDialog::on_command(id, code, control);
 }
 
-bool AlternativePanel::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&) {
+bool AlternativePanel::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case kTextFocused:
       on_text_clicked(static_cast<int>(wparam));
@@ -434,6 +451,9 @@ bool AlternativePanel::on_message(UINT message, WPARAM wparam, LPARAM lparam, LR
       return true;
     case WM_LBUTTONDOWN:
       on_surface_pressed(lparam);
+      return true;
+    case WM_ERASEBKGND:
+      result = on_erase_background(reinterpret_cast<HDC>(wparam));
       return true;
     case WM_PAINT:
       on_paint();

@@ -57,6 +57,7 @@ class AlternativePanel : public kit::FloatingDialog {
   void recompute_total();
   void refill_lists();
   void close_pickers();
+  void show_changed_results(bool resize);
   void resize_for_results();
   HINSTANCE module() const;
 
@@ -72,6 +73,8 @@ class AlternativePanel : public kit::FloatingDialog {
   void on_value_picked(WPARAM still_open);
   void on_surface_pressed(LPARAM point);
   void on_paint();
+  LRESULT on_erase_background(HDC dc);
+  void draw_face(HDC dc) const;
 
   Decision& decision_;
   int index_;
