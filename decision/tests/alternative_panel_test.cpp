@@ -14,6 +14,7 @@
 #include "guidance/value_picker.h"
 #include "kit/geometry.h"
 #include "kit/handles.h"
+#include "kit/list_text.h"
 #include "kit/skin_background.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
@@ -261,6 +262,13 @@ TEST_F(AlternativePanelTest, TheFifthResultGrowsThePanelAndTheFourthShrinksItAtT
   EXPECT_EQ(kit::control_rect(panel, IDC_PANEL_KEEP), lay::keep_button(lay::kShortFootY));
   EXPECT_EQ(kit::control_rect(panel, IDC_PANEL_TOTAL), lay::total(lay::kShortFootY, lay::kTotalOpeningWidth));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(panel, IDC_RESULT_TEXT_5)));
+  HWND insert_at = GetDlgItem(panel, IDC_PANEL_INSERT_AT);
+  HWND delete_at = GetDlgItem(panel, IDC_PANEL_DELETE_AT);
+  EXPECT_EQ(kit::combo_count(insert_at), 5);
+  EXPECT_EQ(kit::combo_text(insert_at, 0), "在结果1之前");
+  EXPECT_EQ(kit::combo_selected_text(insert_at), "在结果4之后");
+  EXPECT_EQ(kit::combo_count(delete_at), 4);
+  EXPECT_EQ(kit::combo_selected_text(delete_at), "结果4");
 
   // Inserting before result 1 moves 1..4 up one place.
   SendMessageW(GetDlgItem(panel, IDC_PANEL_INSERT_AT), CB_SETCURSEL, 0, 0);
@@ -311,6 +319,25 @@ TEST_F(AlternativePanelTest, TheFifthResultGrowsThePanelAndTheFourthShrinksItAtT
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(panel, IDC_RESULT_TEXT_5)));
   EXPECT_EQ(shown_text(panel, IDC_PANEL_TOTAL), "100");
   DestroyWindow(panel);
+}
+
+TEST_F(AlternativePanelTest, NineResultsOfferNoInsertionAndOneResultNoDeletion) {
+  give_results(4, {1, 1, 1, 1, 1, 1, 1, 1, 1});
+  give_results(5, {2});
+  HWND full = open_panel(4);
+  HWND single = open_panel(5);
+  ASSERT_NE(full, nullptr);
+  ASSERT_NE(single, nullptr);
+  EXPECT_EQ(kit::combo_count(GetDlgItem(full, IDC_PANEL_INSERT_AT)), 1);
+  EXPECT_EQ(kit::combo_selected_text(GetDlgItem(full, IDC_PANEL_INSERT_AT)), "结果数量已满");
+  click(full, IDC_PANEL_ADD_RESULT);
+  EXPECT_EQ(AlternativePanel::of(full)->alternative().result_count, 9);
+  EXPECT_EQ(shown_text(full, IDC_PANEL_TOTAL), "90");
+  EXPECT_EQ(kit::combo_selected_text(GetDlgItem(single, IDC_PANEL_DELETE_AT)), "不可删除");
+  click(single, IDC_PANEL_DELETE_RESULT);
+  EXPECT_EQ(AlternativePanel::of(single)->alternative().result_count, 1);
+  DestroyWindow(full);
+  DestroyWindow(single);
 }
 
 TEST_F(AlternativePanelTest, APanelPlacedPastTheScreensEdgeOpensInsideTheWorkArea) {
