@@ -37,7 +37,15 @@ set(DECISION_PICTURES
   close_normal.bmp
   close_hover.bmp
   more_cases_normal.bmp
-  more_cases_hover.bmp)
+  more_cases_hover.bmp
+  # The alternative panel.
+  方案内容1.bmp
+  方案内容2.bmp
+  panel_blank_rows.bmp
+  add_result.bmp
+  add_result_hover.bmp
+  delete_result.bmp
+  delete_result_hover.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
@@ -55,4 +63,7 @@ set(DECISION_FOLDER_PICTURES
   新建决策.bmp
   空白决策.bmp
   决策案例.bmp
-  选择案例.bmp)
+  选择案例.bmp
+  # The alternative panel.
+  方案内容1.bmp
+  方案内容2.bmp)

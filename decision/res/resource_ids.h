@@ -82,6 +82,60 @@
 
 
 // ---- alternative panel ---------------------------------------------------------------
+// The floating editor of one alternative: its number (in the title strip and again on
+// the total's line), its description, adding and deleting a result with the position
+// lists, the total and the keep / drop / close commands.
+#define IDD_ALTERNATIVE_PANEL 155
+#define IDC_PANEL_NUMBER 1018
+#define IDC_PANEL_DESCRIPTION 1022
+#define IDC_PANEL_ADD_RESULT 1042
+#define IDC_PANEL_DELETE_RESULT 1079
+#define IDC_PANEL_INSERT_AT 1047
+#define IDC_PANEL_DELETE_AT 1048
+#define IDC_PANEL_FOOT_NUMBER 1026
+#define IDC_PANEL_TOTAL 1040
+#define IDC_PANEL_KEEP 1041
+#define IDC_PANEL_DROP 1129
+#define IDC_PANEL_CLOSE 1155
+// The nine result rows: the text, the value button and the probability button of each.
+#define IDC_RESULT_TEXT_1 1023
+#define IDC_RESULT_TEXT_2 1024
+#define IDC_RESULT_TEXT_3 1025
+#define IDC_RESULT_TEXT_4 1050
+#define IDC_RESULT_TEXT_5 1056
+#define IDC_RESULT_TEXT_6 1062
+#define IDC_RESULT_TEXT_7 1068
+#define IDC_RESULT_TEXT_8 1074
+#define IDC_RESULT_TEXT_9 1075
+#define IDC_RESULT_VALUE_1 1030
+#define IDC_RESULT_VALUE_2 1035
+#define IDC_RESULT_VALUE_3 1039
+#define IDC_RESULT_VALUE_4 1054
+#define IDC_RESULT_VALUE_5 1060
+#define IDC_RESULT_VALUE_6 1066
+#define IDC_RESULT_VALUE_7 1072
+#define IDC_RESULT_VALUE_8 1078
+#define IDC_RESULT_VALUE_9 1080
+#define IDC_RESULT_PROBABILITY_1 1028
+#define IDC_RESULT_PROBABILITY_2 1033
+#define IDC_RESULT_PROBABILITY_3 1037
+#define IDC_RESULT_PROBABILITY_4 1052
+#define IDC_RESULT_PROBABILITY_5 1058
+#define IDC_RESULT_PROBABILITY_6 1064
+#define IDC_RESULT_PROBABILITY_7 1070
+#define IDC_RESULT_PROBABILITY_8 1076
+#define IDC_RESULT_PROBABILITY_9 1077
+// Pictures: the blank band laid over the rows not in use, and the add and delete
+// buttons (hover / normal).  Keep, drop and close show the OK, Cancel and close pairs
+// of the section above.
+#define IDB_PANEL_BLANK_ROWS 176
+#define IDB_ADD_RESULT_HOVER 209
+#define IDB_DELETE_RESULT 210
+#define IDB_DELETE_RESULT_HOVER 211
+#define IDB_ADD_RESULT 212
+// Posted by a panel to its owner when it ends: wParam the alternative's number, lParam
+// 1 to keep the panel's copy, 0 to drop it.  The owner then destroys the panel.
+#define PANEL_CLOSED 1126
 
 
 // ---- About box -----------------------------------------------------------------------

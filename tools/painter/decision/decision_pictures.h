@@ -40,4 +40,8 @@ void add_new_decision(PictureSet& set);
 // The case library: "选择案例.bmp", the close and the more-cases buttons.
 void add_case_library(PictureSet& set);
 
+// The alternative panel: "方案内容1.bmp", "方案内容2.bmp", the blank band over unused
+// rows and the add and delete buttons.
+void add_alternative_panel(PictureSet& set);
+
 }  // namespace painter::decision_pictures

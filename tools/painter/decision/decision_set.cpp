@@ -19,6 +19,7 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_input_box_buttons,
     decision_pictures::add_new_decision,
     decision_pictures::add_case_library,
+    decision_pictures::add_alternative_panel,
 };
 
 }  // namespace
