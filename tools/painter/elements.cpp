@@ -26,6 +26,18 @@ void button_face(Canvas& canvas, Rgb face, Rgb label_colour, std::u8string_view 
   canvas.text(utf8(label), font, label_colour, all, Align::Centre, Align::Centre);
 }
 
+void primary_button_face(Canvas& canvas, std::u8string_view word, const style::Font& font, bool hover) {
+  button_face(canvas, hover ? style::kBlue : style::kDeepBlue, style::kMistBlue, word, font);
+}
+
+void secondary_button_face(Canvas& canvas, std::u8string_view word, const style::Font& font, bool hover) {
+  const Box all{0, 0, canvas.width(), canvas.height()};
+  canvas.fill_rounded(all, style::kButtonCorner, style::kFrameBlue);
+  canvas.fill_rounded({1, 1, all.w - 2, all.h - 2}, style::kButtonCorner - 1,
+                      hover ? style::kSkyBlue : style::kMistBlue);
+  canvas.text(utf8(word), font, style::kNavy, all, Align::Centre, Align::Centre);
+}
+
 void boxed_heading(Canvas& canvas, Box box, std::u8string_view heading) {
   const int tab_width = canvas.text_width(utf8(heading), style::kTab) + 2 * style::kTabPadding;
   const Box tab{box.x, box.y - style::kTabHeight, tab_width, style::kTabHeight};

@@ -19,6 +19,13 @@ Image keyed_picture(const Image& backdrop, Rgb key, const std::function<void(Can
 void button_face(Canvas& canvas, Rgb face, Rgb label_colour, std::u8string_view label,
                  const style::Font& font);
 
+// The two faces of a keyed command button, filling the canvas, lighter or bluer under
+// the pointer.  The primary face is deep blue with its word in the lightest blue, not
+// white: white is the usual key and would let the ground show through the letters.
+// The secondary face is light with a thin frame and a navy word.
+void primary_button_face(Canvas& canvas, std::u8string_view word, const style::Font& font, bool hover);
+void secondary_button_face(Canvas& canvas, std::u8string_view word, const style::Font& font, bool hover);
+
 // The place of a text box with a small heading tab sitting on its top-left edge.
 void boxed_heading(Canvas& canvas, Box box, std::u8string_view heading);
 

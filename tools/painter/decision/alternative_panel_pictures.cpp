@@ -139,7 +139,7 @@ Image paint_blank_rows() {
 Image paint_add(const Image& background, bool hover) {
   const lay::Rect& r = lay::kAddButton;
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kButtonKey, [&](Canvas& c) {
-    button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kMistBlue, u8"增加", style::kTab);
+    primary_button_face(c, u8"增加", style::kTab, hover);
   });
 }
 
@@ -147,10 +147,7 @@ Image paint_add(const Image& background, bool hover) {
 Image paint_delete(const Image& background, bool hover) {
   const lay::Rect& r = lay::kDeleteButton;
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kButtonKey, [&](Canvas& c) {
-    const Box all{0, 0, c.width(), c.height()};
-    c.fill_rounded(all, style::kButtonCorner, style::kFrameBlue);
-    c.fill_rounded({1, 1, all.w - 2, all.h - 2}, style::kButtonCorner - 1, hover ? style::kSkyBlue : style::kMistBlue);
-    c.text(utf8(u8"删除"), style::kTab, style::kNavy, all, Align::Centre, Align::Centre);
+    secondary_button_face(c, u8"删除", style::kTab, hover);
   });
 }
 

@@ -204,7 +204,7 @@ Image paint_option(const Image& background, bool selected) {
 Image paint_ok(const Image& background, bool hover) {
   const lay::Rect& r = lay::kOkButton;
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kButtonKey, [&](Canvas& c) {
-    button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kMistBlue, u8"确定", style::kButton);
+    primary_button_face(c, u8"确定", style::kButton, hover);
   });
 }
 
@@ -212,10 +212,7 @@ Image paint_ok(const Image& background, bool hover) {
 Image paint_cancel(const Image& background, bool hover) {
   const lay::Rect& r = lay::kCancelButton;
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kButtonKey, [&](Canvas& c) {
-    const Box all{0, 0, c.width(), c.height()};
-    c.fill_rounded(all, style::kButtonCorner, style::kFrameBlue);
-    c.fill_rounded({1, 1, all.w - 2, all.h - 2}, style::kButtonCorner - 1, hover ? style::kSkyBlue : style::kMistBlue);
-    c.text(utf8(u8"取消"), style::kButton, style::kNavy, all, Align::Centre, Align::Centre);
+    secondary_button_face(c, u8"取消", style::kButton, hover);
   });
 }
 
