@@ -8,9 +8,14 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+
+#include "kit/handles.h"
+#include "kit/testing/pump.h"
 
 namespace kit::testing {
 
@@ -58,6 +63,29 @@ inline long live_gdi_objects() {
   for (std::size_t i = 0; i < detail::kGdiHandleCount; ++i)
     if (table[i].type != 0) ++live;
   return live;
+}
+
+// A soak test: soak(n) opens and closes something n times and returns how many rounds
+// it completed.  One round first may make what the process keeps for good (fonts,
+// cached pictures); after count more rounds the process must hold exactly as many GDI
+// objects as after that first one.  The count is first shown to see a new object at
+// all, or an equal count would prove nothing.
+template <typename Soak>
+void expect_gdi_objects_return(Soak soak, int count) {
+  const long empty = live_gdi_objects();
+  ASSERT_GE(empty, 0) << "no way to count this process's GDI objects";
+  {
+    UniqueBitmap probe(CreateBitmap(8, 8, 1, 1, nullptr));
+    ASSERT_EQ(live_gdi_objects(), empty + 1);
+  }
+  ASSERT_EQ(live_gdi_objects(), empty);
+
+  ASSERT_EQ(soak(1), 1);
+  pump(20);
+  const long before = live_gdi_objects();
+  ASSERT_EQ(soak(count), count);
+  pump(20);
+  EXPECT_EQ(live_gdi_objects(), before) << "GDI objects left behind by " << count << " rounds";
 }
 
 }  // namespace kit::testing
