@@ -4,31 +4,14 @@
 
 #include <windows.h>
 
-#include "kit/dialog.h"
-#include "kit/hyperlink_static.h"
+#include "kit/picture_link_box.h"
 
 namespace facelore {
 
-class FaceloreAboutDialog : public kit::Dialog {
+class FaceloreAboutDialog : public kit::PictureLinkBox {
  public:
   // module holds the template and the link's picture (the program itself).
-  explicit FaceloreAboutDialog(HINSTANCE module) : module_(module) {}
-
-  // Runs the box modally over owner; returns IDOK when closed by a click.
-  INT_PTR run(HWND owner);
-  // Creates the box modeless (hidden until shown).
-  HWND create(HWND owner);
-
-  const kit::HyperlinkStatic& link() const { return link_; }
-
- protected:
-  bool on_init_dialog() override;
-  bool on_command(int id, int code, HWND control) override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-
- private:
-  HINSTANCE module_;
-  kit::HyperlinkStatic link_;
+  explicit FaceloreAboutDialog(HINSTANCE module);
 };
 
 }  // namespace facelore

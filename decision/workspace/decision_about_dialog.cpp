@@ -1,59 +1,28 @@
-// decision's About box: sized to its picture, centred over the window that opened it,
-// with the web-address link on the place the picture frames for it.
+// decision's About box: its template, picture and link.
 #include "decision_about_dialog.h"
 
-#include "kit/geometry.h"
-#include "kit/skin_background.h"
-#include "res/resource_ids.h"
 #include "about_dialog_layout.h"
+#include "res/resource_ids.h"
 
 namespace decision {
 
+namespace {
+
 namespace lay = about_layout;
 
-INT_PTR DecisionAboutDialog::run(HWND owner) { return run_modal(module_, IDD_DECISION_ABOUT, owner); }
+constexpr kit::PictureLinkBoxLayout kLayout{
+    .template_id = IDD_DECISION_ABOUT,
+    .background_file = lay::kBackgroundFile,
+    .width = lay::kWidth,
+    .height = lay::kHeight,
+    .placements = lay::kPlacements,
+    .link_id = IDC_ABOUT_LINK,
+    .link_bitmap = IDB_ABOUT_WEB_ADDRESS,
+    .address = lay::kWebAddress,
+};
 
-HWND DecisionAboutDialog::create(HWND owner) { return create_modeless(module_, IDD_DECISION_ABOUT, owner); }
+}  // namespace
 
-// The box has no caption to drag it by, so it opens in the middle of its owner.
-bool DecisionAboutDialog::on_init_dialog() {
-  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
-  kit::centre_over_owner(hwnd());
-  kit::place_controls(hwnd(), lay::kPlacements);
-  link_.bind(hwnd(), IDC_ABOUT_LINK);
-  link_.show_bitmap(IDB_ABOUT_WEB_ADDRESS);
-  link_.set_link_target(lay::kWebAddress);
-  link_.set_link_tip(lay::kWebAddress);
-  return true;
-}
-
-bool DecisionAboutDialog::on_command(int id, int code, HWND control) {
-  switch (id) {
-    case IDOK:
-    case IDCANCEL:
-      end(id);
-      return true;
-  }
-  return kit::Dialog::on_command(id, code, control);
-}
-
-bool DecisionAboutDialog::on_message(UINT message, WPARAM, LPARAM, LRESULT&) {
-  switch (message) {
-    case WM_PAINT:
-      on_paint();
-      return true;
-    case WM_LBUTTONDOWN:
-      on_background_clicked();
-      return true;
-  }
-  return false;
-}
-
-void DecisionAboutDialog::on_paint() {
-  kit::paint_skin_background(hwnd(), lay::kBackgroundFile, lay::kWidth, lay::kHeight);
-}
-
-// Clicks on the link go to the link; one anywhere else closes the box.
-void DecisionAboutDialog::on_background_clicked() { end(IDOK); }
+DecisionAboutDialog::DecisionAboutDialog(HINSTANCE module) : kit::PictureLinkBox(module, kLayout) {}
 
 }  // namespace decision
