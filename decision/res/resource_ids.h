@@ -5,6 +5,71 @@
 // ---- main window ---------------------------------------------------------------------
 #define IDD_DECISION_MAIN 102
 #define IDI_DECISION 128
+// The system menu's item that shows the About box, and its text.
+#define IDM_ABOUT_BOX 16
+#define IDS_ABOUT_MENU_ITEM 101
+// The logo, the command column, the two summaries, adding and deleting an alternative.
+#define IDC_LOGO 1156
+#define IDC_NEW 1000
+#define IDC_OPEN 1001
+#define IDC_SAVE 1002
+#define IDC_SHOW_HELP 1003
+#define IDC_ABOUT 1004
+#define IDC_EXIT 1129
+#define IDC_BACKGROUND_SUMMARY 1043
+#define IDC_RECORD_SUMMARY 1049
+#define IDC_ADD_ALTERNATIVE 1045
+#define IDC_DELETE_ALTERNATIVE 1046
+#define IDC_INSERT_AT 1047
+#define IDC_DELETE_AT 1048
+// The nine grid cells, row by row (consecutive ids, IDC_CELL_1 + i - 1 for alternative i).
+#define IDC_CELL_1 1033
+#define IDC_CELL_2 1034
+#define IDC_CELL_3 1035
+#define IDC_CELL_4 1036
+#define IDC_CELL_5 1037
+#define IDC_CELL_6 1038
+#define IDC_CELL_7 1039
+#define IDC_CELL_8 1040
+#define IDC_CELL_9 1041
+// The buttons that name the best, the runner-up and the worst alternative.
+#define IDC_BEST 1050
+#define IDC_RUNNER_UP 1051
+#define IDC_WORST 1052
+// The wizard button and the two hints (one place).
+#define IDC_START_WIZARD 1150
+#define IDC_SEVERAL_BEST_HINT 1152
+#define IDC_TOO_CLOSE_HINT 1153
+// Hidden buttons of the template the program never uses.
+#define IDC_UNUSED_1 1006
+#define IDC_UNUSED_9 1014
+// Pictures: the command column (normal / hover), the summaries' and the cells'
+// backgrounds, the add / delete and wizard buttons, the two hints.
+#define IDB_HELP 130
+#define IDB_HELP_HOVER 131
+#define IDB_SAVE 132
+#define IDB_SAVE_HOVER 133
+#define IDB_OPEN 134
+#define IDB_OPEN_HOVER 135
+#define IDB_ABOUT 136
+#define IDB_ABOUT_HOVER 137
+#define IDB_EXIT 138
+#define IDB_EXIT_HOVER 139
+#define IDB_NEW 140
+#define IDB_NEW_HOVER 141
+#define IDB_CELL_PLAIN 177
+#define IDB_CELL_WORST 178
+#define IDB_CELL_BEST 179
+#define IDB_RECORD_SUMMARY 180
+#define IDB_BACKGROUND_SUMMARY 181
+#define IDB_ADD_ALTERNATIVE_HOVER 205
+#define IDB_DELETE_ALTERNATIVE 206
+#define IDB_DELETE_ALTERNATIVE_HOVER 207
+#define IDB_ADD_ALTERNATIVE 208
+#define IDB_START_WIZARD 223
+#define IDB_START_WIZARD_HOVER 224
+#define IDB_SEVERAL_BEST_HINT 229
+#define IDB_TOO_CLOSE_HINT 230
 
 
 // ---- small and large input boxes -----------------------------------------------------

@@ -5,10 +5,12 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
+#include "../res/resource_ids.h"
 
 namespace decision::main_window_layout {
 
 using Rect = kit::PixelRect;
+using Rgb = kit::PixelColor;
 
 // The background: a bitmap file despite its name, read at every paint.  Narrow literals
 // are UTF-8 in the painter and GBK in the program; this one is ASCII either way.
@@ -35,9 +37,12 @@ inline constexpr Rect kExitButton{kCommandX, 575, kCommandWidth, kCommandHeight}
 inline constexpr Rect kBackgroundBox{233, 20, 211, 61};
 inline constexpr Rect kRecordBox{457, 20, 211, 61};
 
-// Adding and deleting an alternative.
+// Adding and deleting an alternative: each button with its position list to its
+// right.  A list's height is its dropped-down height.
 inline constexpr Rect kAddButton{694, 32, 64, 22};
 inline constexpr Rect kDeleteButton{694, 58, 64, 22};
+inline constexpr Rect kInsertList{762, 32, 118, 220};
+inline constexpr Rect kDeleteList{762, 58, 118, 220};
 
 // The 3 x 3 grid of alternatives, row by row from the top left.
 inline constexpr int kGridColumns = 3;
@@ -51,8 +56,70 @@ constexpr Rect grid_cell(int index) {
           kFirstCell.y + kCellPitchY * (index / kGridColumns), kFirstCell.w, kFirstCell.h};
 }
 
-// The button that starts the decision wizard.
+// The grid cells' text: 12-pixel lines from the cell's top edge, so that the report
+// text's lines fall on the bands of the cell pictures: two blank lines (the picture's
+// title band), the alternative's label, a blank line, the description (two lines at
+// most), and the total on the last line.
+inline constexpr int kCellFontHeight = 12;
+inline constexpr int kCellLabelLine = 2;
+inline constexpr int kCellDescriptionLine = 4;
+inline constexpr int kCellTotalLine = 9;
+constexpr int cell_line_y(int line) { return line * kCellFontHeight; }
+// The summaries' text: the same lines, the text on line 2 and "……" on line 3 under the
+// picture's title band.
+inline constexpr int kSummaryTextLine = 2;
+
+// The rank strip under the grid: a painted label and a see-through button that names
+// the alternative, for the best, the runner-up and the worst.
+inline constexpr int kRankY = 577;
+inline constexpr int kRankHeight = 22;
+inline constexpr int kRankLabelWidth = 36;
+inline constexpr int kRankButtonWidth = 64;
+inline constexpr Rect kBestLabel{186, kRankY, kRankLabelWidth, kRankHeight};
+inline constexpr Rect kBestButton{kBestLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
+inline constexpr Rect kRunnerUpLabel{kBestButton.right() + 14, kRankY, kRankLabelWidth, kRankHeight};
+inline constexpr Rect kRunnerUpButton{kRunnerUpLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
+inline constexpr Rect kWorstLabel{kRunnerUpButton.right() + 14, kRankY, kRankLabelWidth, kRankHeight};
+inline constexpr Rect kWorstButton{kWorstLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
+
+// The hint band under the rank strip: both hint pictures at the same place, at most one
+// of a kind showing.
+inline constexpr Rect kHint{186, 604, 480, 20};
+
+// The button that starts the decision wizard, and under it the band that says what the
+// wizard does.
 inline constexpr Rect kWizardButton{685, 579, 189, 21};
+inline constexpr Rect kWizardNote{685, 604, 189, 20};
+
+// Key colours of the pictures: the command column's, the add/delete buttons' (white)
+// and the wizard button's.
+inline constexpr Rgb kCommandKey{0x5A, 0xAD, 0xD8};
+inline constexpr Rgb kEditButtonKey{255, 255, 255};
+inline constexpr Rgb kWizardKey{0x91, 0xCB, 0xFB};
+
+// Grid cell i (0..8) shows alternative i + 1.
+inline constexpr int kCellIds[kGridCells] = {IDC_CELL_1, IDC_CELL_2, IDC_CELL_3, IDC_CELL_4, IDC_CELL_5,
+                                             IDC_CELL_6, IDC_CELL_7, IDC_CELL_8, IDC_CELL_9};
+
+// The controls placed at start-up that are not buttons set up with their pictures.
+inline constexpr kit::Placement kPlacements[] = {
+    {IDC_LOGO, kLogo},
+    {IDC_BACKGROUND_SUMMARY, kBackgroundBox},
+    {IDC_RECORD_SUMMARY, kRecordBox},
+    {IDC_INSERT_AT, kInsertList},
+    {IDC_DELETE_AT, kDeleteList},
+    {IDC_SEVERAL_BEST_HINT, kHint},
+    {IDC_TOO_CLOSE_HINT, kHint},
+    {IDC_CELL_1, grid_cell(0)},
+    {IDC_CELL_2, grid_cell(1)},
+    {IDC_CELL_3, grid_cell(2)},
+    {IDC_CELL_4, grid_cell(3)},
+    {IDC_CELL_5, grid_cell(4)},
+    {IDC_CELL_6, grid_cell(5)},
+    {IDC_CELL_7, grid_cell(6)},
+    {IDC_CELL_8, grid_cell(7)},
+    {IDC_CELL_9, grid_cell(8)},
+};
 
 // The logo's animation: seven picture files of the logo's size, read from the working
 // folder, shown by a timer that counts steps 1..kLogoSteps and starts again.  A cycle
