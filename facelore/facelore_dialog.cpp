@@ -8,6 +8,7 @@
 #include "kit/geometry.h"
 #include "kit/launch.h"
 #include "kit/list_text.h"
+#include "kit/main_window.h"
 #include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -87,8 +88,8 @@ bool FaceloreDialog::on_init_dialog() {
   part_ = feature_ = option_ = 0;
   kit::apply_dialog_init_data(module_, IDD_FACELORE_MAIN, hwnd());
 
-  add_about_command();
-  set_program_icon();
+  kit::add_system_menu_item(hwnd(), module_, IDS_ABOUT_MENU, IDM_ABOUT);
+  icon_ = kit::set_program_icon(hwnd(), module_, IDI_FACELORE);
   kit::set_window_text(hwnd(), kTitle);
   kit::fit_client_area(hwnd(), layout::kClientWidth, layout::kClientHeight);
   place_controls();
@@ -98,21 +99,6 @@ bool FaceloreDialog::on_init_dialog() {
   skin_result_labels();
   kit::combo_select(item(IDC_PART_LIST), 0);
   return true;
-}
-
-void FaceloreDialog::add_about_command() {
-  const std::string text = kit::load_string_resource(module_, IDS_ABOUT_MENU);
-  HMENU menu = GetSystemMenu(hwnd(), FALSE);
-  if (text.empty() || !menu) return;
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, IDM_ABOUT, kit::to_wide(text).c_str());
-}
-
-void FaceloreDialog::set_program_icon() {
-  icon_.reset(static_cast<HICON>(
-      LoadImageW(module_, MAKEINTRESOURCEW(IDI_FACELORE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
 }
 
 // Every control the background picture frames goes to its pixel rectangle before its
@@ -302,25 +288,10 @@ void FaceloreDialog::start_installer() { kit::start_program_command(kInstallerCo
 
 void FaceloreDialog::paint() {
   if (IsIconic(hwnd())) {
-    paint_minimised();
+    kit::paint_minimised(hwnd(), icon_.get());
     return;
   }
   kit::paint_skin_background(hwnd(), layout::kBackgroundFile, layout::kClientWidth, layout::kClientHeight);
-}
-
-// The minimised window shows the program icon centred in its client area.
-void FaceloreDialog::paint_minimised() {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(hwnd(), &paint);
-  if (dc) {
-    SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    if (icon_) DrawIcon(dc, x, y, icon_.get());
-  }
-  EndPaint(hwnd(), &paint);
 }
 
 }  // namespace facelore

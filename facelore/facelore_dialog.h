@@ -66,8 +66,6 @@ class FaceloreDialog : public kit::Dialog {
 
  private:
   // The steps of on_init_dialog.
-  void add_about_command();
-  void set_program_icon();
   void place_controls();
   void skin_buttons();
   void skin_installer_button();
@@ -83,7 +81,6 @@ class FaceloreDialog : public kit::Dialog {
   void open_about();
   void start_installer();
   void paint();
-  void paint_minimised();
 
   // The current entry of a drop-down list (0 when none is selected) and its text.
   int list_selection(int id) const;

@@ -106,6 +106,25 @@ long read_registry_default(HKEY root, std::string_view sub_key, std::string& val
   return call(root, sub_key, value);
 }
 
+// The viewer runs inside this process from the platform's help library, which is
+// loaded at the first call and stays loaded: its windows may outlive the call.
+bool platform_show_html_help(std::string_view chm_path) {
+  using HtmlHelpCall = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
+  static const HtmlHelpCall html_help = [] {
+    HMODULE library = LoadLibraryW(L"hhctrl.ocx");
+    return library ? reinterpret_cast<HtmlHelpCall>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))
+                   : nullptr;
+  }();
+  constexpr UINT kDisplayTopic = 0;
+  if (!html_help || GetFileAttributesW(to_wide(chm_path).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  return html_help(nullptr, to_wide(chm_path).c_str(), kDisplayTopic, 0) != nullptr;
+}
+
+bool show_html_help(std::string_view chm_path) {
+  auto call = g_seam.show_html_help ? g_seam.show_html_help : platform_show_html_help;
+  return call(chm_path);
+}
+
 LaunchSeam set_launch_seam(const LaunchSeam& seam) {
   LaunchSeam previous = g_seam;
   g_seam = seam;

@@ -1,6 +1,6 @@
-// Starting programs and opening documents through the shell, with GBK texts.  Both go
-// through a replaceable seam, together with the registry read the link fallback needs,
-// so that tests can run without starting or opening anything real.
+// Starting programs, opening documents through the shell and showing compiled help, with
+// GBK texts.  All go through a replaceable seam, together with the registry read the
+// link fallback needs, so that tests can run without starting or opening anything real.
 #pragma once
 
 #include <windows.h>
@@ -33,12 +33,17 @@ int shell_open(std::string_view target, int show_command);
 // buffer holds).  Returns 0, or the error of opening the key (value is left alone).
 long read_registry_default(HKEY root, std::string_view sub_key, std::string& value);
 
-// The three platform calls behind the functions above.  A null member means the
-// platform's own implementation.
+// Shows the first topic of the compiled help file at chm_path (GBK) in the platform's
+// help viewer, owned by nobody.  True when the viewer opened it.
+bool show_html_help(std::string_view chm_path);
+
+// The platform calls behind the functions above.  A null member means the platform's
+// own implementation.
 struct LaunchSeam {
   int (*start_program_command)(std::string_view command_line, int show_command) = nullptr;
   int (*shell_open)(std::string_view target, int show_command) = nullptr;
   long (*read_registry_default)(HKEY root, std::string_view sub_key, std::string& value) = nullptr;
+  bool (*show_html_help)(std::string_view chm_path) = nullptr;
 };
 
 // Installs seam and returns the one it replaces.
@@ -48,5 +53,6 @@ LaunchSeam set_launch_seam(const LaunchSeam& seam);
 int platform_start_program_command(std::string_view command_line, int show_command);
 int platform_shell_open(std::string_view target, int show_command);
 long platform_read_registry_default(HKEY root, std::string_view sub_key, std::string& value);
+bool platform_show_html_help(std::string_view chm_path);
 
 }  // namespace kit

@@ -46,6 +46,7 @@ void NewDecisionDialog::set_up_buttons() {
   blank_option_.set_up(hwnd(), IDC_BLANK_OPTION, {.place = lay::kBlankOption});
   case_option_.set_up(hwnd(), IDC_CASE_OPTION, {.place = lay::kCaseOption});
   wizard_option_.set_up(hwnd(), IDC_WIZARD_OPTION, {.place = lay::kWizardOption});
+  EnableWindow(wizard_option_.hwnd(), wizard_offered_);
   ok_button_.set_up(hwnd(), IDC_NEW_DECISION_OK,
                     {.place = lay::kOkButton, .hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL,
                      .key = lay::kButtonKey});

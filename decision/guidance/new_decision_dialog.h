@@ -28,6 +28,9 @@ class NewDecisionDialog : public kit::Dialog {
   // Creates it modeless (visible); OK and Cancel destroy the window.
   HWND create(HWND owner);
 
+  // Whether the wizard is offered (its option is disabled when not); set before run.
+  void offer_wizard(bool offered) { wizard_offered_ = offered; }
+
   // The way chosen; kStartBlank until another is chosen.
   NewDecisionMode mode() const { return mode_; }
   // The number of alternatives of a blank decision: set by OK in kStartBlank mode
@@ -48,6 +51,7 @@ class NewDecisionDialog : public kit::Dialog {
   void show_mode();
 
   HINSTANCE module_;
+  bool wizard_offered_ = true;
   NewDecisionMode mode_ = kStartBlank;
   int count_ = 0;
   kit::SkinButton blank_option_;

@@ -68,6 +68,7 @@ class RecordedLaunches {
     seam.start_program_command = record_start;
     seam.shell_open = record_open;
     seam.read_registry_default = read_classes_root;
+    seam.show_html_help = record_help;
     previous_ = set_launch_seam(seam);
   }
   ~RecordedLaunches() { remove(); }
@@ -82,6 +83,8 @@ class RecordedLaunches {
 
   std::vector<LaunchCall> starts;
   std::vector<LaunchCall> opens;
+  std::vector<std::string> help_files;
+  bool help_answer = true;
   int start_answer = kProgramStarted;
   int open_answer = kShellSuccessAbove + 1;
   // Sub-key of HKEY_CLASSES_ROOT -> its default value; other keys are missing.
@@ -95,6 +98,10 @@ class RecordedLaunches {
   static int record_open(std::string_view target, int show_command) {
     current_->opens.push_back({std::string(target), show_command});
     return current_->open_answer;
+  }
+  static bool record_help(std::string_view chm_path) {
+    current_->help_files.emplace_back(chm_path);
+    return current_->help_answer;
   }
   static long read_classes_root(HKEY root, std::string_view sub_key, std::string& value) {
     if (root != HKEY_CLASSES_ROOT) return ERROR_FILE_NOT_FOUND;

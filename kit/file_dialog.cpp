@@ -1,0 +1,77 @@
+// The open-file and save-file dialogs through the wide platform calls.
+#include "file_dialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "text/wide.h"
+
+namespace kit {
+
+namespace {
+
+FileDialogSeam g_seam = nullptr;
+
+// Longer than any path the wide calls accept without the long-path prefix.
+constexpr DWORD kPathChars = 1024;
+
+// "a|b|" -> "a\0b\0\0", the platform's filter form.
+std::wstring platform_filter(std::string_view filter) {
+  std::wstring wide = to_wide(filter);
+  for (wchar_t& c : wide)
+    if (c == L'|') c = L'\0';
+  wide.push_back(L'\0');
+  return wide;
+}
+
+bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogSpec& spec, std::string& path) {
+  const std::wstring filter = platform_filter(spec.filter);
+  const std::wstring extension = to_wide(spec.default_extension);
+  const std::wstring proposed = to_wide(spec.proposed_name);
+  std::vector<wchar_t> file(kPathChars, L'\0');
+  proposed.copy(file.data(), file.size() - 1);
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = kPathChars;
+  dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if (kind == FileDialogKind::Open) dialog.Flags |= OFN_FILEMUSTEXIST;
+  const BOOL chosen = kind == FileDialogKind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
+  if (!chosen) return false;
+  path = to_gbk(file.data());
+  return true;
+}
+
+}  // namespace
+
+bool choose_file(HWND owner, FileDialogKind kind, const FileDialogSpec& spec, std::string& path) {
+  return (g_seam ? g_seam : platform_choose_file)(owner, kind, spec, path);
+}
+
+std::string_view bare_file_name(std::string_view path) {
+  // Scanned from the front: a trail byte of a GBK character may equal '\\'.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(path[i]);
+    if (byte >= 0x81 && i + 1 < path.size()) {
+      ++i;
+      continue;
+    }
+    if (byte == '\\' || byte == '/' || byte == ':') start = i + 1;
+  }
+  return path.substr(start);
+}
+
+FileDialogSeam set_file_dialog_seam(FileDialogSeam seam) {
+  const FileDialogSeam previous = g_seam;
+  g_seam = seam;
+  return previous;
+}
+
+}  // namespace kit
