@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string_view>
+#include <vector>
 
 namespace kit::testing {
 
@@ -36,21 +38,21 @@ inline HWND find_owned_dialog(HWND owner) {
 
 // Runs check once on the modal box that owner opens while action runs (action returns
 // when the box has closed).  check gets the box and must close it; if it does not, or
-// no box appears, the box is closed anyway and the test fails.
+// no box appears, the box is closed anyway and the test fails.  The box is looked for
+// every tick_milliseconds (soak tests look more often).
 template <typename Check>
-void while_box_is_open(HWND owner, void (*action)(HWND owner), Check check) {
+void while_box_is_open(HWND owner, void (*action)(HWND owner), Check check, UINT tick_milliseconds = 50) {
   struct Watch {
     HWND owner;
     Check* check;
     int ticks = 0;
     bool seen = false;
+    int give_up_ticks = 60;
   };
   static Watch* watch = nullptr;
-  Watch current{owner, &check};
+  Watch current{owner, &check, 0, false, static_cast<int>(3000 / tick_milliseconds)};
   watch = &current;
-  constexpr UINT kTickMilliseconds = 50;
-  constexpr int kGiveUpTicks = 60;
-  const UINT_PTR timer = SetTimer(nullptr, 0, kTickMilliseconds, [](HWND, UINT, UINT_PTR, DWORD) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, tick_milliseconds, [](HWND, UINT, UINT_PTR, DWORD) {
     if (!watch) return;
     ++watch->ticks;
     HWND box = find_owned_dialog(watch->owner);
@@ -59,7 +61,7 @@ void while_box_is_open(HWND owner, void (*action)(HWND owner), Check check) {
       (*watch->check)(box);
       return;
     }
-    if (box && watch->ticks > kGiveUpTicks) {
+    if (box && watch->ticks > watch->give_up_ticks) {
       ADD_FAILURE() << "the box did not close";
       EndDialog(box, IDCANCEL);
     }
@@ -68,6 +70,43 @@ void while_box_is_open(HWND owner, void (*action)(HWND owner), Check check) {
   KillTimer(nullptr, timer);
   watch = nullptr;
   EXPECT_TRUE(current.seen) << "no box opened";
+}
+
+// Like while_box_is_open for an action that opens several boxes one after the other
+// (a chooser, then the box it leads to): each check gets the next box that appears and
+// must close it.
+inline void while_boxes_are_open(HWND owner, void (*action)(HWND owner),
+                                 std::vector<std::function<void(HWND box)>> checks) {
+  struct Watch {
+    HWND owner;
+    std::vector<std::function<void(HWND)>>* checks;
+    std::size_t next = 0;
+    HWND last = nullptr;
+    int ticks = 0;
+  };
+  static Watch* watch = nullptr;
+  Watch current{owner, &checks};
+  watch = &current;
+  constexpr UINT kTickMilliseconds = 50;
+  constexpr int kGiveUpTicks = 60;
+  const UINT_PTR timer = SetTimer(nullptr, 0, kTickMilliseconds, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (!watch) return;
+    HWND box = find_owned_dialog(watch->owner);
+    if (box && box != watch->last && watch->next < watch->checks->size()) {
+      watch->last = box;
+      watch->ticks = 0;
+      (*watch->checks)[watch->next++](box);
+      return;
+    }
+    if (box && ++watch->ticks > kGiveUpTicks) {
+      ADD_FAILURE() << "a box did not close";
+      EndDialog(box, IDCANCEL);
+    }
+  });
+  action(owner);
+  KillTimer(nullptr, timer);
+  watch = nullptr;
+  EXPECT_EQ(current.next, checks.size()) << "fewer boxes opened than expected";
 }
 
 }  // namespace kit::testing

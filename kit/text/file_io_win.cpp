@@ -39,19 +39,23 @@ class FileHandle {
   HANDLE handle_;
 };
 
-// Deletes the file at path when it goes out of scope, unless released.
+// Deletes the file at path when it goes out of scope, unless released.  Its handle is
+// closed first: a file still open without sharing cannot be deleted.
 class TempFileGuard {
  public:
-  explicit TempFileGuard(std::wstring path) : path_(std::move(path)) {}
+  TempFileGuard(std::wstring path, FileHandle& file) : path_(std::move(path)), file_(file) {}
   TempFileGuard(const TempFileGuard&) = delete;
   TempFileGuard& operator=(const TempFileGuard&) = delete;
   ~TempFileGuard() {
-    if (!path_.empty()) DeleteFileW(path_.c_str());
+    if (path_.empty()) return;
+    file_.close();
+    DeleteFileW(path_.c_str());
   }
   void release() { path_.clear(); }
 
  private:
   std::wstring path_;
+  FileHandle& file_;
 };
 
 bool write_all(HANDLE file, std::string_view bytes) {
@@ -130,7 +134,7 @@ int replace_file_bytes(std::string_view path, std::string_view bytes) {
     }
   }
   if (!file.valid()) return kFileWriteFailed;
-  TempFileGuard guard(temp);
+  TempFileGuard guard(temp, file);
 
   if (!write_all(file.get(), bytes)) return kFileWriteFailed;
   if (!FlushFileBuffers(file.get())) return kFileWriteFailed;
