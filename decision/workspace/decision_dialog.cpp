@@ -164,19 +164,26 @@ void DecisionDialog::set_up_command_column() {
 }
 
 // The summaries and cells are read-only edits over their pictures, written in a font
-// whose 12-pixel lines fall on the pictures' bands.
+// of a fixed line pitch, their first lines above the box (see the layout), so that the
+// lines fall on the pictures' bands.
 void DecisionDialog::set_up_workspace() {
-  cell_font_.reset(CreateFontW(-lay::kCellFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+  cell_font_.reset(CreateFontW(lay::kTextLinePitch, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
-  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture) {
+  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
     box.bind(hwnd(), id);
+    // The font first: a new font resets the formatting rectangle.
     SendMessageW(box.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(cell_font_.get()), FALSE);
+    RECT lines{};
+    GetClientRect(box.hwnd(), &lines);
+    lines.top = lay::text_top(first_y);
+    SendMessageW(box.hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
     box.set_edit_background(picture);
   };
-  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY);
-  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY);
-  for (int i = 0; i < kMaxAlternatives; ++i) set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN);
+  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY);
+  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY);
+  for (int i = 0; i < kMaxAlternatives; ++i)
+    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY);
   panels_.fill(nullptr);
 
   several_best_hint_.bind(hwnd(), IDC_SEVERAL_BEST_HINT);

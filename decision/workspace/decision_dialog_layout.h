@@ -56,18 +56,26 @@ constexpr Rect grid_cell(int index) {
           kFirstCell.y + kCellPitchY * (index / kGridColumns), kFirstCell.w, kFirstCell.h};
 }
 
-// The grid cells' text: 12-pixel lines from the cell's top edge, so that the report
-// text's lines fall on the bands of the cell pictures: two blank lines (the picture's
-// title band), the alternative's label, a blank line, the description (two lines at
-// most), and the total on the last line.
-inline constexpr int kCellFontHeight = 12;
+// The grid cells' and the summaries' text.  Their texts begin with two blank lines,
+// which stay above the box: the font is made with a 14-pixel line (the platform's 宋体
+// and Wine's substitute alike), and the text's first line is drawn two lines above the
+// box's top, so that its third line lands at the place below.  A cell then shows the
+// alternative's label on the picture's title band, the description (two lines at most)
+// and the total on the last line; a summary shows its text and "……" under the band.
+inline constexpr int kTextLinePitch = 14;
+inline constexpr int kShownFromLine = 2;
+inline constexpr int kCellLabelY = 6;
+inline constexpr int kSummaryTextY = 24;
+// Where line (counted from 0, as the text has it) of a box whose first shown line is at
+// first_y lies, and the top of the text's formatting rectangle in such a box.
+constexpr int text_line_y(int first_y, int line) { return first_y + (line - kShownFromLine) * kTextLinePitch; }
+constexpr int text_top(int first_y) { return text_line_y(first_y, 0); }
+// The cell's lines: the label, the description, the total.
 inline constexpr int kCellLabelLine = 2;
 inline constexpr int kCellDescriptionLine = 4;
 inline constexpr int kCellTotalLine = 9;
-constexpr int cell_line_y(int line) { return line * kCellFontHeight; }
-// The summaries' text: the same lines, the text on line 2 and "……" on line 3 under the
-// picture's title band.
-inline constexpr int kSummaryTextLine = 2;
+static_assert(text_line_y(kCellLabelY, kCellTotalLine) + kTextLinePitch <= kFirstCell.h,
+              "the total's line must lie inside the cell");
 
 // The rank strip under the grid: a painted label and a see-through button that names
 // the alternative, for the best, the runner-up and the worst.
