@@ -576,3 +576,65 @@ TEST_F(DecisionDialogTest, PanelsPickersAndEveryBoxLeaveNoGdiObjectOrWindowBehin
 
 }  // namespace
 }  // namespace decision
+
+namespace decision {
+namespace {
+
+// The platform's own dialogs, answered as a user would: the save dialog proposes the
+// decision's name and takes a typed path; neither dialog moves the working folder.
+std::wstring g_typed_path;
+void click_save(HWND window) { click(window, IDC_SAVE); }
+void click_open(HWND window) { click(window, IDC_OPEN); }
+// The file name field: the dialog's edt1, or the edit inside its cmb13 (by platform).
+HWND file_name_field(HWND box) {
+  constexpr int kEdt1 = 0x480;
+  constexpr int kCmb13 = 0x47C;
+  if (HWND edit = GetDlgItem(box, kEdt1)) return edit;
+  HWND found = nullptr;
+  EnumChildWindows(
+      GetDlgItem(box, kCmb13),
+      [](HWND child, LPARAM result) -> BOOL {
+        wchar_t name[8] = {};
+        GetClassNameW(child, name, 8);
+        if (std::wstring_view(name) != L"Edit") return TRUE;
+        *reinterpret_cast<HWND*>(result) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+void type_path_and_accept(HWND box) {
+  HWND field = file_name_field(box);
+  ASSERT_NE(field, nullptr);
+  SetWindowTextW(field, g_typed_path.c_str());
+  SendMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(DecisionDialogTest, ThePlatformsFileDialogsProposeTheNameAndKeepTheWorkingFolder) {
+  kit::set_file_dialog_seam(nullptr);
+  const fs::path folder = scratch();
+  const fs::path working = fs::current_path();
+  new_blank(2);
+  g_typed_path = (folder / L"平台对话框").wstring();  // the default extension is added
+  kit::testing::while_box_is_open(window_, click_save, [](HWND box) {
+    HWND field = file_name_field(box);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(kit::get_window_text(field), "新决策(12-6 9：5).dec");
+    type_path_and_accept(box);
+  });
+  pump(60);
+  EXPECT_TRUE(fs::exists(folder / L"平台对话框.dec"));
+  EXPECT_EQ(title(), "择优宝 V1.2 — 平台对话框.dec");
+  EXPECT_EQ(fs::current_path(), working);
+
+  new_blank(3);
+  g_typed_path = (folder / L"平台对话框.dec").wstring();
+  kit::testing::while_box_is_open(window_, click_open, type_path_and_accept);
+  pump(60);
+  EXPECT_EQ(current_.deci_count, 2);
+  EXPECT_EQ(fs::current_path(), working);
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
+}  // namespace
+}  // namespace decision
