@@ -90,6 +90,22 @@ std::map<std::string, std::vector<HWND>> children_by_class(HWND window) {
   return classes;
 }
 
+// A window's repaint in parts: the window alone, then its visible children class by
+// class, each child repainted on its own.
+struct RepaintParts {
+  HWND window = nullptr;
+  std::map<std::string, std::vector<HWND>> classes;
+  std::vector<double> alone;
+  std::map<std::string, std::vector<double>> by_class;
+
+  explicit RepaintParts(HWND of) : window(of), classes(children_by_class(of)) {}
+
+  void time_once() {
+    alone.push_back(time_window_alone(window));
+    for (const auto& [name, children] : classes) by_class[name].push_back(time_children(children));
+  }
+};
+
 // The main window's template with no code of the program: the background blitted at
 // every paint, the controls as the platform draws them (show_as shows the same ones as
 // the program's window).
@@ -146,6 +162,15 @@ bool shows_nine_cells(HWND window) {
   return true;
 }
 
+void print_parts(const RepaintParts& parts, double yardstick) {
+  std::printf("  of which, one by one:\n");
+  print_row("  window, no child", parts.alone, yardstick);
+  for (const auto& [name, times] : parts.by_class) {
+    const std::string label = "  " + std::to_string(parts.classes.at(name).size()) + " " + name;
+    print_row(label.c_str(), times, yardstick);
+  }
+}
+
 // Puts window at left, top of the screen (no window covers another's client area).
 void move_to(HWND window, int left) {
   SetWindowPos(window, nullptr, left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -198,23 +223,22 @@ int main(int argc, char** argv) {
   kit::testing::save_screenshot(full, "decision-repaint-9x9.bmp");
   kit::testing::save_screenshot(bare, "decision-repaint-template.bmp");
 
-  const auto classes = children_by_class(full);
-  std::vector<double> blits, full_times, empty_times, bare_times, alone;
-  std::map<std::string, std::vector<double>> by_class;
+  RepaintParts full_parts(full);
+  RepaintParts bare_parts(bare);
+  std::vector<double> blits, full_times, empty_times, bare_times;
   // Interleaved, one untimed round first.
   for (int run = 0; run <= runs; ++run) {
     const double blit = time_load_and_blit(full);
     const double repaint = time_repaint(full);
-    const double own = time_window_alone(full);
     const double repaint_empty = time_repaint(empty);
     const double repaint_bare = time_repaint(bare);
     if (run == 0) continue;
     blits.push_back(blit);
     full_times.push_back(repaint);
-    alone.push_back(own);
     empty_times.push_back(repaint_empty);
     bare_times.push_back(repaint_bare);
-    for (const auto& [name, children] : classes) by_class[name].push_back(time_children(children));
+    full_parts.time_once();
+    bare_parts.time_once();
   }
   DestroyWindow(full);
   DestroyWindow(empty);
@@ -225,19 +249,15 @@ int main(int argc, char** argv) {
   std::printf("\n%-22s %5s %8s %8s %8s %8s\n", "decision window", "runs", "min ms", "median", "max ms", "ratio");
   print_row("load+blit gr.gr", blits, yardstick);
   print_row("repaint, 9 x 9 long", full_times, yardstick);
-  std::printf("  of which, one by one:\n");
-  print_row("  window, no child", alone, yardstick);
-  for (const auto& [name, times] : by_class) {
-    const std::string label = "  " + std::to_string(classes.at(name).size()) + " " + name;
-    print_row(label.c_str(), times, yardstick);
-  }
-  print_row("repaint, no decision", empty_times, yardstick);
+  print_parts(full_parts, yardstick);
   print_row("template only, shown", bare_times, yardstick);
+  print_parts(bare_parts, yardstick);
+  print_row("repaint, no decision", empty_times, yardstick);
   std::printf("(ms per full repaint of the main window, RedrawWindow with every child painted\n"
               " before it returns; ratio: median over the median of one LoadImage and BitBlt\n"
               " of the background picture to the window; \"of which\": the window alone and\n"
-              " its visible children of each class repainted one by one; no decision: the main\n"
-              " window as it starts; template only: the window's template with the same\n"
-              " controls shown, none of the program's code)\n");
+              " its visible children of each class repainted one by one; template only: the\n"
+              " window's template with the same controls shown, none of the program's code;\n"
+              " no decision: the main window as it starts)\n");
   return 0;
 }
