@@ -321,14 +321,14 @@ bool parse_ignored(const char* argument, RECT& rect) {
   return true;
 }
 
-}  // namespace
-
 int usage() {
   std::fprintf(stderr,
                "usage: startup_timer RUNS name program.exe background.bmp [--ignore=x,y,w,h] [...]"
                " [--yardstick name program.exe background.bmp ...]\n");
   return 2;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   constexpr int kFieldsPerProgram = 3;
