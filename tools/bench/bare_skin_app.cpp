@@ -1,6 +1,8 @@
 // bare_skin.exe: the yardstick of the start-up benchmark, the least a skinned window
-// does.  A dialog of facelore's main window's client size that reads its background
-// picture from the working folder and blits it at every paint, and nothing else.
+// does.  A dialog of a main window's client size that reads its background picture
+// from the working folder and blits it at every paint, and nothing else.  facelore's
+// by default; BENCH_BACKGROUND_FILE, BENCH_CLIENT_WIDTH and BENCH_CLIENT_HEIGHT give
+// another program's picture and size.
 //
 // Built a second time with BENCH_TEMPLATE_HEADER and BENCH_TEMPLATE_ID naming a
 // product's main window template (and the product's resources linked in), the same
@@ -18,9 +20,15 @@
 
 namespace {
 
-constexpr char kBackgroundFile[] = "gr.bmp";
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 570;
+#ifndef BENCH_BACKGROUND_FILE
+#define BENCH_BACKGROUND_FILE "gr.bmp"
+#define BENCH_CLIENT_WIDTH 794
+#define BENCH_CLIENT_HEIGHT 570
+#endif
+
+constexpr char kBackgroundFile[] = BENCH_BACKGROUND_FILE;
+constexpr int kClientWidth = BENCH_CLIENT_WIDTH;
+constexpr int kClientHeight = BENCH_CLIENT_HEIGHT;
 
 // The template's dialog units give some size; the picture decides the real one.
 void fit_client_area(HWND dialog) {

@@ -1,49 +1,68 @@
 #!/usr/bin/env bash
-# Times program start-ups under Wine on a virtual display: from the start of the process
-# to its visible, fully painted main window, interleaved, against bare_skin.exe.
-# Usage: bench.sh windows-build-dir dist-dir [runs]
-# The programs (dist/<name>/<name>.exe) must be laid out; a product joins with its name
-# and the background picture its main window reads from its folder.
+# The benchmark's rows, each printed as a table:
+# - program start-ups under Wine on a virtual display: from the start of the process to
+#   its visible, fully painted main window, interleaved, each product against a bare
+#   skinned dialog of its own background picture and size;
+# - full repaints of decision's main window (nine alternatives of nine results) against
+#   one load-and-blit of its background picture, under Wine;
+# - opening and saving a nine-by-nine decision file, natively.
+# Usage: bench.sh windows-build-dir native-build-dir dist-dir [runs]
+# The programs (dist/<name>/<name>.exe) must be laid out; a product joins with its name,
+# the background picture its main window reads from its folder and, where its window
+# animates part of itself, the rectangle (x,y,w,h) left out of "fully painted" for every
+# program of its group (the template alone shows an empty picture control there).
 set -euo pipefail
-build=$1 dist=$2 runs=${3:-21}
+build=$1 native=$2 dist=$3 runs=${4:-21}
 tools=$(cd "$(dirname "$0")/.." && pwd)
-products=("facelore gr.bmp")
-# Built here: the yardstick first (every ratio is to it), then a product's main window
-# template with its controls and none of its code (program, product it stands beside).
-references=("bare_skin facelore" "facelore_controls facelore")
+# decision's logo (decision_dialog_layout.h, kLogo) shows a new frame every few steps.
+products=("facelore gr.bmp" "decision gr.gr 0,0,196,89")
+# Built here, per product: the yardstick first (the product's ratio is to it), then the
+# product's main window template with its controls and none of its code.
+references=("facelore bare_skin bare" "facelore facelore_controls facelore_controls"
+            "decision bare_skin_decision bare_decision" "decision decision_controls decision_controls")
 
 # Wine reaches host paths through drive Z:.
 windows_path() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }
 
-background_of() { # product
-  local product name background
-  for product in "${products[@]}"; do
-    read -r name background <<<"$product"
-    [ "$name" = "$1" ] && echo "$background"
-  done
-}
-
-# A reference program runs in a folder of its own with the product's background picture.
+# Each product's group of programs: its references (each in a folder of its own with
+# the product's background picture), then the product itself.
 args=()
-for reference in "${references[@]}"; do
-  read -r program product <<<"$reference"
-  background=$(background_of "$product")
-  folder="$build/bench/$program"
-  mkdir -p "$folder"
-  cp "$build/tools/bench/$program.exe" "$folder/"
-  cp "$dist/$product/$background" "$folder/"
-  args+=("${program%_skin}" "$(windows_path "$folder/$program.exe")" "$background")
-done
 for product in "${products[@]}"; do
-  read -r name background <<<"$product"
+  read -r name background ignored <<<"$product"
+  [ ${#args[@]} -eq 0 ] || args+=(--yardstick)
+  for reference in "${references[@]}"; do
+    read -r of program label <<<"$reference"
+    [ "$of" = "$name" ] || continue
+    folder="$build/bench/$program"
+    mkdir -p "$folder"
+    cp "$build/tools/bench/$program.exe" "$folder/"
+    cp "$dist/$name/$background" "$folder/"
+    args+=("$label" "$(windows_path "$folder/$program.exe")" "$background")
+    [ -z "$ignored" ] || args+=("--ignore=$ignored")
+  done
   args+=("$name" "$(windows_path "$dist/$name/$name.exe")" "$background")
+  [ -z "$ignored" ] || args+=("--ignore=$ignored")
 done
 
-# What each settled window showed is saved beside the tests' screenshots.
+# What each settled window showed, and decision's window with nine alternatives, are
+# saved beside the tests' screenshots.
 shots="$(dirname "$build")/screenshots"
 mkdir -p "$shots"
-SCREENSHOT_DIR=$(windows_path "$shots") "$tools/with-xvfb" 1280x1024x24 \
+export SCREENSHOT_DIR
+SCREENSHOT_DIR=$(windows_path "$shots")
+"$tools/with-xvfb" 1280x1024x24 \
   "$tools/wine-exec" "$(windows_path "$build/tools/bench/startup_timer.exe")" "$runs" "${args[@]}"
-for bmp in "$shots"/*-settled.bmp; do
+
+# The repaint timer runs where decision's pictures are painted: its working folder.  Its
+# three windows stand side by side.
+(cd "$build/decision/pictures" &&
+  "$tools/with-xvfb" 2800x1024x24 "$tools/wine-exec" "$(windows_path "$build/tools/bench/decision_repaint.exe")")
+
+work=$(mktemp -d)
+"$native/tools/bench/dec_file_bench" "$work"
+rmdir "$work"
+
+for bmp in "$shots"/*-settled.bmp "$shots"/decision-repaint-*.bmp; do
+  [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done

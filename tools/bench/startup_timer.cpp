@@ -1,13 +1,17 @@
 // startup_timer.exe: times how long programs take from the start of their process to a
 // visible, fully painted main window, and prints min, median and max per program.
 //
-//   startup_timer RUNS name program.exe background.bmp [name program.exe background.bmp ...]
+//   startup_timer RUNS PROGRAM [PROGRAM ...] [--yardstick PROGRAM [PROGRAM ...] ...]
+//   PROGRAM: name program.exe background.bmp [--ignore=x,y,w,h]
 //
 // The first program is the yardstick: every other program's median is also given as a
-// ratio of its median.  Each program starts in its own folder (where its background
-// picture lies).  One warm-up start per program, not counted, records what the settled
-// window shows; a timed start ends when the screen shows exactly that.  The timed starts
-// are interleaved (A B A B ...), so a slow spell of the machine hits all programs alike.
+// ratio of its median.  --yardstick makes the next program the yardstick of those after
+// it (a bare window of another size for another product).  Each program starts in its
+// own folder (where its background picture lies).  One warm-up start per program, not
+// counted, records what the settled window shows; a timed start ends when the screen
+// shows exactly that.  --ignore leaves one rectangle of the client area out of that
+// comparison: an animation there never holds still.  The timed starts are interleaved
+// (A B A B ...), so a slow spell of the machine hits all programs alike.
 #include <windows.h>
 
 #include <algorithm>
@@ -37,6 +41,8 @@ struct Program {
   std::vector<std::uint8_t> settled;  // the client area of the settled window (32-bit rows)
   int width = 0;
   int height = 0;
+  RECT ignored{};                   // client pixels not compared (empty: none)
+  std::size_t yardstick = 0;        // index of the program its ratio is to
   std::vector<double> times_ms;     // to the complete picture
   std::vector<double> visible_ms;   // to the visible window
 };
@@ -112,13 +118,38 @@ bool capture_client(HWND window, int& width, int& height, std::vector<std::uint8
   return true;
 }
 
+bool is_ignored(const Program& program, int x, int y) {
+  const POINT point{x, y};
+  return PtInRect(&program.ignored, point) != FALSE;
+}
+
+// True when shown is the settled picture outside the ignored rectangle.
+bool shows_settled(const Program& program, const std::vector<std::uint8_t>& shown) {
+  if (shown.size() != program.settled.size()) return false;
+  const RECT& skip = program.ignored;
+  const std::size_t row_bytes = static_cast<std::size_t>(program.width) * 4;
+  for (int y = 0; y < program.height; ++y) {
+    const std::uint8_t* a = shown.data() + y * row_bytes;
+    const std::uint8_t* b = program.settled.data() + y * row_bytes;
+    if (y < skip.top || y >= skip.bottom || skip.left >= skip.right) {
+      if (std::memcmp(a, b, row_bytes) != 0) return false;
+      continue;
+    }
+    const std::size_t left = static_cast<std::size_t>(std::clamp<LONG>(skip.left, 0, program.width)) * 4;
+    const std::size_t right = static_cast<std::size_t>(std::clamp<LONG>(skip.right, 0, program.width)) * 4;
+    if (std::memcmp(a, b, left) != 0 || std::memcmp(a + right, b + right, row_bytes - right) != 0) return false;
+  }
+  return true;
+}
+
 COLORREF pixel_at(const std::vector<std::uint8_t>& pixels, int width, int x, int y) {
   const std::uint8_t* p = pixels.data() + (static_cast<std::size_t>(y) * width + x) * 4;
   return RGB(p[2], p[1], p[0]);
 }
 
-// True when the settled window shows its background picture near all four corners:
-// the check that the yardstick really is "painted", not an empty frame.
+// True when the settled window shows its background picture near all four corners (those
+// outside the ignored rectangle): the check that a window really is "painted", not an
+// empty frame.
 bool shows_background(const Program& program) {
   const std::wstring file = program.folder + L"\\" + program.background;
   kit::UniqueBitmap picture(static_cast<HBITMAP>(
@@ -133,6 +164,7 @@ bool shows_background(const Program& program) {
   const int bottom = program.height - 1 - kCornerInset;
   const POINT corners[] = {{kCornerInset, kCornerInset}, {right, kCornerInset}, {kCornerInset, bottom}, {right, bottom}};
   for (const POINT& p : corners) {
+    if (is_ignored(program, p.x, p.y)) continue;
     if (GetPixel(dc.get(), p.x, p.y) != pixel_at(program.settled, program.width, p.x, p.y)) {
       std::fprintf(stderr, "%s: the window does not show its background at (%ld, %ld)\n", program.name.c_str(),
                    p.x, p.y);
@@ -243,15 +275,18 @@ bool time_start(const Program& program, double& visible_ms, double& painted_ms) 
   int height = 0;
   while (now_ms() < deadline) {
     if (capture_client(window, width, height, shown) && width == program.width && height == program.height &&
-        shown == program.settled) {
+        shows_settled(program, shown)) {
       painted_ms = now_ms() - start;
       return true;
     }
     Sleep(kPollMs);
   }
   std::size_t differing = 0;
-  for (std::size_t i = 0; i + 3 < shown.size() && shown.size() == program.settled.size(); i += 4)
-    if (std::memcmp(&shown[i], &program.settled[i], 3) != 0) ++differing;
+  for (std::size_t i = 0; i + 3 < shown.size() && shown.size() == program.settled.size(); i += 4) {
+    const int x = static_cast<int>(i / 4 % static_cast<std::size_t>(program.width));
+    const int y = static_cast<int>(i / 4 / static_cast<std::size_t>(program.width));
+    if (!is_ignored(program, x, y) && std::memcmp(&shown[i], &program.settled[i], 3) != 0) ++differing;
+  }
   std::fprintf(stderr, "%s: the window never showed its settled picture (%zu pixels differ)\n",
                program.name.c_str(), differing);
   return false;
@@ -264,40 +299,66 @@ double median(std::vector<double> values) {
 }
 
 void print_table(const std::vector<Program>& programs) {
-  const double yardstick = median(programs.front().times_ms);
-  std::printf("\n%-18s %5s %8s %8s %8s %8s %10s\n", "program", "runs", "min ms", "median", "max ms", "ratio",
-              "visible at");
+  std::printf("\n%-18s %5s %8s %8s %8s %8s %-14s %10s\n", "start-up", "runs", "min ms", "median", "max ms", "ratio",
+              " to", "visible at");
   for (const Program& program : programs) {
     const auto [low, high] = std::minmax_element(program.times_ms.begin(), program.times_ms.end());
     const double middle = median(program.times_ms);
-    std::printf("%-18s %5zu %8.0f %8.0f %8.0f %8.2f %10.0f\n", program.name.c_str(), program.times_ms.size(), *low,
-                middle, *high, middle / yardstick, median(program.visible_ms));
+    const Program& yardstick = programs[program.yardstick];
+    std::printf("%-18s %5zu %8.0f %8.0f %8.0f %8.2f %-14s %10.0f\n", program.name.c_str(), program.times_ms.size(),
+                *low, middle, *high, middle / median(yardstick.times_ms), (" " + yardstick.name).c_str(),
+                median(program.visible_ms));
   }
   std::printf("(ms from the start of the process to the complete picture; ratio: median over the median\n"
-              " of %s; visible at: median ms to the visible window)\n",
-              programs.front().name.c_str());
+              " of the program named under \"to\"; visible at: median ms to the visible window)\n");
+}
+
+// "--ignore=x,y,w,h" as a rectangle; false when it is not one.
+bool parse_ignored(const char* argument, RECT& rect) {
+  int x = 0, y = 0, w = 0, h = 0;
+  if (std::sscanf(argument, "--ignore=%d,%d,%d,%d", &x, &y, &w, &h) != 4 || w <= 0 || h <= 0) return false;
+  rect = {x, y, x + w, y + h};
+  return true;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: startup_timer RUNS name program.exe background.bmp [--ignore=x,y,w,h] [...]"
+               " [--yardstick name program.exe background.bmp ...]\n");
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   constexpr int kFieldsPerProgram = 3;
-  if (argc < 2 + kFieldsPerProgram || (argc - 2) % kFieldsPerProgram != 0) {
-    std::fprintf(stderr, "usage: startup_timer RUNS name program.exe background.bmp [...]\n");
-    return 2;
-  }
+  if (argc < 2 + kFieldsPerProgram) return usage();
   const int runs = std::atoi(argv[1]);
   if (runs < 1) return 2;
   std::vector<Program> programs;
-  for (int i = 2; i < argc; i += kFieldsPerProgram) {
+  std::size_t yardstick = 0;
+  for (int i = 2; i < argc;) {
+    if (std::strcmp(argv[i], "--yardstick") == 0) {
+      yardstick = programs.size();
+      ++i;
+      continue;
+    }
+    if (i + kFieldsPerProgram > argc) return usage();
     Program program;
     program.name = argv[i];
     program.path = widen(argv[i + 1]);
     program.background = widen(argv[i + 2]);
+    program.yardstick = yardstick;
+    i += kFieldsPerProgram;
+    if (i < argc && std::strncmp(argv[i], "--ignore=", 9) == 0) {
+      if (!parse_ignored(argv[i], program.ignored)) return usage();
+      ++i;
+    }
     const std::size_t slash = program.path.find_last_of(L"\\/");
     program.folder = slash == std::wstring::npos ? L"." : program.path.substr(0, slash);
     programs.push_back(std::move(program));
   }
+  if (programs.empty() || yardstick >= programs.size()) return usage();
 
   std::printf("%d interleaved starts of each program after one warm-up start\n", runs);
   std::fflush(stdout);
