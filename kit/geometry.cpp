@@ -1,6 +1,9 @@
 // Pixel placement of controls and windows.
 #include "geometry.h"
 
+#include <utility>
+#include <vector>
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -87,6 +90,50 @@ void centre_over_owner(HWND window) {
 
 void place_popup_at(HWND window, POINT top_left) {
   move_on_work_area(window, MonitorFromPoint(top_left, MONITOR_DEFAULTTONEAREST), top_left.x, top_left.y);
+}
+
+void keep_owned_windows_above(HWND owner) {
+  // Top to bottom, as the platform stacks them now.
+  struct Search {
+    HWND owner;
+    std::vector<std::pair<int, HWND>> owned;  // depth below owner, window
+  } search{owner, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (!IsWindowVisible(window)) return TRUE;
+        int depth = 1;
+        for (HWND up = GetWindow(window, GW_OWNER); up; up = GetWindow(up, GW_OWNER), ++depth)
+          if (up == s->owner) {
+            s->owned.emplace_back(depth, window);
+            break;
+          }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  // The active window, the windows that own it and the ones it owns stay in front.
+  const HWND active = GetActiveWindow();
+  auto owns = [&](HWND upper, HWND window) {
+    for (HWND w = window; w && w != owner; w = GetWindow(w, GW_OWNER))
+      if (w == upper) return true;
+    return false;
+  };
+  auto in_front = [&](HWND window) { return owns(active, window) || owns(window, active); };
+  std::stable_partition(search.owned.begin(), search.owned.end(),
+                        [&](const auto& entry) { return in_front(entry.second); });
+  // Depth by depth, bottom first: every window ends above its owner, in its old order.
+  std::stable_sort(search.owned.begin(), search.owned.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (int depth = 1; !search.owned.empty(); ++depth) {
+    bool any = false;
+    for (auto it = search.owned.rbegin(); it != search.owned.rend(); ++it) {
+      if (it->first != depth) continue;
+      any = true;
+      SetWindowPos(it->second, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+    if (!any) break;
+  }
 }
 
 void drag_by_background(HWND window, LPARAM press_point) {

@@ -40,6 +40,12 @@ void centre_over_owner(HWND window);
 // what was clicked), kept on the work area of the monitor nearest that point.
 void place_popup_at(HWND window, POINT top_left);
 
+// Raises the visible windows that owner owns (and the windows they own in turn) above
+// it, each above its own owner, keeping their order among themselves.  Windows keeps
+// owned windows above their owner by itself; Wine without a window manager leaves some
+// behind the owner when the owner or one of them comes to the front.
+void keep_owned_windows_above(HWND owner);
+
 // Starts moving window with the pointer, as a press on a caption would: called from
 // the window's WM_LBUTTONDOWN (press_point is its lParam, in client coordinates) when
 // the press fell on the window's own surface.  Posts WM_NCLBUTTONDOWN with HTCAPTION

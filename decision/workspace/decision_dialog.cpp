@@ -33,6 +33,8 @@ namespace {
 // gave the focus has been handled.
 constexpr UINT kSummaryFocused = WM_APP + 1;
 constexpr UINT kCellFocused = WM_APP + 2;
+// Posted to the window itself when it or another window of the program was activated.
+constexpr UINT kKeepPanelsAbove = WM_APP + 3;
 
 constexpr char kTitlePrefix[] = "择优宝 V1.2 — ";
 constexpr char kNoDecision[] = "当前未有决策";
@@ -560,6 +562,13 @@ bool DecisionDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRES
       return true;
     case WM_CLOSE:
       on_exit_clicked();
+      return true;
+    case WM_ACTIVATE:
+      // After the activation has stacked the windows (see keep_owned_windows_above).
+      PostMessageW(hwnd(), kKeepPanelsAbove, 0, 0);
+      return false;
+    case kKeepPanelsAbove:
+      kit::keep_owned_windows_above(hwnd());
       return true;
     case WM_QUERYDRAGICON:
       result = reinterpret_cast<LRESULT>(icon_.get());
