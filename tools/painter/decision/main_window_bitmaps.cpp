@@ -137,13 +137,14 @@ struct CellLook {
   const char* file;
   Rgb band;
   Rgb total_ground;
+  Rgb note_ink;  // the band's "单击编辑", quieter than its tag
   std::u8string_view tag;
 };
 
 const CellLook kCells[] = {
-    {"cell_plain.bmp", look::kPlainBand, style::kIceBlue, u8""},
-    {"cell_worst.bmp", look::kWorstBand, style::kCloud, u8"最差方案"},
-    {"cell_best.bmp", look::kBestBand, style::kPaleGreen, u8"最优方案"},
+    {"cell_plain.bmp", look::kPlainBand, style::kIceBlue, style::kSkyBlue, u8""},
+    {"cell_worst.bmp", look::kWorstBand, style::kCloud, style::kGrey82, u8"最差方案"},
+    {"cell_best.bmp", look::kBestBand, style::kPaleGreen, style::kPaleGreen, u8"最优方案"},
 };
 
 // A title band over the two blank lines the edit control leaves at its top, with an
@@ -167,7 +168,7 @@ Image paint_cell(const CellLook& cell) {
   c.fill_rect({0, total_y - 3, w, lay::kCellFontHeight + 6}, cell.total_ground);
   c.fill_rect({0, total_y - 4, w, 1}, style::kCloud);
   c.frame({0, 0, w, h}, cell.band);
-  title_band(c, cell.band, cell.tag, cell.band == look::kPlainBand ? style::kSkyBlue : style::kWhite);
+  title_band(c, cell.band, cell.tag, cell.note_ink);
   return c.to_image();
 }
 

@@ -185,5 +185,122 @@ TEST(DecisionChooser, OptionAndClosePicturesAreRoundOnTheirKeys) {
   }
 }
 
+
+// The main window's bitmaps, each with the place it is shown at.
+struct MainPicture {
+  const char* name;
+  main_lay::Rect place;
+};
+const MainPicture kMainPictures[] = {
+    {"cell_plain.bmp", main_lay::kFirstCell},
+    {"cell_worst.bmp", main_lay::kFirstCell},
+    {"cell_best.bmp", main_lay::kFirstCell},
+    {"background_summary.bmp", main_lay::kBackgroundBox},
+    {"record_summary.bmp", main_lay::kRecordBox},
+    {"several_best_hint.bmp", main_lay::kHint},
+    {"too_close_hint.bmp", main_lay::kHint},
+};
+struct MainButton {
+  const char* normal;
+  const char* hover;
+  main_lay::Rect place;
+  Rgb key;
+};
+const MainButton kMainButtons[] = {
+    {"main_new.bmp", "main_new_hover.bmp", main_lay::kNewButton, main_lay::kCommandKey},
+    {"main_open.bmp", "main_open_hover.bmp", main_lay::kOpenButton, main_lay::kCommandKey},
+    {"main_save.bmp", "main_save_hover.bmp", main_lay::kSaveButton, main_lay::kCommandKey},
+    {"main_help.bmp", "main_help_hover.bmp", main_lay::kHelpButton, main_lay::kCommandKey},
+    {"main_about.bmp", "main_about_hover.bmp", main_lay::kAboutButton, main_lay::kCommandKey},
+    {"main_exit.bmp", "main_exit_hover.bmp", main_lay::kExitButton, main_lay::kCommandKey},
+    {"add_alternative.bmp", "add_alternative_hover.bmp", main_lay::kAddButton, main_lay::kEditButtonKey},
+    {"delete_alternative.bmp", "delete_alternative_hover.bmp", main_lay::kDeleteButton, main_lay::kEditButtonKey},
+    {"start_wizard.bmp", "start_wizard_hover.bmp", main_lay::kWizardButton, main_lay::kWizardKey},
+};
+
+Image painted_at_size(const char* name, const main_lay::Rect& place) {
+  Image image;
+  EXPECT_TRUE(load_painted_bmp(kSet, name, image)) << name;
+  EXPECT_EQ(image.width, place.w) << name;
+  EXPECT_EQ(image.height, place.h) << name;
+  return image;
+}
+
+// Every button is a keyed face of its place's size, lit differently under the pointer,
+// and lies on one flat colour of the background, the colour its edges were faded into.
+TEST(DecisionMainWindow, ButtonsAreKeyedFacesOnAFlatGround) {
+  Image main;
+  ASSERT_TRUE(load_painted_bmp(kSet, main_lay::kBackgroundFile, main));
+  for (const MainButton& b : kMainButtons) {
+    const Image normal = painted_at_size(b.normal, b.place);
+    const Image hover = painted_at_size(b.hover, b.place);
+    EXPECT_TRUE(testing::is_keyed_button(normal, b.key)) << b.normal;
+    EXPECT_TRUE(testing::is_keyed_button(hover, b.key)) << b.hover;
+    EXPECT_NE(normal.pixels, hover.pixels) << b.normal;
+    const Rgb ground = main.at(b.place.x, b.place.y);
+    for (int y = b.place.y; y < b.place.bottom(); ++y)
+      for (int x = b.place.x; x < b.place.right(); ++x)
+        ASSERT_EQ(main.at(x, y), ground) << b.normal << " lies on a mark of the background at " << x << "," << y;
+  }
+}
+
+// The cells and summaries keep the report's lines on an empty light surface under a
+// title band; the three cells tell the ranks apart by their bands.
+TEST(DecisionMainWindow, CellAndSummaryTextLinesAreLightUnderTheirBands) {
+  for (const MainPicture& p : kMainPictures) painted_at_size(p.name, p.place);
+  const int band = main_lay::cell_line_y(main_lay::kCellLabelLine);
+  const int total = main_lay::cell_line_y(main_lay::kCellTotalLine);
+  Rgb bands[3];
+  int i = 0;
+  for (const char* name : {"cell_plain.bmp", "cell_worst.bmp", "cell_best.bmp"}) {
+    const Image cell = painted(name);
+    // Label to description: paper; the total's line: its own light strip.
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, band, cell.width, total - band - 4, 1)) << name;
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, total, cell.width, main_lay::kCellFontHeight, 1)) << name;
+    EXPECT_LT(testing::luminance(cell.at(1, 1)), 160) << name << ": the band is too light for its tag";
+    bands[i++] = cell.at(1, 1);
+  }
+  EXPECT_NE(bands[0], bands[1]);
+  EXPECT_NE(bands[0], bands[2]);
+  EXPECT_NE(bands[1], bands[2]);
+  for (const char* name : {"background_summary.bmp", "record_summary.bmp"}) {
+    const Image summary = painted(name);
+    const int text = main_lay::cell_line_y(main_lay::kSummaryTextLine);
+    EXPECT_TRUE(testing::is_flat_and_light(summary, 0, text, summary.width, summary.height - text, 1)) << name;
+  }
+}
+
+// Words painted on the window's places stay inside them: the hints' text ends short of
+// the picture's right edge, and each rank label carries its word (light ink on its tag).
+TEST(DecisionMainWindow, HintTextsAndRankLabelsFitTheirPlaces) {
+  for (const char* name : {"several_best_hint.bmp", "too_close_hint.bmp"}) {
+    const Image hint = painted(name);
+    int last_ink = -1;
+    for (int y = 0; y < hint.height; ++y)
+      for (int x = 0; x < hint.width; ++x)
+        if (testing::luminance(hint.at(x, y)) < 110) last_ink = std::max(last_ink, x);
+    EXPECT_GT(last_ink, hint.width / 4) << name << " shows no text";
+    EXPECT_LT(last_ink, hint.width - 6) << name << " runs to its edge";
+  }
+  Image main;
+  ASSERT_TRUE(load_painted_bmp(kSet, main_lay::kBackgroundFile, main));
+  for (const main_lay::Rect& label : {main_lay::kBestLabel, main_lay::kRunnerUpLabel, main_lay::kWorstLabel}) {
+    int ink = 0;
+    for (int y = label.y; y < label.bottom(); ++y)
+      for (int x = label.x; x < label.right(); ++x) ink += testing::luminance(main.at(x, y)) > 235;
+    EXPECT_GT(ink, 20) << "label at " << label.x;
+    // The ring just outside the label is the band's plain ground: the tag stays inside.
+    const Rgb ground = main.at(label.x - 1, label.y - 1);
+    for (int x = label.x - 1; x <= label.right(); ++x) {
+      EXPECT_EQ(main.at(x, label.y - 1), ground) << "label at " << label.x;
+      EXPECT_EQ(main.at(x, label.bottom()), ground) << "label at " << label.x;
+    }
+    for (int y = label.y; y < label.bottom(); ++y) {
+      EXPECT_EQ(main.at(label.x - 1, y), ground) << "label at " << label.x;
+      EXPECT_EQ(main.at(label.right(), y), ground) << "label at " << label.x;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace painter
