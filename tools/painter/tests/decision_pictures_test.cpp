@@ -9,6 +9,7 @@
 #include "decision/guidance/case_library_dialog_layout.h"
 #include "decision/guidance/new_decision_dialog_layout.h"
 #include "decision/workspace/about_dialog_layout.h"
+#include "decision/document/decision.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "picture_checks.h"
 #include "pictures.h"
@@ -300,6 +301,29 @@ TEST(DecisionMainWindow, HintTextsAndRankLabelsFitTheirPlaces) {
       EXPECT_EQ(main.at(label.right(), y), ground) << "label at " << label.x;
     }
   }
+}
+
+// The cell and summary pictures put their bands on the texts' lines: the report's
+// label, description and total and the summary's text, counted in line breaks.
+TEST(DecisionMainWindow, ReportAndSummaryLinesFallOnThePicturesLines) {
+  auto line_at = [](const std::string& text, std::size_t at) {
+    int breaks = 0;
+    for (std::size_t i = 0; i + 1 < at && i + 1 < text.size(); ++i) breaks += text[i] == '\r' && text[i + 1] == '\n';
+    return breaks;
+  };
+  decision::Decision d;
+  decision::reset_decision(d);
+  for (const std::string& description : {std::string(10, 'x'), std::string(40, 'y')}) {
+    d.alternatives[1].deci_str = description;
+    const std::string report = decision::alternative_report_text(d, 1);
+    EXPECT_EQ(line_at(report, report.find_first_not_of("\r\n")), main_lay::kCellLabelLine) << report;
+    EXPECT_EQ(line_at(report, report.find(description.substr(0, 10))), main_lay::kCellDescriptionLine) << report;
+    EXPECT_EQ(line_at(report, report.size()), main_lay::kCellTotalLine) << report;
+    EXPECT_LE((main_lay::kCellTotalLine + 1) * main_lay::kCellFontHeight, main_lay::kFirstCell.h);
+  }
+  const std::string summary = decision::summary_text("qqqq");
+  EXPECT_EQ(line_at(summary, summary.find('q')), main_lay::kSummaryTextLine);
+  EXPECT_LE((line_at(summary, summary.size()) + 1) * main_lay::kCellFontHeight, main_lay::kBackgroundBox.h);
 }
 
 }  // namespace
