@@ -1,10 +1,11 @@
 // decision's main window: the bitmaps compiled into the program that sit on "gr.gr".
 // The six commands of the column (a tile with a mark, the command's word and a line on
-// what it does; brighter under the pointer); the grid cells' three backgrounds (a blue,
-// grey or green title band over the two blank report lines, paper under the text, a
-// tinted strip under the total); the two summaries' backgrounds; the add, delete and
-// wizard buttons; the two hints on a pale amber strip.  Keyed pictures are laid over the
-// part of the background they cover, so their edges fade into what is really there.
+// what it does; brighter under the pointer); the grid cells' three backgrounds (a light
+// title band under a blue, grey or green stripe, the best's and the worst's with their
+// tag, paper under the description, a tinted strip under the total); the two
+// summaries' backgrounds; the add, delete and wizard buttons; the two hints on a pale
+// amber strip.  Keyed pictures are laid over the part of the background they cover, so
+// their edges fade into what is really there.
 #include <cairo.h>
 
 #include <numbers>
@@ -135,53 +136,63 @@ Image paint_command(const Image& background, const Command& command, bool hover)
 
 struct CellLook {
   const char* file;
-  Rgb band;
-  Rgb total_ground;
-  Rgb note_ink;  // the band's "单击编辑", quieter than its tag
+  Rgb mark;    // the stripe along the top, the frame and the tag
+  Rgb ground;  // the light band under the label and the strip under the total
   std::u8string_view tag;
 };
 
 const CellLook kCells[] = {
-    {"cell_plain.bmp", look::kPlainBand, style::kIceBlue, style::kSkyBlue, u8""},
-    {"cell_worst.bmp", look::kWorstBand, style::kCloud, style::kGrey82, u8"最差方案"},
-    {"cell_best.bmp", look::kBestBand, style::kPaleGreen, style::kPaleGreen, u8"最优方案"},
+    {"cell_plain.bmp", look::kPlainBand, style::kMistBlue, u8""},
+    {"cell_worst.bmp", look::kWorstBand, style::kCloud, u8"最差方案"},
+    {"cell_best.bmp", look::kBestBand, style::kPaleGreen, u8"最优方案"},
 };
 
-// A title band over the two blank lines the edit control leaves at its top, with an
-// optional tag at the left and "单击编辑" at the right (a click opens the editor).
-void title_band(Canvas& c, Rgb band, std::u8string_view tag, Rgb note_ink) {
-  const Box strip{0, 0, c.width(), look::kBandHeight};
-  c.fill_rect(strip, band);
-  const Box inner{style::kTabPadding, 0, c.width() - 2 * style::kTabPadding, strip.h};
-  if (!tag.empty()) c.text(utf8(tag), style::kTab, style::kWhite, inner, Align::Start, Align::Centre);
-  c.text(utf8(u8"单击编辑"), style::kSmall, note_ink, inner, Align::End, Align::Centre);
-}
+constexpr int kStripe = 4;  // the rank's colour along a cell's top edge
 
-// The cell: paper under the report's lines, framed in the band's colour, and the
-// total's line on a light tint of it.  Text lines are cell_line_y(line) from the top.
+// The cell: the program writes the label on the light title band, under the stripe of
+// the rank's colour, with the rank's tag at the band's right end; the description on
+// paper; the total on a strip of the band's tint; "单击编辑" in the free foot.  Text
+// lines are look::cell_line_y(line) from the top, and every one of them stays light.
 Image paint_cell(const CellLook& cell) {
   const int w = lay::kFirstCell.w;
   const int h = lay::kFirstCell.h;
   Canvas c(w, h);
   c.fill(style::kPaper);
-  const int total_y = lay::cell_line_y(lay::kCellTotalLine);
-  c.fill_rect({0, total_y - 3, w, lay::kCellFontHeight + 6}, cell.total_ground);
-  c.fill_rect({0, total_y - 4, w, 1}, style::kCloud);
-  c.frame({0, 0, w, h}, cell.band);
-  title_band(c, cell.band, cell.tag, cell.note_ink);
+  c.fill_rect({0, 0, w, look::kCellBand}, cell.ground);
+  c.fill_rect({0, look::kCellBand, w, 1}, style::kFrameBlue);
+  c.fill_rect({0, 0, w, kStripe}, cell.mark);
+  if (!cell.tag.empty()) {
+    const int tag_width = c.text_width(utf8(cell.tag), style::kTab) + 2 * style::kGap;
+    const Box tag{w - tag_width - 6, kStripe + 3, tag_width, look::kCellBand - kStripe - 6};
+    c.fill_rounded(tag, 3, cell.mark);
+    c.text(utf8(cell.tag), style::kTab, style::kWhite, tag, Align::Centre, Align::Centre);
+  }
+  const int total_y = look::cell_line_y(lay::kCellTotalLine);
+  const Box total{0, total_y - 3, w, lay::kTextLinePitch + 6};
+  c.fill_rect(total, cell.ground);
+  c.fill_rect({0, total.y - 1, w, 1}, style::kFrameBlue);
+  const int foot_y = total.y + total.h;
+  c.text(utf8(u8"单击编辑 ›"), style::kSmall, style::kSlate, {6, foot_y, w - 12, h - foot_y - 1}, Align::End,
+         Align::Centre);
+  c.frame({0, 0, w, h}, cell.mark);
   return c.to_image();
 }
 
 static_assert(lay::kBackgroundBox.w == lay::kRecordBox.w && lay::kBackgroundBox.h == lay::kRecordBox.h,
               "both summaries take pictures of one size");
 
+// A summary: a navy title band above the text's two lines, "单击编辑" at its right end.
 Image paint_summary(std::u8string_view title) {
   const int w = lay::kBackgroundBox.w;
   const int h = lay::kBackgroundBox.h;
   Canvas c(w, h);
   c.fill(style::kPaper);
   c.frame({0, 0, w, h}, style::kFrameBlue);
-  title_band(c, style::kNavy, title, style::kSkyBlue);
+  const Box band{0, 0, w, look::kSummaryBand};
+  c.fill_rect(band, style::kNavy);
+  const Box inner{style::kTabPadding, 0, w - 2 * style::kTabPadding, band.h};
+  c.text(utf8(title), style::kTab, style::kWhite, inner, Align::Start, Align::Centre);
+  c.text(utf8(u8"单击编辑"), style::kSmall, style::kSkyBlue, inner, Align::End, Align::Centre);
   return c.to_image();
 }
 

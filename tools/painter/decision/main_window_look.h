@@ -1,6 +1,6 @@
 // What the main window's background and its bitmaps share, so that the pictures laid
 // over "gr.gr" belong to it: the bands of the background, the colours that mark a rank
-// (a cell's band and the rank strip's tag alike) and the height of a title band.
+// (a cell's band and the rank strip's tag alike) and the title bands' heights.
 #pragma once
 
 #include "decision/workspace/decision_dialog_layout.h"
@@ -15,8 +15,13 @@ inline constexpr int kColumnWidth = 166;   // the navy command column under the 
 inline constexpr int kBottomBand = 570;    // grey band with the ranks, hints and wizard
 inline constexpr Rgb kBottomGround = style::kCloud;
 
-// The title band of the cells and summaries: the two blank text lines above the label.
-inline constexpr int kBandHeight = lay::cell_line_y(lay::kCellLabelLine);
+// Where a cell's text line lies, from the cell's top.
+constexpr int cell_line_y(int line) { return lay::text_line_y(lay::kCellLabelY, line); }
+// A cell's title band carries the label's line and reaches halfway to the description.
+inline constexpr int kCellBand =
+    (cell_line_y(lay::kCellLabelLine) + lay::kTextLinePitch + cell_line_y(lay::kCellDescriptionLine)) / 2;
+// A summary's title band ends just above its text.
+inline constexpr int kSummaryBand = lay::kSummaryTextY - 2;
 
 // A drop-down list's height while closed, at the window's font; its slot is no taller,
 // so the list always covers it.

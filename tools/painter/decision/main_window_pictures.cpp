@@ -52,10 +52,10 @@ void command_column(Canvas& c) {
 void summary_slot(Canvas& c, const lay::Rect& place, std::u8string_view title) {
   const Box box = box_of(place);
   c.fill_rect(box, style::kCanvas);
-  c.fill_rect({box.x, box.y, box.w, look::kBandHeight}, style::kCloud);
+  c.fill_rect({box.x, box.y, box.w, look::kSummaryBand}, style::kCloud);
   c.frame(box, style::kGrey82);
   c.text(utf8(title), style::kTab, style::kSlate,
-         {box.x + style::kTabPadding, box.y, box.w - 2 * style::kTabPadding, look::kBandHeight});
+         {box.x + style::kTabPadding, box.y, box.w - 2 * style::kTabPadding, look::kSummaryBand});
 }
 
 // A closed drop-down list's slot; the list covers it once a decision exists.

@@ -245,28 +245,33 @@ TEST(DecisionMainWindow, ButtonsAreKeyedFacesOnAFlatGround) {
   }
 }
 
-// The cells and summaries keep the report's lines on an empty light surface under a
-// title band; the three cells tell the ranks apart by their bands.
-TEST(DecisionMainWindow, CellAndSummaryTextLinesAreLightUnderTheirBands) {
+// The cells and summaries keep every text line on an empty light surface; the three
+// cells tell the ranks apart by the colour along their top.
+TEST(DecisionMainWindow, CellAndSummaryTextLinesAreLight) {
   for (const MainPicture& p : kMainPictures) painted_at_size(p.name, p.place);
-  const int band = main_lay::cell_line_y(main_lay::kCellLabelLine);
-  const int total = main_lay::cell_line_y(main_lay::kCellTotalLine);
-  Rgb bands[3];
+  const int pitch = main_lay::kTextLinePitch;
+  auto line_y = [](int line) { return main_lay::text_line_y(main_lay::kCellLabelY, line); };
+  Rgb marks[3];
   int i = 0;
   for (const char* name : {"cell_plain.bmp", "cell_worst.bmp", "cell_best.bmp"}) {
     const Image cell = painted(name);
-    // Label to description: paper; the total's line: its own light strip.
-    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, band, cell.width, total - band - 4, 1)) << name;
-    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, total, cell.width, main_lay::kCellFontHeight, 1)) << name;
-    EXPECT_LT(testing::luminance(cell.at(1, 1)), 160) << name << ": the band is too light for its tag";
-    bands[i++] = cell.at(1, 1);
+    // The label (its left part: a tag may sit at the band's right end), the
+    // description's two lines and the blank ones after them, the total.
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, line_y(main_lay::kCellLabelLine), cell.width / 2, pitch, 1))
+        << name;
+    const int description = line_y(main_lay::kCellDescriptionLine);
+    const int total = line_y(main_lay::kCellTotalLine);
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, description, cell.width, total - description - 4, 1)) << name;
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, total, cell.width, pitch, 1)) << name;
+    EXPECT_LT(testing::luminance(cell.at(1, 1)), 160) << name << ": no rank colour along the top";
+    marks[i++] = cell.at(1, 1);
   }
-  EXPECT_NE(bands[0], bands[1]);
-  EXPECT_NE(bands[0], bands[2]);
-  EXPECT_NE(bands[1], bands[2]);
+  EXPECT_NE(marks[0], marks[1]);
+  EXPECT_NE(marks[0], marks[2]);
+  EXPECT_NE(marks[1], marks[2]);
   for (const char* name : {"background_summary.bmp", "record_summary.bmp"}) {
     const Image summary = painted(name);
-    const int text = main_lay::cell_line_y(main_lay::kSummaryTextLine);
+    const int text = main_lay::kSummaryTextY;
     EXPECT_TRUE(testing::is_flat_and_light(summary, 0, text, summary.width, summary.height - text, 1)) << name;
   }
 }
@@ -319,11 +324,12 @@ TEST(DecisionMainWindow, ReportAndSummaryLinesFallOnThePicturesLines) {
     EXPECT_EQ(line_at(report, report.find_first_not_of("\r\n")), main_lay::kCellLabelLine) << report;
     EXPECT_EQ(line_at(report, report.find(description.substr(0, 10))), main_lay::kCellDescriptionLine) << report;
     EXPECT_EQ(line_at(report, report.size()), main_lay::kCellTotalLine) << report;
-    EXPECT_LE((main_lay::kCellTotalLine + 1) * main_lay::kCellFontHeight, main_lay::kFirstCell.h);
   }
+  // The summary's text on the first shown line, its "……" still inside the box.
   const std::string summary = decision::summary_text("qqqq");
-  EXPECT_EQ(line_at(summary, summary.find('q')), main_lay::kSummaryTextLine);
-  EXPECT_LE((line_at(summary, summary.size()) + 1) * main_lay::kCellFontHeight, main_lay::kBackgroundBox.h);
+  EXPECT_EQ(line_at(summary, summary.find('q')), main_lay::kShownFromLine);
+  EXPECT_LE(main_lay::text_line_y(main_lay::kSummaryTextY, line_at(summary, summary.size())) + main_lay::kTextLinePitch,
+            main_lay::kBackgroundBox.h);
 }
 
 }  // namespace
