@@ -5,6 +5,17 @@
 set(DECISION_PICTURES
   gr.gr
   关于框.bmp
+  # The main window's bitmaps: the command column, the cells' and summaries'
+  # backgrounds, the add, delete and wizard buttons, the two hints.
+  main_new.bmp main_new_hover.bmp main_open.bmp main_open_hover.bmp
+  main_save.bmp main_save_hover.bmp main_help.bmp main_help_hover.bmp
+  main_about.bmp main_about_hover.bmp main_exit.bmp main_exit_hover.bmp
+  cell_plain.bmp cell_worst.bmp cell_best.bmp
+  record_summary.bmp background_summary.bmp
+  add_alternative.bmp add_alternative_hover.bmp
+  delete_alternative.bmp delete_alternative_hover.bmp
+  start_wizard.bmp start_wizard_hover.bmp
+  several_best_hint.bmp too_close_hint.bmp
   # The About box's link, the main window's logo and the program icon.
   about_web_address.bmp
   logo_1.bmp logo_2.bmp logo_3.bmp logo_4.bmp logo_5.bmp logo_6.bmp logo_7.bmp

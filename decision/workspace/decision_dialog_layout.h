@@ -70,10 +70,11 @@ inline constexpr int kSummaryTextY = 24;
 // first_y lies, and the top of the text's formatting rectangle in such a box.
 constexpr int text_line_y(int first_y, int line) { return first_y + (line - kShownFromLine) * kTextLinePitch; }
 constexpr int text_top(int first_y) { return text_line_y(first_y, 0); }
-// The cell's lines: the label, the description, the total.
+// The cell's lines: the label, the description, the total (the report's last line,
+// after the description's two lines and two blank ones).
 inline constexpr int kCellLabelLine = 2;
 inline constexpr int kCellDescriptionLine = 4;
-inline constexpr int kCellTotalLine = 9;
+inline constexpr int kCellTotalLine = 8;
 static_assert(text_line_y(kCellLabelY, kCellTotalLine) + kTextLinePitch <= kFirstCell.h,
               "the total's line must lie inside the cell");
 

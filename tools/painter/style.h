@@ -24,6 +24,12 @@ inline constexpr Rgb kGrey82{0xD2, 0xD2, 0xD2};     // rules and frames
 inline constexpr Rgb kFrameBlue{0xBC, 0xCD, 0xDF};  // frames around text boxes
 inline constexpr Rgb kSlate{0x66, 0x72, 0x80};      // secondary text
 inline constexpr Rgb kInk{0x1E, 0x2A, 0x36};        // primary text
+// Signals, used sparingly: what is best, and what asks for a second look.
+inline constexpr Rgb kGreen{0x2E, 0x7D, 0x55};      // the best alternative's band
+inline constexpr Rgb kPaleGreen{0xE7, 0xF3, 0xEC};  // light ground under it
+inline constexpr Rgb kAmber{0xD9, 0x8C, 0x1C};      // warning marks
+inline constexpr Rgb kPaleAmber{0xFD, 0xF3, 0xDE};  // hint strips
+inline constexpr Rgb kAmberInk{0x6B, 0x45, 0x08};   // text on hint strips
 
 // ---- Type ----------------------------------------------------------------------
 inline constexpr char kFace[] = "WenQuanYi Zen Hei";

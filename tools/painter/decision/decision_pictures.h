@@ -8,8 +8,12 @@
 
 namespace painter::decision_pictures {
 
-// The main window's background "gr.gr".
+// The main window's background "gr.gr" and the bitmaps compiled into the program that
+// sit on it (add_main_window_bitmaps, given that very background).
 void add_main_window(PictureSet& set);
+// The command column's buttons, the grid cells' and summaries' backgrounds, the add,
+// delete and wizard buttons and the two hints.
+void add_main_window_bitmaps(PictureSet& set, const Image& background);
 
 // The About box's background "关于框.bmp" and its link's picture, cut from it.
 void add_about_box(PictureSet& set);

@@ -9,6 +9,7 @@
 #include "decision/guidance/case_library_dialog_layout.h"
 #include "decision/guidance/new_decision_dialog_layout.h"
 #include "decision/workspace/about_dialog_layout.h"
+#include "decision/document/decision.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "picture_checks.h"
 #include "pictures.h"
@@ -183,6 +184,152 @@ TEST(DecisionChooser, OptionAndClosePicturesAreRoundOnTheirKeys) {
     const int c = pair.place.w / 2;
     EXPECT_NE(normal.at(c, c), marked.at(c, c)) << pair.normal;
   }
+}
+
+
+// The main window's bitmaps, each with the place it is shown at.
+struct MainPicture {
+  const char* name;
+  main_lay::Rect place;
+};
+const MainPicture kMainPictures[] = {
+    {"cell_plain.bmp", main_lay::kFirstCell},
+    {"cell_worst.bmp", main_lay::kFirstCell},
+    {"cell_best.bmp", main_lay::kFirstCell},
+    {"background_summary.bmp", main_lay::kBackgroundBox},
+    {"record_summary.bmp", main_lay::kRecordBox},
+    {"several_best_hint.bmp", main_lay::kHint},
+    {"too_close_hint.bmp", main_lay::kHint},
+};
+struct MainButton {
+  const char* normal;
+  const char* hover;
+  main_lay::Rect place;
+  Rgb key;
+};
+const MainButton kMainButtons[] = {
+    {"main_new.bmp", "main_new_hover.bmp", main_lay::kNewButton, main_lay::kCommandKey},
+    {"main_open.bmp", "main_open_hover.bmp", main_lay::kOpenButton, main_lay::kCommandKey},
+    {"main_save.bmp", "main_save_hover.bmp", main_lay::kSaveButton, main_lay::kCommandKey},
+    {"main_help.bmp", "main_help_hover.bmp", main_lay::kHelpButton, main_lay::kCommandKey},
+    {"main_about.bmp", "main_about_hover.bmp", main_lay::kAboutButton, main_lay::kCommandKey},
+    {"main_exit.bmp", "main_exit_hover.bmp", main_lay::kExitButton, main_lay::kCommandKey},
+    {"add_alternative.bmp", "add_alternative_hover.bmp", main_lay::kAddButton, main_lay::kEditButtonKey},
+    {"delete_alternative.bmp", "delete_alternative_hover.bmp", main_lay::kDeleteButton, main_lay::kEditButtonKey},
+    {"start_wizard.bmp", "start_wizard_hover.bmp", main_lay::kWizardButton, main_lay::kWizardKey},
+};
+
+Image painted_at_size(const char* name, const main_lay::Rect& place) {
+  Image image;
+  EXPECT_TRUE(load_painted_bmp(kSet, name, image)) << name;
+  EXPECT_EQ(image.width, place.w) << name;
+  EXPECT_EQ(image.height, place.h) << name;
+  return image;
+}
+
+// Every button is a keyed face of its place's size, lit differently under the pointer,
+// and lies on one flat colour of the background, the colour its edges were faded into.
+TEST(DecisionMainWindow, ButtonsAreKeyedFacesOnAFlatGround) {
+  Image main;
+  ASSERT_TRUE(load_painted_bmp(kSet, main_lay::kBackgroundFile, main));
+  for (const MainButton& b : kMainButtons) {
+    const Image normal = painted_at_size(b.normal, b.place);
+    const Image hover = painted_at_size(b.hover, b.place);
+    EXPECT_TRUE(testing::is_keyed_button(normal, b.key)) << b.normal;
+    EXPECT_TRUE(testing::is_keyed_button(hover, b.key)) << b.hover;
+    EXPECT_NE(normal.pixels, hover.pixels) << b.normal;
+    const Rgb ground = main.at(b.place.x, b.place.y);
+    for (int y = b.place.y; y < b.place.bottom(); ++y)
+      for (int x = b.place.x; x < b.place.right(); ++x)
+        ASSERT_EQ(main.at(x, y), ground) << b.normal << " lies on a mark of the background at " << x << "," << y;
+  }
+}
+
+// The cells and summaries keep every text line on an empty light surface; the three
+// cells tell the ranks apart by the colour along their top.
+TEST(DecisionMainWindow, CellAndSummaryTextLinesAreLight) {
+  for (const MainPicture& p : kMainPictures) painted_at_size(p.name, p.place);
+  const int pitch = main_lay::kTextLinePitch;
+  auto line_y = [](int line) { return main_lay::text_line_y(main_lay::kCellLabelY, line); };
+  Rgb marks[3];
+  int i = 0;
+  for (const char* name : {"cell_plain.bmp", "cell_worst.bmp", "cell_best.bmp"}) {
+    const Image cell = painted(name);
+    // The label (its left part: a tag may sit at the band's right end), the
+    // description's two lines and the blank ones after them, the total.
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, line_y(main_lay::kCellLabelLine), cell.width / 2, pitch, 1))
+        << name;
+    const int description = line_y(main_lay::kCellDescriptionLine);
+    const int total = line_y(main_lay::kCellTotalLine);
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, description, cell.width, total - description - 4, 1)) << name;
+    EXPECT_TRUE(testing::is_flat_and_light(cell, 0, total, cell.width, pitch, 1)) << name;
+    EXPECT_LT(testing::luminance(cell.at(1, 1)), 160) << name << ": no rank colour along the top";
+    marks[i++] = cell.at(1, 1);
+  }
+  EXPECT_NE(marks[0], marks[1]);
+  EXPECT_NE(marks[0], marks[2]);
+  EXPECT_NE(marks[1], marks[2]);
+  for (const char* name : {"background_summary.bmp", "record_summary.bmp"}) {
+    const Image summary = painted(name);
+    const int text = main_lay::kSummaryTextY;
+    EXPECT_TRUE(testing::is_flat_and_light(summary, 0, text, summary.width, summary.height - text, 1)) << name;
+  }
+}
+
+// Words painted on the window's places stay inside them: the hints' text ends short of
+// the picture's right edge, and each rank label carries its word (light ink on its tag).
+TEST(DecisionMainWindow, HintTextsAndRankLabelsFitTheirPlaces) {
+  for (const char* name : {"several_best_hint.bmp", "too_close_hint.bmp"}) {
+    const Image hint = painted(name);
+    int last_ink = -1;
+    for (int y = 0; y < hint.height; ++y)
+      for (int x = 0; x < hint.width; ++x)
+        if (testing::luminance(hint.at(x, y)) < 110) last_ink = std::max(last_ink, x);
+    EXPECT_GT(last_ink, hint.width / 4) << name << " shows no text";
+    EXPECT_LT(last_ink, hint.width - 6) << name << " runs to its edge";
+  }
+  Image main;
+  ASSERT_TRUE(load_painted_bmp(kSet, main_lay::kBackgroundFile, main));
+  for (const main_lay::Rect& label : {main_lay::kBestLabel, main_lay::kRunnerUpLabel, main_lay::kWorstLabel}) {
+    int ink = 0;
+    for (int y = label.y; y < label.bottom(); ++y)
+      for (int x = label.x; x < label.right(); ++x) ink += testing::luminance(main.at(x, y)) > 235;
+    EXPECT_GT(ink, 20) << "label at " << label.x;
+    // The ring just outside the label is the band's plain ground: the tag stays inside.
+    const Rgb ground = main.at(label.x - 1, label.y - 1);
+    for (int x = label.x - 1; x <= label.right(); ++x) {
+      EXPECT_EQ(main.at(x, label.y - 1), ground) << "label at " << label.x;
+      EXPECT_EQ(main.at(x, label.bottom()), ground) << "label at " << label.x;
+    }
+    for (int y = label.y; y < label.bottom(); ++y) {
+      EXPECT_EQ(main.at(label.x - 1, y), ground) << "label at " << label.x;
+      EXPECT_EQ(main.at(label.right(), y), ground) << "label at " << label.x;
+    }
+  }
+}
+
+// The cell and summary pictures put their bands on the texts' lines: the report's
+// label, description and total and the summary's text, counted in line breaks.
+TEST(DecisionMainWindow, ReportAndSummaryLinesFallOnThePicturesLines) {
+  auto line_at = [](const std::string& text, std::size_t at) {
+    int breaks = 0;
+    for (std::size_t i = 0; i + 1 < at && i + 1 < text.size(); ++i) breaks += text[i] == '\r' && text[i + 1] == '\n';
+    return breaks;
+  };
+  decision::Decision d;
+  decision::reset_decision(d);
+  for (const std::string& description : {std::string(10, 'x'), std::string(40, 'y')}) {
+    d.alternatives[1].deci_str = description;
+    const std::string report = decision::alternative_report_text(d, 1);
+    EXPECT_EQ(line_at(report, report.find_first_not_of("\r\n")), main_lay::kCellLabelLine) << report;
+    EXPECT_EQ(line_at(report, report.find(description.substr(0, 10))), main_lay::kCellDescriptionLine) << report;
+    EXPECT_EQ(line_at(report, report.size()), main_lay::kCellTotalLine) << report;
+  }
+  // The summary's text on the first shown line, its "……" still inside the box.
+  const std::string summary = decision::summary_text("qqqq");
+  EXPECT_EQ(line_at(summary, summary.find('q')), main_lay::kShownFromLine);
+  EXPECT_LE(main_lay::text_line_y(main_lay::kSummaryTextY, line_at(summary, summary.size())) + main_lay::kTextLinePitch,
+            main_lay::kBackgroundBox.h);
 }
 
 }  // namespace
