@@ -204,7 +204,6 @@ TEST_F(DecisionDialogTest, NewBlankNamesTheDecisionByTheClockAndShowsItsCellsUnm
   for (int id : {IDC_BEST, IDC_RUNNER_UP, IDC_WORST}) EXPECT_EQ(text_of(window_, id), "");
   EXPECT_FALSE(shows(window_, IDC_SEVERAL_BEST_HINT));
   EXPECT_FALSE(shows(window_, IDC_TOO_CLOSE_HINT));
-  EXPECT_TRUE(shows(window_, IDC_START_WIZARD));
 }
 
 TEST_F(DecisionDialogTest, RanksMarksAndHintsFollowTheTotals) {

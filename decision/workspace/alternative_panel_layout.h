@@ -35,11 +35,11 @@ inline constexpr Rect kCloseButton{455, 5, 12, 12};
 
 // The description, then adding a result (button and insertion list) and deleting one
 // (button and deletion list).  A list's height is its dropped-down height.
-inline constexpr Rect kDescription{12, 31, 208, 14};
-inline constexpr Rect kAddButton{225, 27, 41, 19};
-inline constexpr Rect kInsertList{268, 26, 99, 200};
-inline constexpr Rect kDeleteButton{369, 27, 41, 19};
-inline constexpr Rect kDeleteList{414, 26, 60, 200};
+inline constexpr Rect kDescription{12, 31, 188, 14};
+inline constexpr Rect kAddButton{205, 27, 41, 19};
+inline constexpr Rect kInsertList{248, 26, 99, 200};
+inline constexpr Rect kDeleteButton{349, 27, 41, 19};
+inline constexpr Rect kDeleteList{394, 26, 80, 200};
 
 // The result table: its heading row, then one row every 30 pixels, each with the
 // row's number (painted), the text, the value button and the probability button.

@@ -179,6 +179,7 @@ void DecisionDialog::set_up_workspace() {
     RECT lines{};
     GetClientRect(box.hwnd(), &lines);
     lines.top = lay::text_top(first_y);
+    lines.left = lay::kTextInsetX;
     SendMessageW(box.hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
     box.set_edit_background(picture);
   };
@@ -244,7 +245,8 @@ void DecisionDialog::refresh() {
   show_rank_strip();
   ShowWindow(several_best_hint_.hwnd(), hints.several_best ? SW_SHOW : SW_HIDE);
   ShowWindow(too_close_hint_.hwnd(), hints.too_close ? SW_SHOW : SW_HIDE);
-  ShowWindow(wizard_button_.hwnd(), SW_SHOW);
+  // The wizard button shows once the wizard is connected; until then it stays hidden
+  // rather than offer a command that does nothing.
 }
 
 void DecisionDialog::show_workspace() {

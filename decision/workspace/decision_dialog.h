@@ -48,7 +48,7 @@ class DecisionDialog : public kit::Dialog {
   // Destroys every open panel without keeping its changes.
   void close_all_panels();
   // Brings every control in line with the current decision: summaries, position lists,
-  // cells with their totals and marks, rank strip, hints and the wizard button.
+  // cells with their totals and marks, rank strip and hints.
   void refresh();
 
   const std::string& current_file_name() const { return current_file_name_; }

@@ -64,6 +64,7 @@ constexpr Rect grid_cell(int index) {
 // and the total on the last line; a summary shows its text and "……" under the band.
 inline constexpr int kTextLinePitch = 14;
 inline constexpr int kShownFromLine = 2;
+inline constexpr int kTextInsetX = 4;  // from the box's left edge to the text
 inline constexpr int kCellLabelY = 6;
 inline constexpr int kSummaryTextY = 24;
 // Where line (counted from 0, as the text has it) of a box whose first shown line is at
