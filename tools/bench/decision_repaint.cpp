@@ -32,6 +32,7 @@
 #include "kit/testing/screenshot.h"
 #include "kit/this_process.h"
 #include "long_decision.h"
+#include "bench_clock.h"
 #include "res/resource_ids.h"
 #include "workspace/decision_dialog.h"
 #include "workspace/decision_dialog_layout.h"
@@ -42,17 +43,6 @@ namespace lay = decision::main_window_layout;
 
 constexpr DWORD kSettleMs = 500;  // the window's first paints and the logo's first frame
 constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
-
-double now_ms() {
-  static const double ticks_per_ms = [] {
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER count{};
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / ticks_per_ms;
-}
 
 // Messages are not handled between the timed calls, so no timer (the logo's) runs
 // among them; RDW_UPDATENOW paints inside the call.

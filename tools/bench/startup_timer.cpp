@@ -24,6 +24,8 @@
 
 #include "kit/handles.h"
 
+#include "bench_clock.h"
+
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 20000;   // a start that takes longer is a failure
@@ -53,17 +55,6 @@ std::wstring widen(const char* text) {
   MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
   wide.resize(wide.size() - 1);
   return wide;
-}
-
-double now_ms() {
-  static const double ticks_per_ms = [] {
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER count{};
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / ticks_per_ms;
 }
 
 // The pointer stays in a screen corner no window covers, so no hover effect changes
