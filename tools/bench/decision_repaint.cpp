@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "decision/document/decision.h"
 #include "kit/handles.h"
 #include "kit/geometry.h"
@@ -32,7 +33,6 @@
 #include "kit/testing/screenshot.h"
 #include "kit/this_process.h"
 #include "long_decision.h"
-#include "bench_clock.h"
 #include "res/resource_ids.h"
 #include "workspace/decision_dialog.h"
 #include "workspace/decision_dialog_layout.h"

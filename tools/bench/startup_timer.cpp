@@ -22,9 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "kit/handles.h"
-
 #include "bench_clock.h"
+#include "kit/handles.h"
 
 namespace {
 
