@@ -209,3 +209,33 @@
 #define IDC_ABOUT_LINK 1161
 #define IDB_ABOUT_WEB_ADDRESS 253
 
+
+
+// ---- traps ---------------------------------------------------------------------------
+// The ten trap texts: trap n is string IDS_TRAP_1 + n - 1.
+#define IDS_TRAP_1 102
+#define IDS_TRAP_2 103
+#define IDS_TRAP_3 104
+#define IDS_TRAP_4 105
+#define IDS_TRAP_5 106
+#define IDS_TRAP_6 107
+#define IDS_TRAP_7 108
+#define IDS_TRAP_8 109
+#define IDS_TRAP_9 110
+#define IDS_TRAP_10 111
+// The trap panel beside the wizard pages: its ten trap buttons (consecutive ids; which
+// trap each opens is trap_of_button in document/traps.h), and the timer of its blink.
+#define IDD_TRAP_PANEL 244
+#define IDC_TRAP_BUTTON_1 1171
+#define IDC_TRAP_BUTTON_10 1180
+#define IDT_TRAP_BLINK 11
+// The trap dialog: the question and the explanation boxes over their pictures, OK and
+// the close button of its title strip (acts as OK).  OK and close show the pictures of
+// the new-decision chooser's section.
+#define IDD_TRAP_DIALOG 286
+#define IDC_TRAP_HEADING 1174
+#define IDC_TRAP_BODY 1175
+#define IDC_TRAP_OK 1
+#define IDC_TRAP_CLOSE 1155
+#define IDB_TRAP_BODY 289
+#define IDB_TRAP_HEADING 290
