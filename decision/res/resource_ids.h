@@ -227,6 +227,14 @@
 // trap each opens is trap_of_button in document/traps.h), and the timer of its blink.
 #define IDD_TRAP_PANEL 244
 #define IDC_TRAP_BUTTON_1 1171
+#define IDC_TRAP_BUTTON_2 1172
+#define IDC_TRAP_BUTTON_3 1173
+#define IDC_TRAP_BUTTON_4 1174
+#define IDC_TRAP_BUTTON_5 1175
+#define IDC_TRAP_BUTTON_6 1176
+#define IDC_TRAP_BUTTON_7 1177
+#define IDC_TRAP_BUTTON_8 1178
+#define IDC_TRAP_BUTTON_9 1179
 #define IDC_TRAP_BUTTON_10 1180
 #define IDT_TRAP_BLINK 11
 // The trap dialog: the question and the explanation boxes over their pictures, OK and
