@@ -237,6 +237,28 @@
 #define IDC_TRAP_BUTTON_9 1179
 #define IDC_TRAP_BUTTON_10 1180
 #define IDT_TRAP_BLINK 11
+// The trap buttons' pictures: button IDC_TRAP_BUTTON_1 + i shows IDB_TRAP_BUTTON_1 + i,
+// and IDB_TRAP_BUTTON_HOVER_1 + i under the pointer (consecutive ids).
+#define IDB_TRAP_BUTTON_1 320
+#define IDB_TRAP_BUTTON_2 321
+#define IDB_TRAP_BUTTON_3 322
+#define IDB_TRAP_BUTTON_4 323
+#define IDB_TRAP_BUTTON_5 324
+#define IDB_TRAP_BUTTON_6 325
+#define IDB_TRAP_BUTTON_7 326
+#define IDB_TRAP_BUTTON_8 327
+#define IDB_TRAP_BUTTON_9 328
+#define IDB_TRAP_BUTTON_10 329
+#define IDB_TRAP_BUTTON_HOVER_1 330
+#define IDB_TRAP_BUTTON_HOVER_2 331
+#define IDB_TRAP_BUTTON_HOVER_3 332
+#define IDB_TRAP_BUTTON_HOVER_4 333
+#define IDB_TRAP_BUTTON_HOVER_5 334
+#define IDB_TRAP_BUTTON_HOVER_6 335
+#define IDB_TRAP_BUTTON_HOVER_7 336
+#define IDB_TRAP_BUTTON_HOVER_8 337
+#define IDB_TRAP_BUTTON_HOVER_9 338
+#define IDB_TRAP_BUTTON_HOVER_10 339
 // The trap dialog: the question and the explanation boxes over their pictures, OK and
 // the close button of its title strip (acts as OK).  OK and close show the pictures of
 // the new-decision chooser's section.
