@@ -24,6 +24,11 @@ HFONT make_font(int height, int weight) {
                      L"宋体");
 }
 
+// A font that could not be made leaves the dialog's own.
+void set_font(HWND control, HFONT font) {
+  if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 // Restricts an edit's text to its client area less margin at the left and right and
 // top at the top.
 void inset_text(HWND edit, int margin, int top) {
@@ -66,7 +71,7 @@ void TrapDialog::set_up_heading() {
   heading_box_.bind(hwnd(), IDC_TRAP_HEADING);
   heading_box_.set_edit_background(IDB_TRAP_HEADING);
   heading_font_.reset(make_font(lay::kHeadingFontHeight, FW_BOLD));
-  if (heading_font_) SendMessageW(heading_box_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(heading_font_.get()), FALSE);
+  set_font(heading_box_.hwnd(), heading_font_.get());
   inset_text(heading_box_.hwnd(), lay::kHeadingMargin, (lay::kHeading.h - lay::kHeadingFontHeight) / 2);
   kit::set_window_text(heading_box_.hwnd(), heading_);
 }
@@ -77,7 +82,7 @@ void TrapDialog::set_up_body() {
   body_box_.bind(hwnd(), IDC_TRAP_BODY);
   body_box_.set_edit_background(IDB_TRAP_BODY);
   body_font_.reset(make_font(lay::kBodyFontHeight, FW_NORMAL));
-  if (body_font_) SendMessageW(body_box_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(body_font_.get()), FALSE);
+  set_font(body_box_.hwnd(), body_font_.get());
   inset_text(body_box_.hwnd(), lay::kBodyMargin, lay::kBodyTop);
   body_box_.show_scroll_bar_when_needed();
   kit::set_window_text(body_box_.hwnd(), body_);

@@ -2,7 +2,8 @@
 // trap.  A page alerts the traps its last action is prone to, and their buttons blink:
 // hidden and shown twice, 350 ms per phase, ending shown.  Alerts that arrive while a
 // blink runs are ignored, so runs never overlap.  A click on a trap's button explains
-// the trap in the trap dialog, modally.
+// the trap in the trap dialog, modally.  A trap has no window on the panel but its
+// button: a blink hides and shows the buttons only.
 //
 // The panel object may outlive its window (a page that closes takes the panel's window
 // with it): created again on the next page, it goes on with a blink still running.
