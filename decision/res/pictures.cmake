@@ -56,7 +56,18 @@ set(DECISION_PICTURES
   add_result.bmp
   add_result_hover.bmp
   delete_result.bmp
-  delete_result_hover.bmp)
+  delete_result_hover.bmp
+  # The trap panel and its buttons, the trap dialog and its two boxes.
+  陷阱.bmp
+  trap_button_1.bmp trap_button_1_hover.bmp trap_button_2.bmp trap_button_2_hover.bmp
+  trap_button_3.bmp trap_button_3_hover.bmp trap_button_4.bmp trap_button_4_hover.bmp
+  trap_button_5.bmp trap_button_5_hover.bmp
+  trap_button_6.bmp trap_button_6_hover.bmp trap_button_7.bmp trap_button_7_hover.bmp
+  trap_button_8.bmp trap_button_8_hover.bmp trap_button_9.bmp trap_button_9_hover.bmp
+  trap_button_10.bmp trap_button_10_hover.bmp
+  决策陷阱内容.bmp
+  trap_heading.bmp
+  trap_body.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
@@ -77,4 +88,7 @@ set(DECISION_FOLDER_PICTURES
   选择案例.bmp
   # The alternative panel.
   方案内容1.bmp
-  方案内容2.bmp)
+  方案内容2.bmp
+  # The trap panel and the trap dialog.
+  陷阱.bmp
+  决策陷阱内容.bmp)

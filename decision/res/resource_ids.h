@@ -209,3 +209,63 @@
 #define IDC_ABOUT_LINK 1161
 #define IDB_ABOUT_WEB_ADDRESS 253
 
+
+
+// ---- traps ---------------------------------------------------------------------------
+// The ten trap texts: trap n is string IDS_TRAP_1 + n - 1.
+#define IDS_TRAP_1 102
+#define IDS_TRAP_2 103
+#define IDS_TRAP_3 104
+#define IDS_TRAP_4 105
+#define IDS_TRAP_5 106
+#define IDS_TRAP_6 107
+#define IDS_TRAP_7 108
+#define IDS_TRAP_8 109
+#define IDS_TRAP_9 110
+#define IDS_TRAP_10 111
+// The trap panel beside the wizard pages: its ten trap buttons (consecutive ids; which
+// trap each opens is trap_of_button in document/traps.h), and the timer of its blink.
+#define IDD_TRAP_PANEL 244
+#define IDC_TRAP_BUTTON_1 1171
+#define IDC_TRAP_BUTTON_2 1172
+#define IDC_TRAP_BUTTON_3 1173
+#define IDC_TRAP_BUTTON_4 1174
+#define IDC_TRAP_BUTTON_5 1175
+#define IDC_TRAP_BUTTON_6 1176
+#define IDC_TRAP_BUTTON_7 1177
+#define IDC_TRAP_BUTTON_8 1178
+#define IDC_TRAP_BUTTON_9 1179
+#define IDC_TRAP_BUTTON_10 1180
+#define IDT_TRAP_BLINK 11
+// The trap buttons' pictures: button IDC_TRAP_BUTTON_1 + i shows IDB_TRAP_BUTTON_1 + i,
+// and IDB_TRAP_BUTTON_HOVER_1 + i under the pointer (consecutive ids).
+#define IDB_TRAP_BUTTON_1 320
+#define IDB_TRAP_BUTTON_2 321
+#define IDB_TRAP_BUTTON_3 322
+#define IDB_TRAP_BUTTON_4 323
+#define IDB_TRAP_BUTTON_5 324
+#define IDB_TRAP_BUTTON_6 325
+#define IDB_TRAP_BUTTON_7 326
+#define IDB_TRAP_BUTTON_8 327
+#define IDB_TRAP_BUTTON_9 328
+#define IDB_TRAP_BUTTON_10 329
+#define IDB_TRAP_BUTTON_HOVER_1 330
+#define IDB_TRAP_BUTTON_HOVER_2 331
+#define IDB_TRAP_BUTTON_HOVER_3 332
+#define IDB_TRAP_BUTTON_HOVER_4 333
+#define IDB_TRAP_BUTTON_HOVER_5 334
+#define IDB_TRAP_BUTTON_HOVER_6 335
+#define IDB_TRAP_BUTTON_HOVER_7 336
+#define IDB_TRAP_BUTTON_HOVER_8 337
+#define IDB_TRAP_BUTTON_HOVER_9 338
+#define IDB_TRAP_BUTTON_HOVER_10 339
+// The trap dialog: the question and the explanation boxes over their pictures, OK and
+// the close button of its title strip (acts as OK).  OK and close show the pictures of
+// the new-decision chooser's section.
+#define IDD_TRAP_DIALOG 286
+#define IDC_TRAP_HEADING 1174
+#define IDC_TRAP_BODY 1175
+#define IDC_TRAP_OK 1
+#define IDC_TRAP_CLOSE 1155
+#define IDB_TRAP_BODY 289
+#define IDB_TRAP_HEADING 290

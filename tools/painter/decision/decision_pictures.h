@@ -48,4 +48,8 @@ void add_case_library(PictureSet& set);
 // rows and the add and delete buttons.
 void add_alternative_panel(PictureSet& set);
 
+// The trap panel's background "陷阱.bmp" and its buttons' pictures, the trap dialog's
+// background "决策陷阱内容.bmp" and its two boxes' pictures.
+void add_traps(PictureSet& set);
+
 }  // namespace painter::decision_pictures

@@ -20,6 +20,7 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_new_decision,
     decision_pictures::add_case_library,
     decision_pictures::add_alternative_panel,
+    decision_pictures::add_traps,
 };
 
 }  // namespace
