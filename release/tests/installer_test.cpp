@@ -1,0 +1,232 @@
+// decision_setup.exe run silently the way a user's machine would run it: into a folder
+// of its own under the temporary folder, then compared with the staged program folder it
+// was built from; its shortcuts read back through the shell, its entry in the list of
+// installed programs read from the registry; the uninstaller run as the list runs it.
+#include <windows.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "kit/handles.h"
+#include "kit/testing/host_path.h"
+#include "kit/testing/test_folder.h"
+#include "release/product.h"
+
+namespace release {
+namespace {
+
+namespace fs = std::filesystem;
+using kit::testing::raw_contents;
+using kit::testing::write_raw;
+
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\decision";
+constexpr wchar_t kProductName[] = L"" DECISION_PRODUCT_NAME;
+constexpr DWORD kProcessTimeoutMs = 60000;
+
+// Process, thread and job handles: closed with CloseHandle, null when missing.
+using UniqueObject = kit::UniqueHandle<HANDLE, kit::FileHandleTraits>;
+
+// Every file under folder, by its path relative to folder, with its size.
+std::map<std::wstring, std::uintmax_t> files_under(const fs::path& folder) {
+  std::map<std::wstring, std::uintmax_t> files;
+  std::error_code error;
+  for (const auto& entry : fs::recursive_directory_iterator(folder, error))
+    if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).wstring()] = entry.file_size();
+  return files;
+}
+
+fs::path known_folder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  fs::path result;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) result = path;
+  CoTaskMemFree(path);
+  return result;
+}
+
+struct Shortcut {
+  bool loaded = false;
+  std::wstring target;
+  std::wstring working_folder;
+};
+
+Shortcut read_shortcut(const fs::path& file) {
+  Shortcut shortcut;
+  IShellLinkW* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(&link))))
+    return shortcut;
+  IPersistFile* persist = nullptr;
+  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+    if (SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+      wchar_t text[MAX_PATH] = {};
+      link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
+      shortcut.target = text;
+      text[0] = 0;
+      link->GetWorkingDirectory(text, MAX_PATH);
+      shortcut.working_folder = text;
+      shortcut.loaded = true;
+    }
+    persist->Release();
+  }
+  link->Release();
+  return shortcut;
+}
+
+std::wstring registry_text(const wchar_t* name) {
+  wchar_t text[MAX_PATH] = {};
+  DWORD size = sizeof(text);
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+    return L"<missing>";
+  return text;
+}
+
+bool uninstall_entry_exists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// Runs command_line and waits until it and every process it started have ended (the
+// uninstaller copies itself to the temporary folder and runs the copy): the processes
+// share a job.  Returns the first process's exit code, or -1.
+int run_to_the_end(std::wstring command_line) {
+  UniqueObject job(CreateJobObjectW(nullptr, nullptr));
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      nullptr, &startup, &process))
+    return -1;
+  UniqueObject process_handle(process.hProcess);
+  UniqueObject thread_handle(process.hThread);
+  AssignProcessToJobObject(job.get(), process.hProcess);
+  ResumeThread(process.hThread);
+  if (WaitForSingleObject(process.hProcess, kProcessTimeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD exit_code = 0;
+  GetExitCodeProcess(process.hProcess, &exit_code);
+  for (DWORD waited = 0; waited < kProcessTimeoutMs; waited += 50) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    if (!QueryInformationJobObject(job.get(), JobObjectBasicAccountingInformation, &accounting,
+                                   sizeof(accounting), nullptr) ||
+        accounting.ActiveProcesses == 0)
+      return static_cast<int>(exit_code);
+    Sleep(50);
+  }
+  return -1;
+}
+
+class Installer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    stage_ = kit::testing::host_path(DECISION_INSTALLER_STAGE);
+    setup_ = kit::testing::host_path(DECISION_SETUP_EXE);
+    // A name with a space and Chinese characters, as "Program Files\择优宝" has.
+    folder_ = fs::temp_directory_path() / L"installer test" / kProductName;
+    fs::remove_all(folder_.parent_path());
+    start_menu_ = known_folder(FOLDERID_CommonPrograms) / kProductName;
+    desktop_shortcut_ = known_folder(FOLDERID_PublicDesktop) / (std::wstring(kProductName) + L".lnk");
+  }
+  void TearDown() override {
+    if (fs::exists(folder_ / L"uninstall.exe")) uninstall();
+    std::error_code ignored;
+    fs::remove_all(folder_.parent_path(), ignored);
+    CoUninitialize();
+  }
+
+  // The folder goes last on the command line and unquoted: the installer takes the rest.
+  int install() { return run_to_the_end(L"\"" + setup_.wstring() + L"\" /S /D=" + folder_.wstring()); }
+  int uninstall() { return run_to_the_end(L"\"" + (folder_ / L"uninstall.exe").wstring() + L"\" /S"); }
+
+  fs::path stage_;
+  fs::path setup_;
+  fs::path folder_;
+  fs::path start_menu_;
+  fs::path desktop_shortcut_;
+};
+
+TEST_F(Installer, InstallsEveryFileOfTheProgramFolderWithShortcutsAndAnUninstallEntry) {
+  const auto staged = files_under(stage_);
+  ASSERT_GT(staged.size(), 10u) << "nothing staged in " << stage_;
+  ASSERT_TRUE(staged.count(L"decision.exe") && staged.count(L"help.chm") && staged.count(L"gr.gr"));
+  ASSERT_EQ(install(), 0);
+
+  auto installed = files_under(folder_);
+  EXPECT_EQ(installed.erase(L"uninstall.exe"), 1u);
+  EXPECT_EQ(installed, staged);
+  EXPECT_EQ(raw_contents(folder_ / L"gr.gr"), raw_contents(stage_ / L"gr.gr"));
+
+  // Every shortcut starts in the install folder, where the program finds its pictures.
+  const std::wstring product = kProductName;
+  const struct {
+    fs::path file;
+    const wchar_t* target;
+  } shortcuts[] = {
+      {start_menu_ / (product + L".lnk"), L"decision.exe"},
+      {start_menu_ / (product + L" 帮助.lnk"), L"help.chm"},
+      {start_menu_ / (L"卸载 " + product + L".lnk"), L"uninstall.exe"},
+      {desktop_shortcut_, L"decision.exe"},
+  };
+  for (const auto& expected : shortcuts) {
+    const Shortcut shortcut = read_shortcut(expected.file);
+    ASSERT_TRUE(shortcut.loaded) << expected.file;
+    EXPECT_EQ(fs::path(shortcut.target), folder_ / expected.target) << expected.file;
+    EXPECT_EQ(fs::path(shortcut.working_folder), folder_) << expected.file;
+  }
+
+  EXPECT_EQ(registry_text(L"DisplayName"), product);
+  EXPECT_EQ(registry_text(L"DisplayVersion"), L"" DECISION_VERSION_TEXT);
+  EXPECT_EQ(registry_text(L"Publisher"), L"" PRODUCT_MAKER);
+  EXPECT_EQ(fs::path(registry_text(L"InstallLocation")), folder_);
+  EXPECT_EQ(registry_text(L"UninstallString"), L"\"" + (folder_ / L"uninstall.exe").wstring() + L"\"");
+  DWORD size_kb = 0;
+  DWORD bytes = sizeof(size_kb);
+  ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, L"EstimatedSize", RRF_RT_REG_DWORD, nullptr,
+                         &size_kb, &bytes),
+            ERROR_SUCCESS);
+  std::uintmax_t staged_bytes = 0;
+  for (const auto& [name, file_size] : staged) staged_bytes += file_size;
+  EXPECT_GE(size_kb, staged_bytes / 1024);
+  EXPECT_LE(size_kb, staged_bytes / 1024 + staged.size() + 1);
+}
+
+TEST_F(Installer, UninstallRemovesWhatItInstalledAndKeepsTheUsersFilesAndTheirFolder) {
+  ASSERT_EQ(install(), 0);
+  write_raw(folder_ / L"我的决策.dec", "mine");
+  write_raw(folder_ / L"exp" / L"my case.dec", "mine too");
+  ASSERT_EQ(uninstall(), 0);
+
+  EXPECT_FALSE(uninstall_entry_exists());
+  EXPECT_FALSE(fs::exists(start_menu_));
+  EXPECT_FALSE(fs::exists(desktop_shortcut_));
+  const std::map<std::wstring, std::uintmax_t> left = {{L"我的决策.dec", 4}, {L"exp\\my case.dec", 8}};
+  EXPECT_EQ(files_under(folder_), left);
+}
+
+TEST_F(Installer, UninstallWithNothingOfTheUsersRemovesTheFolder) {
+  ASSERT_EQ(install(), 0);
+  ASSERT_EQ(uninstall(), 0);
+  EXPECT_FALSE(fs::exists(folder_));
+  EXPECT_FALSE(uninstall_entry_exists());
+}
+
+TEST_F(Installer, InstallingOverAnInstallationReplacesTheProgramFilesAndKeepsTheUsersFiles) {
+  ASSERT_EQ(install(), 0);
+  write_raw(folder_ / L"gr.gr", "damaged");
+  write_raw(folder_ / L"我的决策.dec", "mine");
+  ASSERT_EQ(install(), 0);
+
+  EXPECT_EQ(raw_contents(folder_ / L"gr.gr"), raw_contents(stage_ / L"gr.gr"));
+  EXPECT_EQ(raw_contents(folder_ / L"我的决策.dec"), "mine");
+  ASSERT_EQ(uninstall(), 0);
+  EXPECT_EQ(files_under(folder_).size(), 1u);
+}
+
+}  // namespace
+}  // namespace release
