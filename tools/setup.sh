@@ -12,7 +12,9 @@ packages=(
 build_dir="$top/build"
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Shortcuts the installer under test makes would otherwise become menu entries and icons
+# of the host's desktop: winemenubuilder is off.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 say() { printf '== %s\n' "$*"; }
 
@@ -93,6 +95,24 @@ layout_dist() { # program
   cmake --install "$build_dir/windows" --prefix "$top/dist" --component "$1" >/dev/null
 }
 
+# The release: both program folders laid out in <folder>, a zip archive of each beside
+# them (checked against its folder), and decision's installer, which facelore's folder
+# also holds as deci\decision_setup.exe.
+write_release() { # folder
+  local out=$1 program
+  say "writing the release into $out"
+  mkdir -p "$out"
+  for program in decision facelore; do
+    rm -rf "${out:?}/$program" "$out/$program.zip"
+    cmake --install "$build_dir/windows" --prefix "$out" --component "$program" >/dev/null || return 1
+    python3 "$top/release/archives.py" write "$out/$program" "$out/$program.zip" || return 1
+    python3 "$top/release/archives.py" check "$out/$program" "$out/$program.zip" || return 1
+  done
+  cp "$build_dir/windows/release/decision_setup.exe" "$out/decision_setup.exe" || return 1
+  cmp "$out/decision_setup.exe" "$out/facelore/deci/decision_setup.exe" || return 1
+  ls -l "$out"/*.zip "$out/decision_setup.exe"
+}
+
 start_program() { # program
   local dist="$top/dist/$1"
   if [ -n "${DISPLAY:-}" ]; then
@@ -168,11 +188,18 @@ test_windows() {
   return $status
 }
 
+# The release written into the build tree and its archives checked (after the Windows
+# stage, which builds what it lays out).
+test_release() {
+  write_release "$build_dir/release"
+}
+
 run_all_tests() {
   run_stage native test_native
   run_stage sanitizers test_sanitizers
   run_stage fuzz test_fuzz
   run_stage windows test_windows
+  run_stage release test_release
   print_stage_table
   local result
   for result in "${stage_results[@]}"; do
