@@ -4,7 +4,7 @@
 # file, then an RMDir per sub-folder, deepest first, which removes a folder only when
 # it is empty) and INSTALLED_SIZE_KB.
 #   cmake -DBUILD_DIR=<build tree> -DSTAGE=<folder> -DOUTPUT=<file.nsh> -P installer_files.cmake
-file(REMOVE_RECURSE "${STAGE}")
+file(REMOVE_RECURSE "${STAGE}/decision")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${STAGE}" --component decision
   RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)

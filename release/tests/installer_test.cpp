@@ -14,7 +14,10 @@
 
 #include "kit/handles.h"
 #include "kit/testing/host_path.h"
+#include "kit/testing/pixels.h"
+#include "kit/testing/screenshot.h"
 #include "kit/testing/test_folder.h"
+#include "facelore/res/resource_ids.h"
 #include "release/product.h"
 
 namespace release {
@@ -121,6 +124,99 @@ int run_to_the_end(std::wstring command_line) {
   return -1;
 }
 
+// The first visible top-level window of process_id whose title holds title_part.
+HWND visible_window_of(DWORD process_id, const std::wstring& title_part) {
+  struct Search {
+    DWORD process_id;
+    const std::wstring& title_part;
+    HWND found;
+  } search{process_id, title_part, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t title[256] = {};
+        GetWindowTextW(window, title, 256);
+        if (owner != search.process_id || !IsWindowVisible(window) ||
+            std::wstring(title).find(search.title_part) == std::wstring::npos)
+          return TRUE;
+        search.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The visible top-level window, of any process but skip_process_id, whose title holds
+// title_part, waited for.
+HWND wait_for_window_titled(const std::wstring& title_part, DWORD skip_process_id) {
+  for (DWORD waited = 0; waited < kProcessTimeoutMs; waited += 50) {
+    HWND found = nullptr;
+    for (HWND window = GetTopWindow(nullptr); window && !found; window = GetWindow(window, GW_HWNDNEXT)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      wchar_t title[256] = {};
+      GetWindowTextW(window, title, 256);
+      if (owner != skip_process_id && IsWindowVisible(window) &&
+          std::wstring(title).find(title_part) != std::wstring::npos)
+        found = window;
+    }
+    if (found) return found;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void end_process_of(HWND window) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(window, &process_id);
+  UniqueObject process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process_id));
+  if (!process) return;
+  TerminateProcess(process.get(), 1);
+  WaitForSingleObject(process.get(), kProcessTimeoutMs);
+}
+
+// A program started as a shortcut starts it: in a given working folder, shown normally.
+// Closed (or, failing that, ended) when the holder goes.
+class StartedProgram {
+ public:
+  StartedProgram(const fs::path& program, const fs::path& working_folder) {
+    std::wstring command_line = L"\"" + program.wstring() + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        working_folder.c_str(), &startup, &process))
+      return;
+    process_.reset(process.hProcess);
+    CloseHandle(process.hThread);
+    id_ = process.dwProcessId;
+  }
+  ~StartedProgram() {
+    if (!process_) return;
+    if (HWND window = visible_window_of(id_, L"")) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), kProcessTimeoutMs);
+  }
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  DWORD id() const { return id_; }
+  // Its main window once shown, waited for; null when it never shows one.
+  HWND window(const std::wstring& title_part) const {
+    for (DWORD waited = 0; process_ && waited < kProcessTimeoutMs; waited += 50) {
+      if (HWND found = visible_window_of(id_, title_part)) return found;
+      if (WaitForSingleObject(process_.get(), 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+  }
+
+ private:
+  UniqueObject process_;
+  DWORD id_ = 0;
+};
+
 class Installer : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -226,6 +322,57 @@ TEST_F(Installer, InstallingOverAnInstallationReplacesTheProgramFilesAndKeepsThe
   EXPECT_EQ(raw_contents(folder_ / L"我的决策.dec"), "mine");
   ASSERT_EQ(uninstall(), 0);
   EXPECT_EQ(files_under(folder_).size(), 1u);
+}
+
+// Started as its Start menu shortcut starts it, the installed program shows its installed
+// background: points of gr.gr no control covers show on the window.  (Wine also finds a
+// picture beside the program, so the working folder itself is checked on the shortcuts.)
+TEST_F(Installer, InstalledProgramStartedFromItsShortcutPaintsItsBackground) {
+  ASSERT_EQ(install(), 0);
+  const Shortcut shortcut = read_shortcut(start_menu_ / (std::wstring(kProductName) + L".lnk"));
+  ASSERT_TRUE(shortcut.loaded);
+  kit::UniqueBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, (folder_ / L"gr.gr").c_str(), IMAGE_BITMAP, 0,
+                                                            0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  const kit::testing::Pixels background = kit::testing::of_bitmap(picture.get());
+  ASSERT_FALSE(background.empty());
+  {
+    StartedProgram program(shortcut.target, shortcut.working_folder);
+    const HWND window = program.window(kProductName);
+    ASSERT_NE(window, nullptr);
+    // Beside the command column, below it, and right of the grid.
+    const POINT points[] = {{174, 400}, {10, 450}, {885, 300}};
+    int matching = 0;
+    for (DWORD waited = 0; waited < 10000 && matching < 3; waited += 100) {
+      Sleep(100);
+      const kit::testing::Pixels shown = kit::testing::shown(window);
+      matching = 0;
+      for (const POINT& p : points)
+        if (!shown.empty() && shown.at(p.x, p.y) == background.at(p.x, p.y)) ++matching;
+    }
+    kit::testing::save_screenshot(window, "installed_decision.bmp");
+    EXPECT_EQ(matching, 3);
+  }
+}
+
+// facelore's installer button starts the installer from facelore's own folder (its
+// working folder), through the real program start: the installer's welcome page opens.
+TEST(FaceloreInstallerButton, StartsTheInstallerFromFacelorsFolder) {
+  const fs::path folder = kit::testing::host_path(FACELORE_STAGE);
+  ASSERT_TRUE(fs::exists(folder / L"deci" / L"decision_setup.exe"));
+  StartedProgram facelore(folder / L"facelore.exe", folder);
+  const HWND window = facelore.window(L"" FACELORE_PRODUCT_NAME);
+  ASSERT_NE(window, nullptr);
+  const HWND button = GetDlgItem(window, IDC_INSTALLER);
+  ASSERT_NE(button, nullptr);
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_INSTALLER, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+
+  const HWND setup = wait_for_window_titled(kProductName, facelore.id());
+  ASSERT_NE(setup, nullptr);
+  Sleep(500);  // the welcome page's pictures and texts painted
+  RECT area{};
+  GetWindowRect(setup, &area);
+  kit::testing::save_screen_area(area, "installer_welcome.bmp");
+  end_process_of(setup);
 }
 
 }  // namespace
