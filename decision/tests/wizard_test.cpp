@@ -27,6 +27,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
+#include "workspace/decision_dialog.h"
 
 namespace decision {
 namespace {
@@ -60,10 +61,13 @@ class Wizard : public testing::DecisionWindowTest {
     return static_cast<Page&>(*page_);
   }
 
+ public:
   static void click(HWND window, int id) {
     SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
     pump(30);
   }
+
+ protected:
   static void choose(HWND window, int list_id, int index) {
     kit::combo_select(GetDlgItem(window, list_id), index);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(list_id, CBN_SELCHANGE),
@@ -337,6 +341,132 @@ TEST_F(Wizard, WizardFollowsTheDirectionsAndTheBlinkGoesOnAcrossPages) {
                                       [&](HWND page) { click(page, IDC_WIZARD_CANCEL); }});
   EXPECT_FALSE(g_finished);
   g_wizard = nullptr;
+}
+
+// ---- the hand-over to the main window --------------------------------------------
+
+SYSTEMTIME six_december_at_five_past_nine() {
+  SYSTEMTIME t{};
+  t.wYear = 2026;
+  t.wMonth = 12;
+  t.wDay = 6;
+  t.wHour = 9;
+  t.wMinute = 5;
+  return t;
+}
+
+void click_new(HWND window) { Wizard::click(window, IDC_NEW); }
+void click_wizard_button(HWND window) { Wizard::click(window, IDC_START_WIZARD); }
+
+class WizardHandOver : public testing::DecisionWindowTest {
+ protected:
+  void SetUp() override {
+    DecisionWindowTest::SetUp();
+    previous_clock_ = DecisionDialog::set_clock(six_december_at_five_past_nine);
+    window_ = dialog_->create(nullptr);
+    ASSERT_NE(window_, nullptr);
+    pump(60);
+  }
+  void TearDown() override {
+    dialog_.reset();
+    DecisionDialog::set_clock(previous_clock_);
+    DecisionWindowTest::TearDown();
+  }
+
+  static void choose_wizard(HWND chooser) {
+    Wizard::click(chooser, IDC_WIZARD_OPTION);
+    Wizard::click(chooser, IDC_NEW_DECISION_OK);
+  }
+  static void choose_blank(HWND chooser) {
+    kit::combo_select(GetDlgItem(chooser, IDC_ALTERNATIVE_COUNT), 1);  // three alternatives
+    Wizard::click(chooser, IDC_NEW_DECISION_OK);
+  }
+  static void next(HWND page) { Wizard::click(page, IDC_WIZARD_NEXT); }
+  static void cancel(HWND page) { Wizard::click(page, IDC_WIZARD_CANCEL); }
+  std::string title() const { return kit::get_window_text(window_); }
+  std::string cell_text(int i) const { return kit::get_dlg_item_text(window_, IDC_CELL_1 + i - 1); }
+
+  Decision current_{};
+  Decision wizard_{};
+  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
+  HWND window_ = nullptr;
+  DecisionDialog::Clock previous_clock_ = nullptr;
+};
+
+TEST_F(WizardHandOver, AWizardFinishedOnItsLastPageBecomesTheNewDecision) {
+  kit::testing::while_boxes_are_open(
+      window_, click_new,
+      {choose_wizard,
+       [](HWND page) {
+         kit::set_dlg_item_text(page, IDC_WIZARD_BACKGROUND_TEXT, "要不要换工作？");
+         next(page);
+       },
+       next,                                // two alternatives
+       [](HWND page) { next(page), next(page); },  // one result each
+       [](HWND page) {
+         Wizard::click(page, IDC_RATING_VALUE_20);  // (1,1): value 10 at probability 10
+         next(page);
+         next(page);
+       }});
+  EXPECT_TRUE(dialog_->has_decision());
+  EXPECT_EQ(title(), "择优宝 V1.2 — 新决策(12-6 9：5).dec");
+  EXPECT_EQ(current_.background, "要不要换工作？");
+  EXPECT_EQ(current_.deci_count, 2);
+  EXPECT_EQ(current_.alternatives[1].result_value[1], 10);
+  EXPECT_EQ(current_.best_index, 1) << "ranked as any decision";
+  EXPECT_EQ(current_.worst_index, 2);
+  for (int i = 1; i <= 2; ++i) EXPECT_EQ(cell_text(i), alternative_report_text(current_, i));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(window_, IDC_START_WIZARD)));
+}
+
+TEST_F(WizardHandOver, CancelOnAnyPageLeavesTheMainWindowAsItWas) {
+  kit::testing::while_boxes_are_open(window_, click_new, {choose_blank});
+  ASSERT_EQ(current_.deci_count, 3);
+  const Decision before = current_;
+  const std::string title_before = title();
+  DecisionDialog::set_clock([] {
+    SYSTEMTIME t = six_december_at_five_past_nine();
+    t.wHour = 10;
+    return t;
+  });
+  const std::vector<std::vector<std::function<void(HWND)>>> runs = {
+      {choose_wizard, cancel},
+      {choose_wizard, next, cancel},
+      {choose_wizard, next, next, cancel},
+      {choose_wizard, next, next, [](HWND page) { next(page), next(page); }, cancel},
+  };
+  for (const auto& run : runs) {
+    kit::testing::while_boxes_are_open(window_, click_new, run);
+    EXPECT_EQ(current_, before) << "after " << run.size() - 1 << " pages";
+    EXPECT_EQ(title(), title_before);
+  }
+}
+
+TEST_F(WizardHandOver, TheWizardButtonRevisesTheCurrentDecisionUnderItsName) {
+  kit::testing::while_boxes_are_open(window_, click_new, {choose_blank});
+  current_.alternatives[2].deci_str = "留在原单位";
+  current_.alternatives[3].result_value[1] = -4;
+  const std::string name = dialog_->current_file_name();
+  kit::testing::while_boxes_are_open(
+      window_, click_wizard_button,
+      {next,
+       [](HWND page) {
+         EXPECT_EQ(kit::combo_selection(GetDlgItem(page, IDC_WIZARD_ALTERNATIVE_COUNT)), 1);
+         EXPECT_EQ(kit::get_dlg_item_text(page, IDC_WIZARD_NAME_1 + 1), "留在原单位");
+         EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_WIZARD_NAME_1 + 2)));
+         next(page);
+       },
+       [](HWND page) { next(page), next(page), next(page); },
+       [](HWND page) {
+         next(page), next(page);  // to (3,1)
+         EXPECT_EQ(kit::get_dlg_item_text(page, IDC_RATING_VALUE_NUMBER), "-4");
+         Wizard::click(page, IDC_RATING_VALUE_0 + 12);  // value 2
+         next(page);
+       }});
+  EXPECT_EQ(current_.alternatives[3].result_value[1], 2);
+  EXPECT_EQ(current_.alternatives[2].deci_str, "留在原单位");
+  EXPECT_EQ(dialog_->current_file_name(), name);
+  EXPECT_EQ(cell_text(3), alternative_report_text(current_, 3));
 }
 
 }  // namespace
