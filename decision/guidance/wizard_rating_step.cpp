@@ -78,7 +78,7 @@ void WizardRatingStep::on_value_clicked(int position) {
 
 void WizardRatingStep::show_method_switch() {
   const value_picker_layout::MethodPictures& pictures = value_picker_layout::method_pictures(decision().base_of);
-  const COLORREF key = wizard_page_layout::kButtonKey.colorref();
+  const COLORREF key = value_picker_layout::kMethodSwitchKey.colorref();
   method_switch_.load_state_images(static_cast<WORD>(pictures.switch_hover), key,
                                    static_cast<WORD>(pictures.switch_normal), key);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "decision/guidance/scale_bar_layout.h"
+#include "decision/guidance/value_picker_layout.h"
 #include "decision/guidance/wizard_page_layout.h"
 
 namespace decision::wizard_rating_step_layout {
@@ -33,7 +34,9 @@ inline constexpr int kScaleLabelTop = 152;
 inline constexpr int kScaleEndsTop = 238;
 
 // The method switch and the band that shows part of the method's picture.
-inline constexpr Rect kMethodSwitch{296, 256, 20, 80};
+// The switch shows the value picker's switch pictures, at their size.
+inline constexpr Rect kMethodSwitch{298, 256, value_picker_layout::kMethodSwitch.w,
+                                    value_picker_layout::kMethodSwitch.h};
 inline constexpr Rect kMethodBand{20, 256, 268, 58};
 inline constexpr int kMethodPictureX = 10;  // where the band's part lies in the picture
 inline constexpr int kMethodPictureY = 45;

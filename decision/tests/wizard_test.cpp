@@ -76,6 +76,22 @@ class Wizard : public testing::DecisionWindowTest {
   }
   static std::string text_of(HWND window, int id) { return kit::get_dlg_item_text(window, id); }
   static bool visible(HWND window, int id) { return IsWindowVisible(GetDlgItem(window, id)) != FALSE; }
+  // Whether the button shows the bitmap: most of the bitmap's non-key pixels are on
+  // the screen where the button stands.
+  bool shows_picture(HWND window, int id, int bitmap_id) const {
+    const kit::UniqueBitmap bitmap(LoadBitmapW(module(), MAKEINTRESOURCEW(bitmap_id)));
+    const kit::testing::Pixels picture = kit::testing::of_bitmap(bitmap.get());
+    const kit::testing::Pixels screen = kit::testing::shown(window);
+    const kit::PixelRect place = kit::control_rect(window, id);
+    int face = 0, same = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        if (picture.at(x, y) == page_lay::kButtonKey.colorref()) continue;
+        ++face;
+        same += screen.at(place.x + x, place.y + y) == picture.at(x, y) ? 1 : 0;
+      }
+    return face > 0 && same * 10 >= face * 9;
+  }
   bool wait_for_blink_end() { return pump_until([&] { return !traps_.running(); }, 3000); }
 
   Decision decision_{};
@@ -231,6 +247,9 @@ TEST_F(Wizard, ResultsPageWalksTheAlternativesAndLeavesAtEitherEnd) {
   ASSERT_TRUE(IsWindow(window));
   EXPECT_EQ(page<WizardResultsStep>().alternative(), 1);
   EXPECT_EQ(text_of(window, IDC_WIZARD_ALTERNATIVE_NUMBER), "1");
+  pump(60);
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_BACK, IDB_WIZARD_BACK_PAGE)) << "at the first: back to page 2";
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_NEXT, IDB_WIZARD_NEXT)) << "not at the last: next alternative";
   click(window, IDC_WIZARD_BACK);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(page_->move(), WizardMove::Back);
@@ -240,6 +259,9 @@ TEST_F(Wizard, ResultsPageWalksTheAlternativesAndLeavesAtEitherEnd) {
   click(window, IDC_WIZARD_NEXT);
   click(window, IDC_WIZARD_NEXT);
   EXPECT_EQ(page<WizardResultsStep>().alternative(), 3);
+  pump(60);
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_BACK, IDB_WIZARD_BACK));
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_NEXT, IDB_WIZARD_NEXT_PAGE)) << "at the last: on to page 4";
   click(window, IDC_WIZARD_NEXT);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(page_->move(), WizardMove::Next);
@@ -269,17 +291,26 @@ TEST_F(Wizard, RatingPageWalksThePairsAndStoresThePicks) {
   EXPECT_EQ(decision_.alternatives[1].result_prob[1], 3);
   EXPECT_EQ(text_of(window, IDC_RATING_PROBABILITY_NUMBER), "3");
 
-  // Three presses of the method switch come round to where they started.
+  pump(60);
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_BACK, IDB_WIZARD_BACK_PAGE)) << "at (1,1): back to page 3";
+  // Three presses of the method switch come round to where they started, pictures and
+  // all.
   for (int method : {ByPreference, ByUtility, ByEvaluation}) {
     click(window, IDC_RATING_METHOD);
     EXPECT_EQ(decision_.base_of, method);
   }
+  SetCursorPos(0, 0);  // the switch shows its normal picture
+  pump(60);
+  EXPECT_TRUE(shows_picture(window, IDC_RATING_METHOD, IDB_METHOD_EVALUATION));
 
   click(window, IDC_WIZARD_NEXT);
   EXPECT_EQ(pair(), std::make_pair(1, 2));
   EXPECT_EQ(text_of(window, IDC_RATING_PROBABILITY_NUMBER), "10") << "the next result shows its own picks";
   click(window, IDC_WIZARD_NEXT);
   EXPECT_EQ(pair(), std::make_pair(2, 1));
+  pump(60);
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_NEXT, IDB_WIZARD_FINISH)) << "the last pair finishes";
+  EXPECT_TRUE(shows_picture(window, IDC_WIZARD_BACK, IDB_WIZARD_BACK));
   click(window, IDC_WIZARD_BACK);
   EXPECT_EQ(pair(), std::make_pair(1, 2));
   click(window, IDC_WIZARD_NEXT);
