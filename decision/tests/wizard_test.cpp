@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "decision_window_test.h"
+#include "document/dec_format.h"
 #include "guidance/decision_wizard.h"
 #include "guidance/wizard_alternatives_step.h"
 #include "guidance/wizard_alternatives_step_layout.h"
@@ -25,6 +27,7 @@
 #include "kit/list_text.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
+#include "kit/testing/test_folder.h"
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
 #include "workspace/decision_dialog.h"
@@ -32,6 +35,7 @@
 namespace decision {
 namespace {
 
+namespace fs = std::filesystem;
 namespace page_lay = wizard_page_layout;
 namespace alt_lay = wizard_alternatives_step_layout;
 using kit::testing::pump_until;
@@ -448,6 +452,24 @@ TEST_F(WizardHandOver, AWizardFinishedOnItsLastPageBecomesTheNewDecision) {
   EXPECT_EQ(current_.worst_index, 2);
   for (int i = 1; i <= 2; ++i) EXPECT_EQ(cell_text(i), alternative_report_text(current_, i));
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(window_, IDC_START_WIZARD)));
+
+  // Saved and opened again, it reads back the same and shows the same.
+  const fs::path folder = fs::temp_directory_path() / ("decision_wizard_" + std::to_string(GetCurrentProcessId()));
+  fs::create_directories(folder);
+  const std::string path = kit::testing::gbk_path(folder / "wizard.dec");
+  const Decision finished = current_;
+  const std::string cells[] = {cell_text(1), cell_text(2)};
+  ASSERT_EQ(dialog_->save_file(path), kDecOk);
+  reset_decision(current_);
+  ASSERT_EQ(dialog_->open_file(path), kDecOk);
+  EXPECT_EQ(current_.background, finished.background);
+  EXPECT_EQ(current_.deci_count, finished.deci_count);
+  for (int i = 1; i <= finished.deci_count; ++i) EXPECT_EQ(current_.alternatives[i], finished.alternatives[i]) << i;
+  EXPECT_EQ(current_.best_index, finished.best_index);
+  EXPECT_EQ(cell_text(1), cells[0]);
+  EXPECT_EQ(cell_text(2), cells[1]);
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
 }
 
 TEST_F(WizardHandOver, CancelOnAnyPageLeavesTheMainWindowAsItWas) {
