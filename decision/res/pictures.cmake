@@ -67,7 +67,13 @@ set(DECISION_PICTURES
   trap_button_10.bmp trap_button_10_hover.bmp
   决策陷阱内容.bmp
   trap_heading.bmp
-  trap_body.bmp)
+  trap_body.bmp
+  # The wizard pages, their Back, Next and Finish buttons and the blank row band.
+  决策向导第1步.bmp 决策向导第2步.bmp 决策向导第3步.bmp 决策向导第4步.bmp
+  wizard_back_page.bmp wizard_back_page_hover.bmp wizard_next_page.bmp wizard_next_page_hover.bmp
+  wizard_back.bmp wizard_back_hover.bmp wizard_next.bmp wizard_next_hover.bmp
+  wizard_finish.bmp wizard_finish_hover.bmp
+  wizard_blank_rows.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
@@ -91,4 +97,6 @@ set(DECISION_FOLDER_PICTURES
   方案内容2.bmp
   # The trap panel and the trap dialog.
   陷阱.bmp
-  决策陷阱内容.bmp)
+  决策陷阱内容.bmp
+  # The wizard pages.
+  决策向导第1步.bmp 决策向导第2步.bmp 决策向导第3步.bmp 决策向导第4步.bmp)

@@ -269,3 +269,57 @@
 #define IDC_TRAP_CLOSE 1155
 #define IDB_TRAP_BODY 289
 #define IDB_TRAP_HEADING 290
+
+
+// ---- wizard --------------------------------------------------------------------------
+// The four pages of the decision wizard: background, alternatives, results, rating.
+#define IDD_WIZARD_BACKGROUND 164
+#define IDD_WIZARD_ALTERNATIVES 167
+#define IDD_WIZARD_RESULTS 171
+#define IDD_WIZARD_RATING 174
+// On every page: Next (the default button), Back (pages 2 to 4), Cancel (Escape
+// presses it) and the side area where the trap panel stands (pages 2 to 4).
+#define IDC_WIZARD_NEXT 1086
+#define IDC_WIZARD_BACK 1087
+#define IDC_WIZARD_CANCEL 2  // IDCANCEL
+#define IDC_WIZARD_SIDE_TAB 1157
+// Page 1: the background text.
+#define IDC_WIZARD_BACKGROUND_TEXT 1085
+// Page 2: the number of alternatives and the nine names (consecutive ids).
+#define IDC_WIZARD_ALTERNATIVE_COUNT 1097
+#define IDC_WIZARD_NAME_1 1088
+#define IDC_WIZARD_NAME_9 1096
+// Page 3: the current alternative's number and name, its number of results and the
+// nine result texts (consecutive ids).
+#define IDC_WIZARD_ALTERNATIVE_NUMBER 1109
+#define IDC_WIZARD_ALTERNATIVE_NAME 1022
+#define IDC_WIZARD_RESULT_COUNT 1108
+#define IDC_WIZARD_RESULT_1 1099
+#define IDC_WIZARD_RESULT_9 1107
+// Page 4: the current pair's numbers and texts, the probability scale (positions 0..10)
+// and the value scale (positions 0..20: value - 10), each with its number, and the
+// method switch.  The name box is IDC_WIZARD_ALTERNATIVE_NAME as on page 3.
+#define IDC_RATING_ALTERNATIVE_NUMBER 1127
+#define IDC_RATING_RESULT_NUMBER 1126
+#define IDC_RATING_RESULT_TEXT 1111
+#define IDC_RATING_PROBABILITY_0 1115
+#define IDC_RATING_PROBABILITY_10 1125
+#define IDC_RATING_VALUE_0 1128
+#define IDC_RATING_VALUE_20 1148
+#define IDC_RATING_PROBABILITY_NUMBER 1112
+#define IDC_RATING_VALUE_NUMBER 1113
+#define IDC_RATING_METHOD 1154
+// Pictures (normal / hover): Back and Next when they leave the page, Back and Next
+// when they walk within it, Finish; the blank band over the rows not in use.  The
+// method switch shows the method pictures of the pickers' section.
+#define IDB_WIZARD_BACK_PAGE 196
+#define IDB_WIZARD_BACK_PAGE_HOVER 197
+#define IDB_WIZARD_NEXT_PAGE 198
+#define IDB_WIZARD_NEXT_PAGE_HOVER 199
+#define IDB_WIZARD_BACK_HOVER 235
+#define IDB_WIZARD_NEXT 236
+#define IDB_WIZARD_NEXT_HOVER 237
+#define IDB_WIZARD_BACK 238
+#define IDB_WIZARD_FINISH 239
+#define IDB_WIZARD_FINISH_HOVER 240
+#define IDB_WIZARD_BLANK_ROWS 350

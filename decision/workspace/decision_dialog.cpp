@@ -6,6 +6,7 @@
 
 #include "decision/document/dec_format.h"
 #include "guidance/case_library_dialog.h"
+#include "guidance/decision_wizard.h"
 #include "guidance/new_decision_dialog.h"
 #include "kit/file_dialog.h"
 #include "kit/geometry.h"
@@ -245,13 +246,11 @@ void DecisionDialog::refresh() {
   show_rank_strip();
   ShowWindow(several_best_hint_.hwnd(), hints.several_best ? SW_SHOW : SW_HIDE);
   ShowWindow(too_close_hint_.hwnd(), hints.too_close ? SW_SHOW : SW_HIDE);
-  // The wizard button shows once the wizard is connected; until then it stays hidden
-  // rather than offer a command that does nothing.
 }
 
 void DecisionDialog::show_workspace() {
   for (int id : {IDC_BACKGROUND_SUMMARY, IDC_RECORD_SUMMARY, IDC_ADD_ALTERNATIVE, IDC_DELETE_ALTERNATIVE,
-                 IDC_INSERT_AT, IDC_DELETE_AT})
+                 IDC_INSERT_AT, IDC_DELETE_AT, IDC_START_WIZARD})
     ShowWindow(item(id), SW_SHOW);
 }
 
@@ -305,7 +304,6 @@ void DecisionDialog::show_rank_strip() {
 
 void DecisionDialog::on_new_clicked() {
   NewDecisionDialog chooser(module_);
-  chooser.offer_wizard(false);  // the wizard is not connected yet
   if (chooser.run(hwnd()) != IDOK) return;
   switch (chooser.mode()) {
     case kStartBlank:
@@ -315,8 +313,38 @@ void DecisionDialog::on_new_clicked() {
       start_from_case();
       break;
     case kStartWithWizard:
+      start_with_wizard();
       break;
   }
+}
+
+// The wizard works on the wizard decision alone; only a wizard finished on its last
+// page makes it the current decision, under a new decision's name.  A cancelled wizard
+// changes nothing here, not even the name (Save would propose it for the old decision).
+void DecisionDialog::start_with_wizard() {
+  reset_decision(wizard_);
+  DecisionWizard wizard(module_, wizard_);
+  if (!wizard.run(hwnd())) return;
+  close_all_panels();
+  current_ = wizard_;
+  refresh();
+  name_new_decision();
+  has_decision_ = true;
+  show_title();
+}
+
+// The wizard button revises the current decision: the wizard starts from a copy of
+// it, so the pages show what is there, and the finished copy replaces it under the
+// same file name.
+void DecisionDialog::on_wizard_clicked() {
+  if (!has_decision_) return;
+  wizard_ = current_;
+  DecisionWizard wizard(module_, wizard_);
+  if (!wizard.run(hwnd())) return;
+  close_all_panels();
+  current_ = wizard_;
+  refresh();
+  show_title();
 }
 
 void DecisionDialog::start_blank(int count) {
@@ -542,6 +570,7 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDC_BEST: on_rank_clicked(current_.best_index); return true;
     case IDC_RUNNER_UP: on_rank_clicked(current_.runner_up_index); return true;
     case IDC_WORST: on_rank_clicked(current_.worst_index); return true;
+    case IDC_START_WIZARD: on_wizard_clicked(); return true;
     // Enter and Escape do not end the main window; its close box and Exit do.
     case IDOK:
     case IDCANCEL: return true;

@@ -85,6 +85,8 @@ class DecisionDialog : public kit::Dialog {
   void on_new_clicked();
   void start_blank(int count);
   void start_from_case();
+  void start_with_wizard();
+  void on_wizard_clicked();
   void on_open_clicked();
   void on_save_clicked();
   void on_help_clicked();

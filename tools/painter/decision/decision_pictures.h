@@ -52,4 +52,8 @@ void add_alternative_panel(PictureSet& set);
 // background "决策陷阱内容.bmp" and its two boxes' pictures.
 void add_traps(PictureSet& set);
 
+// The four wizard pages "决策向导第1步.bmp" … "决策向导第4步.bmp", the Back, Next and
+// Finish pictures and the blank band over unused rows.
+void add_wizard(PictureSet& set);
+
 }  // namespace painter::decision_pictures

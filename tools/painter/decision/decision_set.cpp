@@ -21,6 +21,7 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_case_library,
     decision_pictures::add_alternative_panel,
     decision_pictures::add_traps,
+    decision_pictures::add_wizard,
 };
 
 }  // namespace
