@@ -98,10 +98,7 @@ bool WizardAlternativesStep::on_page_command(int id, int code) {
 // The page picture, and the blank band over the rows not in use.
 void WizardAlternativesStep::paint_page(HDC dc) {
   WizardPage::paint_page(dc);
-  if (decision().deci_count < wizard_page_layout::kRowCount) {
-    const kit::PixelRect strip = lay::kRows.blank_strip(decision().deci_count);
-    kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
-  }
+  paint_blank_rows(dc, lay::kRows, decision().deci_count);
 }
 
 }  // namespace decision

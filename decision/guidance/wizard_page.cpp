@@ -119,6 +119,12 @@ void WizardPage::on_paint() {
   paint_page(paint.dc());
 }
 
+void WizardPage::paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& rows, int count) {
+  if (count >= wizard_page_layout::kRowCount) return;
+  const kit::PixelRect strip = rows.blank_strip(count);
+  kit::draw_picture_resource(dc, module_, IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
+}
+
 bool WizardPage::on_command(int id, int code, HWND control) {
   if (on_page_command(id, code)) return true;
   switch (id) {

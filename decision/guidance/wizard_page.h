@@ -14,6 +14,7 @@
 
 #include "document/decision.h"
 #include "guidance/trap_panel.h"
+#include "guidance/wizard_page_layout.h"
 #include "kit/dialog.h"
 #include "kit/skin_button.h"
 
@@ -57,6 +58,8 @@ class WizardPage : public kit::Dialog {
   virtual void on_back_clicked() { leave(WizardMove::Back); }
   // Paints the page picture; pages add what covers it.
   virtual void paint_page(HDC dc);
+  // Lays the blank band over the rows of rows past the first count.
+  void paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& rows, int count);
 
   bool on_init_dialog() final;
   bool on_command(int id, int code, HWND control) final;

@@ -131,10 +131,7 @@ bool WizardResultsStep::on_page_command(int id, int code) {
 
 void WizardResultsStep::paint_page(HDC dc) {
   WizardPage::paint_page(dc);
-  if (current().result_count < wizard_page_layout::kRowCount) {
-    const kit::PixelRect strip = lay::kRows.blank_strip(current().result_count);
-    kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
-  }
+  paint_blank_rows(dc, lay::kRows, current().result_count);
 }
 
 }  // namespace decision

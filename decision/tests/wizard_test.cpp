@@ -109,7 +109,9 @@ TEST_F(Wizard, AlternativesPageHasItsControlsAndTheTrapPanelInItsSideArea) {
   EXPECT_EQ(kit::testing::client_size(window).cx, page_lay::kWidth);
   EXPECT_EQ(kit::testing::client_size(window).cy, page_lay::kHeight);
   for (const kit::Placement& place : alt_lay::kPlacements)
-    if (place.id != IDC_WIZARD_ALTERNATIVE_COUNT) EXPECT_EQ(kit::control_rect(window, place.id), place.rect);
+    if (place.id != IDC_WIZARD_ALTERNATIVE_COUNT) {
+      EXPECT_EQ(kit::control_rect(window, place.id), place.rect);
+    }
   EXPECT_EQ(kit::control_rect(window, IDC_WIZARD_SIDE_TAB), page_lay::kSideTab);
   ASSERT_NE(traps_.hwnd(), nullptr);
   EXPECT_EQ(GetParent(traps_.hwnd()), window);
