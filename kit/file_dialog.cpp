@@ -25,10 +25,10 @@ std::wstring platform_filter(std::string_view filter) {
   return wide;
 }
 
-bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogSpec& spec, std::string& path) {
-  const std::wstring filter = platform_filter(spec.filter);
-  const std::wstring extension = to_wide(spec.default_extension);
-  const std::wstring proposed = to_wide(spec.proposed_name);
+bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path) {
+  const std::wstring filter = platform_filter(request.filter);
+  const std::wstring extension = to_wide(request.default_extension);
+  const std::wstring proposed = to_wide(request.proposed_name);
   std::vector<wchar_t> file(kPathChars, L'\0');
   proposed.copy(file.data(), file.size() - 1);
 
@@ -50,8 +50,8 @@ bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogSpec&
 
 }  // namespace
 
-bool choose_file(HWND owner, FileDialogKind kind, const FileDialogSpec& spec, std::string& path) {
-  return (g_seam ? g_seam : platform_choose_file)(owner, kind, spec, path);
+bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path) {
+  return (g_seam ? g_seam : platform_choose_file)(owner, kind, request, path);
 }
 
 std::string_view bare_file_name(std::string_view path) {

@@ -11,7 +11,7 @@
 
 namespace kit {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   // GBK: pairs of a description and its pattern, each part ended by '|', as
   // "决策文件(*.dec)|*.dec|".
   std::string_view filter{};
@@ -25,13 +25,13 @@ enum class FileDialogKind { Open, Save };
 
 // Shows the dialog owned by owner.  True with the chosen file's full path (GBK) in
 // path; false when it is cancelled (path untouched).
-bool choose_file(HWND owner, FileDialogKind kind, const FileDialogSpec& spec, std::string& path);
+bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path);
 
 // The file name part of path: what follows its last backslash, slash or colon.
 std::string_view bare_file_name(std::string_view path);
 
 // Test seam: replaces the dialog (null restores it) and returns the one it replaces.
-using FileDialogSeam = bool (*)(HWND owner, FileDialogKind kind, const FileDialogSpec& spec, std::string& path);
+using FileDialogSeam = bool (*)(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path);
 FileDialogSeam set_file_dialog_seam(FileDialogSeam seam);
 
 }  // namespace kit

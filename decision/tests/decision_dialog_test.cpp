@@ -54,12 +54,12 @@ struct FileDialogs {
 };
 FileDialogs g_files;
 
-bool answer_file_dialog(HWND, kit::FileDialogKind kind, const kit::FileDialogSpec& spec, std::string& path) {
+bool answer_file_dialog(HWND, kit::FileDialogKind kind, const kit::FileDialogRequest& request, std::string& path) {
   ++g_files.calls;
   g_files.kind = kind;
-  g_files.filter = spec.filter;
-  g_files.extension = spec.default_extension;
-  g_files.proposed = spec.proposed_name;
+  g_files.filter = request.filter;
+  g_files.extension = request.default_extension;
+  g_files.proposed = request.proposed_name;
   if (g_files.answer.empty()) return false;
   path = g_files.answer;
   return true;

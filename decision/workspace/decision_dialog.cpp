@@ -377,8 +377,8 @@ void DecisionDialog::start_from_case() {
 
 void DecisionDialog::on_open_clicked() {
   std::string path;
-  const kit::FileDialogSpec spec{.filter = kFileFilter, .default_extension = kFileExtension};
-  if (!kit::choose_file(hwnd(), kit::FileDialogKind::Open, spec, path)) return;
+  const kit::FileDialogRequest request{.filter = kFileFilter, .default_extension = kFileExtension};
+  if (!kit::choose_file(hwnd(), kit::FileDialogKind::Open, request, path)) return;
   open_file(path);
 }
 
@@ -404,9 +404,9 @@ int DecisionDialog::open_file(std::string_view path) {
 void DecisionDialog::on_save_clicked() {
   if (!has_decision_) return;
   std::string path;
-  const kit::FileDialogSpec spec{
+  const kit::FileDialogRequest request{
       .filter = kFileFilter, .default_extension = kFileExtension, .proposed_name = current_file_name_};
-  if (!kit::choose_file(hwnd(), kit::FileDialogKind::Save, spec, path)) return;
+  if (!kit::choose_file(hwnd(), kit::FileDialogKind::Save, request, path)) return;
   save_file(path);
 }
 
