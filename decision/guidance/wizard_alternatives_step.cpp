@@ -15,15 +15,6 @@ namespace decision {
 namespace lay = wizard_alternatives_step_layout;
 using Form = TrapPanel::AlertForm;
 
-namespace {
-
-void invalidate(HWND window, const kit::PixelRect& r) {
-  const RECT area{r.x, r.y, r.right(), r.bottom()};
-  InvalidateRect(window, &area, FALSE);
-}
-
-}  // namespace
-
 WizardAlternativesStep::WizardAlternativesStep(HINSTANCE module, Decision& decision, TrapPanel& traps)
     : WizardPage(module, decision, &traps, IDD_WIZARD_ALTERNATIVES, lay::kPictureFile, 2) {}
 
@@ -43,15 +34,14 @@ void WizardAlternativesStep::fill_count_list() {
   kit::combo_select(list, decision().deci_count - kMinAlternatives);
 }
 
-// Shows rows first..last with their alternatives' names and hides the rows after last.
+// Rows first..last show their alternatives' names.
+// The alternatives' names, row by row.
+WizardPage::RowText WizardAlternativesStep::row_texts() {
+  return [this](int k) -> const std::string& { return decision().alternatives[k].deci_str; };
+}
+
 void WizardAlternativesStep::show_rows(int first, int last) {
-  for (int k = first; k <= last; ++k) {
-    HWND name = item(IDC_WIZARD_NAME_1 + k - 1);
-    kit::set_window_text(name, decision().alternatives[k].deci_str);
-    ShowWindow(name, SW_SHOWNA);
-  }
-  for (int k = last + 1; k <= wizard_page_layout::kRowCount; ++k)
-    ShowWindow(item(IDC_WIZARD_NAME_1 + k - 1), SW_HIDE);
+  show_text_rows(IDC_WIZARD_NAME_1, first, last, row_texts());
 }
 
 void WizardAlternativesStep::on_count_changed() {
@@ -60,27 +50,12 @@ void WizardAlternativesStep::on_count_changed() {
   const int new_count = (selection < 0 ? 0 : selection) + kMinAlternatives;
   decision().deci_count = new_count;
   alert_traps({6, 7, 10}, Form::Replace);
-  if (new_count == old_count) return;
-  if (new_count > old_count) {
-    show_rows(old_count, new_count);
-    // The rows come back from the page picture, and the blank band moves down under
-    // them, its note on top again.
-    invalidate(hwnd(), lay::kRows.blank_strip(old_count));
-  } else {
-    show_rows(1, new_count);
-    invalidate(hwnd(), lay::kRows.blank_strip(new_count));
-  }
+  change_row_count(lay::kRows, IDC_WIZARD_NAME_1, old_count, new_count, row_texts());
 }
 
-// The name is never typed in the row itself: the focus goes on to Next and the small
-// input box opens over the row.
 void WizardAlternativesStep::on_name_focused(int row) {
   alert_traps({8}, Form::Replace);
-  SetFocus(item(IDC_WIZARD_NEXT));
-  std::string typed;
-  if (!ask_text(IDC_WIZARD_NAME_1 + row - 1, decision().alternatives[row].deci_str, typed)) return;
-  decision().alternatives[row].deci_str = typed;
-  kit::set_dlg_item_text(hwnd(), IDC_WIZARD_NAME_1 + row - 1, typed);
+  edit_row_text(IDC_WIZARD_NAME_1 + row - 1, decision().alternatives[row].deci_str);
 }
 
 bool WizardAlternativesStep::on_page_command(int id, int code) {

@@ -19,6 +19,7 @@ class WizardAlternativesStep : public WizardPage {
 
  private:
   void fill_count_list();
+  RowText row_texts();
   void show_rows(int first, int last);
   void on_count_changed();
   void on_name_focused(int row);

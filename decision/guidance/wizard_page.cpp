@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "guidance/small_input_box.h"
 #include "guidance/wizard_page_layout.h"
 #include "kit/geometry.h"
@@ -123,6 +125,33 @@ void WizardPage::paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& row
   if (count >= wizard_page_layout::kRowCount) return;
   const kit::PixelRect strip = rows.blank_strip(count);
   kit::draw_picture_resource(dc, module_, IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
+}
+
+void WizardPage::show_text_rows(int first_id, int first, int last, const RowText& text_of) {
+  for (int k = first; k <= last; ++k) {
+    HWND row = item(first_id + k - 1);
+    kit::set_window_text(row, text_of(k));
+    ShowWindow(row, SW_SHOWNA);
+  }
+  for (int k = last + 1; k <= wizard_page_layout::kRowCount; ++k) ShowWindow(item(first_id + k - 1), SW_HIDE);
+}
+
+void WizardPage::change_row_count(const wizard_page_layout::RowBand& rows, int first_id, int old_count,
+                                  int new_count, const RowText& text_of) {
+  if (new_count == old_count) return;
+  // Growing, the rows come back from the page picture; shrinking, every row is shown again.
+  show_text_rows(first_id, new_count > old_count ? old_count : 1, new_count, text_of);
+  const kit::PixelRect band = rows.blank_strip(std::min(old_count, new_count));
+  const RECT area{band.x, band.y, band.right(), band.bottom()};
+  InvalidateRect(hwnd(), &area, FALSE);
+}
+
+void WizardPage::edit_row_text(int id, std::string& text) {
+  SetFocus(item(IDC_WIZARD_NEXT));
+  std::string typed;
+  if (!ask_text(id, text, typed)) return;
+  text = typed;
+  kit::set_dlg_item_text(hwnd(), id, typed);
 }
 
 bool WizardPage::on_command(int id, int code, HWND control) {

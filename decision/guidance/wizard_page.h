@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -60,6 +61,18 @@ class WizardPage : public kit::Dialog {
   virtual void paint_page(HDC dc);
   // Lays the blank band over the rows of rows past the first count.
   void paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& rows, int count);
+
+  // The page's text rows, one box each from first_id on: rows first..last show
+  // text_of(row), the rows after last are hidden.
+  using RowText = std::function<const std::string&(int row)>;
+  void show_text_rows(int first_id, int first, int last, const RowText& text_of);
+  // The row count went from old_count to new_count: the rows follow, and the blank band
+  // is repainted from the higher of its two places down, so its note moves with it.
+  void change_row_count(const wizard_page_layout::RowBand& rows, int first_id, int old_count, int new_count,
+                        const RowText& text_of);
+  // A row's text is never typed in the row: the focus goes on to Next and the small
+  // input box opens over the row box id.  On OK text and the row take what was typed.
+  void edit_row_text(int id, std::string& text);
 
   bool on_init_dialog() final;
   bool on_command(int id, int code, HWND control) final;

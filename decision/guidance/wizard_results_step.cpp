@@ -15,15 +15,6 @@ namespace decision {
 namespace lay = wizard_results_step_layout;
 using Form = TrapPanel::AlertForm;
 
-namespace {
-
-void invalidate(HWND window, const kit::PixelRect& r) {
-  const RECT area{r.x, r.y, r.right(), r.bottom()};
-  InvalidateRect(window, &area, FALSE);
-}
-
-}  // namespace
-
 WizardResultsStep::WizardResultsStep(HINSTANCE module, Decision& decision, TrapPanel& traps,
                                      WizardMove entered_by)
     : WizardPage(module, decision, &traps, IDD_WIZARD_RESULTS, lay::kPictureFile, 3),
@@ -50,15 +41,14 @@ void WizardResultsStep::show_alternative() {
                      last ? IDB_WIZARD_NEXT_PAGE : IDB_WIZARD_NEXT);
 }
 
-// Shows result rows first..last with their texts and hides the rows after last.
+// Result rows first..last show their texts.
+// The current alternative's result texts, row by row.
+WizardPage::RowText WizardResultsStep::row_texts() {
+  return [this](int k) -> const std::string& { return current().result_str[k]; };
+}
+
 void WizardResultsStep::show_rows(int first, int last) {
-  for (int k = first; k <= last; ++k) {
-    HWND row = item(IDC_WIZARD_RESULT_1 + k - 1);
-    kit::set_window_text(row, current().result_str[k]);
-    ShowWindow(row, SW_SHOWNA);
-  }
-  for (int k = last + 1; k <= wizard_page_layout::kRowCount; ++k)
-    ShowWindow(item(IDC_WIZARD_RESULT_1 + k - 1), SW_HIDE);
+  show_text_rows(IDC_WIZARD_RESULT_1, first, last, row_texts());
 }
 
 void WizardResultsStep::on_count_changed() {
@@ -67,26 +57,13 @@ void WizardResultsStep::on_count_changed() {
   const int new_count = (selection < 0 ? 0 : selection) + 1;
   current().result_count = new_count;
   alert_traps({1, 2, 6, 10}, Form::Replace);
-  if (new_count == old_count) return;
-  if (new_count > old_count) {
-    show_rows(old_count, new_count);
-    // The rows come back from the page picture, and the blank band moves down under
-    // them, its note on top again.
-    invalidate(hwnd(), lay::kRows.blank_strip(old_count));
-  } else {
-    show_rows(1, new_count);
-    invalidate(hwnd(), lay::kRows.blank_strip(new_count));
-  }
+  change_row_count(lay::kRows, IDC_WIZARD_RESULT_1, old_count, new_count, row_texts());
 }
 
 // The input box starts from the stored text, not from the row.
 void WizardResultsStep::on_result_focused(int row) {
   alert_traps({8}, Form::Replace);
-  SetFocus(item(IDC_WIZARD_NEXT));
-  std::string typed;
-  if (!ask_text(IDC_WIZARD_RESULT_1 + row - 1, current().result_str[row], typed)) return;
-  current().result_str[row] = typed;
-  kit::set_dlg_item_text(hwnd(), IDC_WIZARD_RESULT_1 + row - 1, typed);
+  edit_row_text(IDC_WIZARD_RESULT_1 + row - 1, current().result_str[row]);
 }
 
 void WizardResultsStep::on_next_clicked() {

@@ -25,6 +25,7 @@ class WizardResultsStep : public WizardPage {
  private:
   Alternative& current() { return decision().alternatives[alternative_]; }
   void show_alternative();
+  RowText row_texts();
   void show_rows(int first, int last);
   void on_count_changed();
   void on_result_focused(int row);
