@@ -27,10 +27,7 @@ bool TextInputBox::on_init_dialog() {
   kit::place_controls(hwnd(), layout_.placements);
   set_up_buttons();
   set_up_text_box();
-  SetFocus(text_box_.hwnd());
-  const int end_of_text = GetWindowTextLengthW(text_box_.hwnd());
-  SendMessageW(text_box_.hwnd(), EM_SETSEL, end_of_text, end_of_text);
-  SendMessageW(text_box_.hwnd(), EM_SCROLLCARET, 0, 0);
+  kit::focus_text_end(text_box_.hwnd());
   return false;  // the focus is set
 }
 

@@ -18,12 +18,13 @@ using Form = TrapPanel::AlertForm;
 WizardAlternativesStep::WizardAlternativesStep(HINSTANCE module, Decision& decision, TrapPanel& traps)
     : WizardPage(module, decision, &traps, IDD_WIZARD_ALTERNATIVES, lay::kPictureFile, 2) {}
 
-void WizardAlternativesStep::on_page_init() {
+bool WizardAlternativesStep::on_page_init() {
   kit::place_controls(hwnd(), lay::kPlacements);
   fill_count_list();
   for (int k = 1; k <= wizard_page_layout::kRowCount; ++k)
     ShowWindow(item(IDC_WIZARD_NAME_1 + k - 1), SW_HIDE);
   show_rows(1, decision().deci_count);
+  return false;
 }
 
 // "  2" .. "  9": two blanks before the digit.

@@ -13,7 +13,7 @@ class WizardAlternativesStep : public WizardPage {
   WizardAlternativesStep(HINSTANCE module, Decision& decision, TrapPanel& traps);
 
  protected:
-  void on_page_init() override;
+  bool on_page_init() override;
   bool on_page_command(int id, int code) override;
   void paint_page(HDC dc) override;
 

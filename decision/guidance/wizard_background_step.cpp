@@ -13,9 +13,12 @@ namespace lay = wizard_background_step_layout;
 WizardBackgroundStep::WizardBackgroundStep(HINSTANCE module, Decision& decision)
     : WizardPage(module, decision, nullptr, IDD_WIZARD_BACKGROUND, lay::kPictureFile, 1) {}
 
-void WizardBackgroundStep::on_page_init() {
+bool WizardBackgroundStep::on_page_init() {
   kit::place_controls(hwnd(), lay::kPlacements);
   kit::set_dlg_item_text(hwnd(), IDC_WIZARD_BACKGROUND_TEXT, decision().background);
+  // The caret after the text, nothing selected: a first key press adds to it.
+  kit::focus_text_end(item(IDC_WIZARD_BACKGROUND_TEXT));
+  return true;
 }
 
 void WizardBackgroundStep::on_next_clicked() {

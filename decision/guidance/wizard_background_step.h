@@ -11,7 +11,7 @@ class WizardBackgroundStep : public WizardPage {
   WizardBackgroundStep(HINSTANCE module, Decision& decision);
 
  protected:
-  void on_page_init() override;
+  bool on_page_init() override;
   void on_next_clicked() override;
 };
 

@@ -50,8 +50,7 @@ bool WizardPage::on_init_dialog() {
   kit::centre_over_owner(hwnd());
   set_up_foot_buttons();
   set_up_side_area();
-  on_page_init();
-  return true;
+  return !on_page_init();
 }
 
 // Back and Next open with the pictures of leaving the page; a page that walks through

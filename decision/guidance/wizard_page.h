@@ -52,8 +52,9 @@ class WizardPage : public kit::Dialog {
   // placeholder opens it empty).  True, with the typed text, when it closed with OK.
   bool ask_text(int id, std::string_view preset, std::string& typed);
 
-  // The page's own parts of the handlers below.
-  virtual void on_page_init() {}
+  // The page's own parts of the handlers below.  on_page_init returns whether it set
+  // the focus itself (otherwise the first control takes it).
+  virtual bool on_page_init() { return false; }
   virtual bool on_page_command(int /*id*/, int /*code*/) { return false; }
   virtual void on_next_clicked() { leave(WizardMove::Next); }
   virtual void on_back_clicked() { leave(WizardMove::Back); }

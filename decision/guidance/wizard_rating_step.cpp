@@ -26,7 +26,7 @@ WizardRatingStep::WizardRatingStep(HINSTANCE module, Decision& decision, TrapPan
       alternative_(entered_by == WizardMove::Back ? decision.deci_count : 1),
       result_(entered_by == WizardMove::Back ? decision.alternatives[alternative_].result_count : 1) {}
 
-void WizardRatingStep::on_page_init() {
+bool WizardRatingStep::on_page_init() {
   kit::place_controls(hwnd(), lay::kPlacements);
   probability_bar_.bind(hwnd(), IDC_RATING_PROBABILITY_0, lay::kProbabilityBar,
                         scale_bar_layout::kProbabilityColours);
@@ -34,6 +34,7 @@ void WizardRatingStep::on_page_init() {
   method_switch_.set_up(hwnd(), IDC_RATING_METHOD, {.place = lay::kMethodSwitch});
   show_method_switch();
   show_pair();
+  return false;
 }
 
 bool WizardRatingStep::at_last_pair() {

@@ -22,7 +22,7 @@ class WizardRatingStep : public WizardPage {
   const ScaleBar& value_bar() const { return value_bar_; }
 
  protected:
-  void on_page_init() override;
+  bool on_page_init() override;
   bool on_page_command(int id, int code) override;
   void on_next_clicked() override;
   void on_back_clicked() override;

@@ -20,11 +20,12 @@ WizardResultsStep::WizardResultsStep(HINSTANCE module, Decision& decision, TrapP
     : WizardPage(module, decision, &traps, IDD_WIZARD_RESULTS, lay::kPictureFile, 3),
       alternative_(entered_by == WizardMove::Back ? decision.deci_count : 1) {}
 
-void WizardResultsStep::on_page_init() {
+bool WizardResultsStep::on_page_init() {
   kit::place_controls(hwnd(), lay::kPlacements);
   HWND list = item(IDC_WIZARD_RESULT_COUNT);
   for (int n = 1; n <= kMaxResults; ++n) kit::combo_add(list, "  " + std::to_string(n));
   show_alternative();
+  return false;
 }
 
 void WizardResultsStep::show_alternative() {

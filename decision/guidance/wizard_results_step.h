@@ -16,7 +16,7 @@ class WizardResultsStep : public WizardPage {
   int alternative() const { return alternative_; }
 
  protected:
-  void on_page_init() override;
+  bool on_page_init() override;
   bool on_page_command(int id, int code) override;
   void on_next_clicked() override;
   void on_back_clicked() override;

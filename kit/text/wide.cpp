@@ -42,6 +42,13 @@ bool set_dlg_item_text(HWND dialog, int id, std::string_view gbk) {
   return SetDlgItemTextW(dialog, id, to_wide(gbk).c_str()) != FALSE;
 }
 
+void focus_text_end(HWND edit) {
+  SetFocus(edit);
+  const int end_of_text = GetWindowTextLengthW(edit);
+  SendMessageW(edit, EM_SETSEL, end_of_text, end_of_text);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
 std::string load_string_resource(HINSTANCE module, UINT id) {
   // With a zero buffer size LoadStringW hands out a pointer into the resource itself,
   // so strings of any length load whole.

@@ -20,6 +20,10 @@ std::string get_window_text(HWND window);
 bool set_window_text(HWND window, std::string_view gbk);
 std::string get_dlg_item_text(HWND dialog, int id);
 bool set_dlg_item_text(HWND dialog, int id, std::string_view gbk);
+// Gives edit the focus with the caret after its text and the text's end in view; nothing
+// is selected, so a first key press adds to the text instead of replacing it.  A dialog
+// that calls this from WM_INITDIALOG returns FALSE there, or the platform selects all.
+void focus_text_end(HWND edit);
 
 // A string resource of module, as GBK; a missing resource is the empty string.
 std::string load_string_resource(HINSTANCE module, UINT id);
