@@ -70,6 +70,14 @@
 #define IDB_START_WIZARD_HOVER 224
 #define IDB_SEVERAL_BEST_HINT 229
 #define IDB_TOO_CLOSE_HINT 230
+// The button by the rank strip that explains the ranking, and the command column's
+// button that exports the decision as a printable page; ids no template gives.
+#define IDC_EXPLAIN_RANKING 1190
+#define IDC_EXPORT_REPORT 1191
+#define IDB_EXPLAIN_RANKING 341
+#define IDB_EXPLAIN_RANKING_HOVER 342
+#define IDB_EXPORT_REPORT 343
+#define IDB_EXPORT_REPORT_HOVER 344
 
 
 // ---- small and large input boxes -----------------------------------------------------

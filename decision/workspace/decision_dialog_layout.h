@@ -31,6 +31,8 @@ inline constexpr Rect kOpenButton{kCommandX, 150, kCommandWidth, kCommandHeight}
 inline constexpr Rect kSaveButton{kCommandX, 202, kCommandWidth, kCommandHeight};
 inline constexpr Rect kHelpButton{kCommandX, 262, kCommandWidth, kCommandHeight};
 inline constexpr Rect kAboutButton{kCommandX, 314, kCommandWidth, kCommandHeight};
+// Exporting the decision as a printable page, under About.
+inline constexpr Rect kReportButton{kCommandX, 366, kCommandWidth, kCommandHeight};
 inline constexpr Rect kExitButton{kCommandX, 575, kCommandWidth, kCommandHeight};
 
 // The two summaries: the decision's background and its execution record.
@@ -91,6 +93,8 @@ inline constexpr Rect kRunnerUpLabel{kBestButton.right() + 14, kRankY, kRankLabe
 inline constexpr Rect kRunnerUpButton{kRunnerUpLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
 inline constexpr Rect kWorstLabel{kRunnerUpButton.right() + 14, kRankY, kRankLabelWidth, kRankHeight};
 inline constexpr Rect kWorstButton{kWorstLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
+// The button that opens the explanation of the ranking, after the strip.
+inline constexpr Rect kExplainButton{kWorstButton.right() + 18, kRankY, 92, kRankHeight};
 
 // The hint band under the rank strip: both hint pictures at the same place, at most one
 // of a kind showing.
