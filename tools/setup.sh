@@ -4,7 +4,7 @@
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 fonts-wine xvfb xauth x11-utils locales fonts-wqy-zenhei imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils locales fonts-wqy-zenhei fonts-wqy-microhei imagemagick
   libcairo2-dev libpango1.0-dev clang-14 libclang-rt-14-dev
   nsis fp-utils libchm-bin python3
 )
@@ -42,7 +42,7 @@ ensure_packages() {
 # The prefix is made once and reused; the CJK font stands in for the two Chinese system faces.
 # Settings added later are applied to an existing prefix too: .settings records which
 # revision of them it has.
-wine_prefix_settings=2
+wine_prefix_settings=3
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix in $WINEPREFIX"
@@ -50,15 +50,17 @@ ensure_wine_prefix() {
     mkdir -p "$build_dir"
     LANG=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
     wineserver -w
-    local face
-    for face in 宋体 黑体 新宋体 SimSun SimHei NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
-      LANG=zh_CN.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
-    done
-    wineserver -w
     touch "$WINEPREFIX/.ready"
   fi
   [ "$(cat "$WINEPREFIX/.settings" 2>/dev/null)" = "$wine_prefix_settings" ] && return 0
   say "updating Wine prefix settings"
+  # The CJK face stands in for the Chinese system faces and the dialog face.  Micro Hei is
+  # drawn smoothed at every size; Zen Hei's small sizes are drawn unsmoothed by Wine and
+  # lose strokes.
+  local face
+  for face in 宋体 黑体 新宋体 SimSun SimHei NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
+    LANG=zh_CN.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+  done
   # Without a window manager (Xvfb) Wine waits about 2 s for one whenever a managed
   # top-level window is hidden or destroyed; unmanaged windows close at once.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

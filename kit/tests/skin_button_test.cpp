@@ -437,6 +437,10 @@ TEST_F(SkinButtonTest, DisabledButtonIsEmbossedAndPassesTheFocusOn) {
   EXPECT_EQ(embossed.left, (60 - 16) / 2 + 1);
   EXPECT_EQ(embossed.top, (30 - 12) / 2 + 1);
 
+  // An unsmoothed font, so that both copies of the caption are drawn in their exact colours.
+  kit::UniqueFont sharp(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+  SendMessageW(dialog_.captioned.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(sharp.get()), FALSE);
   EnableWindow(dialog_.captioned.hwnd(), FALSE);
   Pixels c = print(dialog_.captioned);
   EXPECT_EQ(c.count(kCaptionInk), 0);
@@ -447,6 +451,7 @@ TEST_F(SkinButtonTest, DisabledButtonIsEmbossedAndPassesTheFocusOn) {
   EXPECT_GT(text_shadow.right, 3 + 16 + 3 + 4);
   EXPECT_EQ(text_light.right, text_shadow.right + 1);
   EXPECT_EQ(text_light.bottom, text_shadow.bottom + 1);
+  SendMessageW(dialog_.captioned.hwnd(), WM_SETFONT, 0, FALSE);
 }
 
 // ---- colours --------------------------------------------------------------------
