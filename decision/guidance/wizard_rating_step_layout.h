@@ -37,9 +37,14 @@ inline constexpr int kScaleEndsTop = 238;
 // The switch shows the value picker's switch pictures, at their size.
 inline constexpr Rect kMethodSwitch{298, 256, value_picker_layout::kMethodSwitch.w,
                                     value_picker_layout::kMethodSwitch.h};
-inline constexpr Rect kMethodBand{20, 256, 268, 58};
+// The band starts under the picture's scale legend, whose numbers reach below their row,
+// and ends above the picture's frame and just before its switch strip, so that the
+// method's title, step and hint show whole.
 inline constexpr int kMethodPictureX = 10;  // where the band's part lies in the picture
-inline constexpr int kMethodPictureY = 45;
+inline constexpr int kMethodPictureY = value_picker_layout::kTitle.y - 6;
+inline constexpr Rect kMethodBand{20, 256, value_picker_layout::kSwitchStrip.x - 2 - kMethodPictureX,
+                                  value_picker_layout::kHeight - 1 - kMethodPictureY};
+static_assert(kMethodBand.right() < kMethodSwitch.x, "the band must end before the switch");
 
 inline constexpr kit::Placement kPlacements[] = {
     {IDC_RATING_ALTERNATIVE_NUMBER, kAlternativeNumber}, {IDC_WIZARD_ALTERNATIVE_NAME, kAlternativeName},
