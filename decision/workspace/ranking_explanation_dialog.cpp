@@ -189,7 +189,7 @@ void RankingExplanationDialog::draw_chart(HDC dc, const RECT& area) {
     const lay::ChartRow row = lay::chart_row(count, i - 1);
     const int top = area.top + row.top;
     const int bottom = top + row.height;
-    if (i % 2 == 0) fill(dc, {area.left, top, area.right, bottom}, lay::kRowRule.colorref());
+    if (i % 2 == 0) fill(dc, {area.left, top, area.right, bottom}, lay::kAlternateRowGround.colorref());
     const int label_left = area.left + lay::kChartPadding;
     write(dc, alternative_label(i), {label_left, top, label_left + lay::kChartLabelWidth, bottom}, DT_LEFT);
 

@@ -29,21 +29,19 @@ class RankingExplanationDialog : public kit::Dialog {
   // Esc).
   INT_PTR run(HWND owner);
 
-  const RankingExplanation& explanation() const { return explanation_; }
-  // The texts of the two boxes, GBK: the sentences on the ranking, and one line per
-  // leading alternative naming its weightiest results.
-  std::string sentences_text() const;
-  std::string weightiest_text() const;
-
  protected:
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
+  // The texts of the two boxes, GBK: the sentences on the ranking, and one line per
+  // leading alternative naming its weightiest results.
+  std::string sentences_text() const;
+  std::string weightiest_text() const;
+  std::string weightiest_line(int alternative) const;
   void set_up_buttons();
   void set_up_text_box(kit::BitmapEdit& box, int id, int picture, const std::string& text);
-  std::string weightiest_line(int alternative) const;
   void on_ok_clicked();
   void on_chart_drawn(const DRAWITEMSTRUCT& item);
   void draw_chart(HDC dc, const RECT& area);

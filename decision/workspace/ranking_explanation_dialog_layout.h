@@ -57,7 +57,7 @@ inline constexpr kit::Placement kPlacements[] = {
 inline constexpr Rgb kChartGround{0xFC, 0xFD, 0xFE};  // the paper of the text boxes
 inline constexpr Rgb kChartInk{0x1E, 0x2A, 0x36};     // labels and totals
 inline constexpr Rgb kZeroLine{0x1F, 0x3A, 0x5F};     // the navy of the heading strip
-inline constexpr Rgb kRowRule{0xEE, 0xF4, 0xFA};      // every other row's light ground
+inline constexpr Rgb kAlternateRowGround{0xEE, 0xF4, 0xFA};  // every other row
 inline constexpr int kChartFontHeight = 14;
 inline constexpr int kChartPadding = 10;
 inline constexpr int kChartLabelWidth = 48;  // "方案9" at kChartFontHeight
