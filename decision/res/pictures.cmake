@@ -16,6 +16,8 @@ set(DECISION_PICTURES
   delete_alternative.bmp delete_alternative_hover.bmp
   start_wizard.bmp start_wizard_hover.bmp
   several_best_hint.bmp too_close_hint.bmp
+  # The explain button by the rank strip.
+  explain_ranking.bmp explain_ranking_hover.bmp
   # The About box's link, the main window's logo and the program icon.
   about_web_address.bmp
   logo_1.bmp logo_2.bmp logo_3.bmp logo_4.bmp logo_5.bmp logo_6.bmp logo_7.bmp
@@ -73,7 +75,11 @@ set(DECISION_PICTURES
   wizard_back_page.bmp wizard_back_page_hover.bmp wizard_next_page.bmp wizard_next_page_hover.bmp
   wizard_back.bmp wizard_back_hover.bmp wizard_next.bmp wizard_next_hover.bmp
   wizard_finish.bmp wizard_finish_hover.bmp
-  wizard_blank_rows.bmp)
+  wizard_blank_rows.bmp
+  # The ranking explanation dialog and its two text boxes.
+  为何如此排名.bmp
+  explanation_sentences.bmp
+  explanation_weightiest.bmp)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.
@@ -99,4 +105,6 @@ set(DECISION_FOLDER_PICTURES
   陷阱.bmp
   决策陷阱内容.bmp
   # The wizard pages.
-  决策向导第1步.bmp 决策向导第2步.bmp 决策向导第3步.bmp 决策向导第4步.bmp)
+  决策向导第1步.bmp 决策向导第2步.bmp 决策向导第3步.bmp 决策向导第4步.bmp
+  # The ranking explanation dialog.
+  为何如此排名.bmp)

@@ -331,3 +331,18 @@
 #define IDB_WIZARD_FINISH 239
 #define IDB_WIZARD_FINISH_HOVER 240
 #define IDB_WIZARD_BLANK_ROWS 350
+
+
+// ---- ranking explanation -------------------------------------------------------------
+// The dialog the main window's explain button opens: the chart of the totals (drawn by
+// the dialog), the box of the sentences on the ranking and the box of the weightiest
+// results over their pictures, OK and the close button of its title strip (acts as
+// OK).  OK and close show the pictures of the new-decision chooser's section.
+#define IDD_RANKING_EXPLANATION 300
+#define IDC_EXPLANATION_CHART 1192
+#define IDC_EXPLANATION_SENTENCES 1193
+#define IDC_EXPLANATION_WEIGHTIEST 1194
+#define IDC_EXPLANATION_CLOSE 1195
+#define IDC_EXPLANATION_OK 1  // IDOK
+#define IDB_EXPLANATION_SENTENCES 345
+#define IDB_EXPLANATION_WEIGHTIEST 346

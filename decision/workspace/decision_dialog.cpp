@@ -22,6 +22,7 @@
 #include "workspace/big_input_box.h"
 #include "workspace/decision_about_dialog.h"
 #include "workspace/decision_dialog_layout.h"
+#include "workspace/ranking_explanation_dialog.h"
 
 namespace decision {
 
@@ -43,6 +44,7 @@ constexpr char kNewTip[] = "建立一个新的决策项目";
 constexpr char kOpenTip[] = "从文件中读出决策项目";
 constexpr char kSaveTip[] = "把决策内容保存到文件";
 constexpr char kRankTip[] = "单击展开此方案";
+constexpr char kExplainTip[] = "为何如此排名";
 constexpr char kWizardTip[] = "在决策向导的帮助下修改当前决策";
 constexpr char kBackgroundFallback[] = "在这里记录决策的背景：为何事，达到何种目标等。";
 constexpr char kRecordFallback[] = "在这里记录决策的执行情况（可以随时添加内容）。";
@@ -196,8 +198,8 @@ void DecisionDialog::set_up_workspace() {
   too_close_hint_.show_bitmap(IDB_TOO_CLOSE_HINT);
 }
 
-// The rank buttons show the alternative's label over the painted strip; the wizard
-// button stays hidden until the first decision.
+// The rank buttons show the alternative's label over the painted strip; the explain
+// and wizard buttons stay hidden until the first decision.
 void DecisionDialog::set_up_rank_strip() {
   const HWND dialog = hwnd();
   auto set_up_rank = [&](kit::SkinButton& button, int id, const lay::Rect& place) {
@@ -209,6 +211,9 @@ void DecisionDialog::set_up_rank_strip() {
   set_up_rank(runner_up_button_, IDC_RUNNER_UP, lay::kRunnerUpButton);
   set_up_rank(worst_button_, IDC_WORST, lay::kWorstButton);
   current_.best_index = current_.runner_up_index = current_.worst_index = 0;
+  explain_button_.set_up(dialog, IDC_EXPLAIN_RANKING,
+                         {.place = lay::kExplainButton, .hover_picture = IDB_EXPLAIN_RANKING_HOVER,
+                          .normal_picture = IDB_EXPLAIN_RANKING, .key = lay::kWizardKey, .tip = kExplainTip});
 
   wizard_button_.set_up(dialog, IDC_START_WIZARD,
                         {.place = lay::kWizardButton, .hover_picture = IDB_START_WIZARD_HOVER,
@@ -250,7 +255,7 @@ void DecisionDialog::refresh() {
 
 void DecisionDialog::show_workspace() {
   for (int id : {IDC_BACKGROUND_SUMMARY, IDC_RECORD_SUMMARY, IDC_ADD_ALTERNATIVE, IDC_DELETE_ALTERNATIVE,
-                 IDC_INSERT_AT, IDC_DELETE_AT, IDC_START_WIZARD})
+                 IDC_INSERT_AT, IDC_DELETE_AT, IDC_START_WIZARD, IDC_EXPLAIN_RANKING})
     ShowWindow(item(id), SW_SHOW);
 }
 
@@ -463,6 +468,13 @@ void DecisionDialog::on_rank_clicked(int index) {
   if (index > 0) open_panel(index);
 }
 
+// The explanation shows the decision as it stands; open panels' edits are not part of it.
+void DecisionDialog::on_explain_ranking_clicked() {
+  if (!has_decision_) return;
+  RankingExplanationDialog explanation(module_, current_);
+  explanation.run(hwnd());
+}
+
 // The focus goes back to the command column, so the next click on the same box or
 // cell raises its event again.
 void DecisionDialog::on_summary_focused(int id) {
@@ -570,6 +582,7 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDC_BEST: on_rank_clicked(current_.best_index); return true;
     case IDC_RUNNER_UP: on_rank_clicked(current_.runner_up_index); return true;
     case IDC_WORST: on_rank_clicked(current_.worst_index); return true;
+    case IDC_EXPLAIN_RANKING: on_explain_ranking_clicked(); return true;
     case IDC_START_WIZARD: on_wizard_clicked(); return true;
     // Enter and Escape do not end the main window; its close box and Exit do.
     case IDOK:

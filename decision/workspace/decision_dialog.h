@@ -95,6 +95,7 @@ class DecisionDialog : public kit::Dialog {
   void on_add_clicked();
   void on_delete_clicked();
   void on_rank_clicked(int index);
+  void on_explain_ranking_clicked();
   void on_summary_focused(int id);
   void on_cell_focused(int index);
   void on_panel_closed(int index, bool keep);
@@ -129,6 +130,7 @@ class DecisionDialog : public kit::Dialog {
   kit::SkinButton best_button_;
   kit::SkinButton runner_up_button_;
   kit::SkinButton worst_button_;
+  kit::SkinButton explain_button_;
   kit::PictureStatic several_best_hint_;
   kit::PictureStatic too_close_hint_;
   kit::SkinButton wizard_button_;

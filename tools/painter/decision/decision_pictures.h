@@ -56,4 +56,8 @@ void add_traps(PictureSet& set);
 // Finish pictures and the blank band over unused rows.
 void add_wizard(PictureSet& set);
 
+// The ranking explanation dialog's background "为何如此排名.bmp" and its two text boxes'
+// pictures.
+void add_ranking_explanation(PictureSet& set);
+
 }  // namespace painter::decision_pictures

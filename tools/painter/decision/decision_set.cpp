@@ -22,6 +22,7 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_alternative_panel,
     decision_pictures::add_traps,
     decision_pictures::add_wizard,
+    decision_pictures::add_ranking_explanation,
 };
 
 }  // namespace

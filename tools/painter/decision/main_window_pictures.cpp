@@ -137,12 +137,31 @@ void rank_strip(Canvas& c) {
   }
 }
 
+// The explain button's place after the rank strip: a light well a little larger than
+// the place, so the place itself is one flat colour for the keyed pictures, and an
+// empty slot while the button is hidden.
+void explain_slot(Canvas& c) {
+  constexpr int kWellMargin = 3;
+  const lay::Rect& r = lay::kExplainButton;
+  const Box well{r.x - kWellMargin, r.y - kWellMargin, r.w + 2 * kWellMargin, r.h + 2 * kWellMargin};
+  c.fill_rounded(well, style::kCorner, style::kIceBlue);
+  c.outline_rounded(well, style::kCorner, style::kFrameBlue);
+}
+
+Image paint_explain(const Image& background, bool hover) {
+  const lay::Rect& r = lay::kExplainButton;
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kWizardKey, [&](Canvas& c) {
+    secondary_button_face(c, u8"为何如此排名", style::kTab, hover);
+  });
+}
+
 void bottom_band(Canvas& c) {
   const Box band{look::kColumnWidth, look::kBottomBand, lay::kClientWidth - look::kColumnWidth,
                  lay::kClientHeight - look::kBottomBand};
   c.fill_rect(band, look::kBottomGround);
   c.fill_rect({band.x, band.y, band.w, 1}, style::kGrey82);
   rank_strip(c);
+  explain_slot(c);
   // The hint band (kHint) stays the band's plain ground: a hint picture shows there.
   // A rule between the hints and the wizard.
   const int rule_x = (lay::kHint.right() + lay::kWizardButton.x) / 2;
@@ -174,6 +193,8 @@ void add_main_window(PictureSet& set) {
   const Image background = paint_background();
   set.push_back({lay::kBackgroundFile, encode_bmp(background)});
   add_main_window_bitmaps(set, background);
+  set.push_back({"explain_ranking.bmp", encode_bmp(paint_explain(background, false))});
+  set.push_back({"explain_ranking_hover.bmp", encode_bmp(paint_explain(background, true))});
 }
 
 }  // namespace painter::decision_pictures

@@ -217,6 +217,7 @@ const MainButton kMainButtons[] = {
     {"add_alternative.bmp", "add_alternative_hover.bmp", main_lay::kAddButton, main_lay::kEditButtonKey},
     {"delete_alternative.bmp", "delete_alternative_hover.bmp", main_lay::kDeleteButton, main_lay::kEditButtonKey},
     {"start_wizard.bmp", "start_wizard_hover.bmp", main_lay::kWizardButton, main_lay::kWizardKey},
+    {"explain_ranking.bmp", "explain_ranking_hover.bmp", main_lay::kExplainButton, main_lay::kWizardKey},
 };
 
 Image painted_at_size(const char* name, const main_lay::Rect& place) {

@@ -1,0 +1,249 @@
+// The ranking explanation dialog (see ranking_explanation_dialog.h).
+#include "workspace/ranking_explanation_dialog.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "kit/geometry.h"
+#include "kit/skin_background.h"
+#include "kit/text/wide.h"
+#include "res/resource_ids.h"
+#include "workspace/ranking_explanation_dialog_layout.h"
+
+namespace decision {
+
+namespace lay = ranking_explanation_layout;
+
+namespace {
+
+constexpr char kOkTip[] = "知道了";
+constexpr char kCloseTip[] = "关闭";
+constexpr char kWeightiestIntro[] = " 最重要的结果：";
+constexpr char kWeightiestSeparator[] = "、";
+constexpr char kNothingWeighs[] = " 的结果都不影响总分。";
+
+HFONT make_font(int height) {
+  return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+}
+
+// The platform's colour of a bar colour given as 0xRRGGBB.
+COLORREF colour_of(unsigned rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+void fill(HDC dc, const RECT& r, COLORREF colour) {
+  kit::UniqueBrush brush(CreateSolidBrush(colour));
+  FillRect(dc, &r, brush.get());
+}
+
+void write(HDC dc, const std::string& gbk, RECT r, UINT alignment) {
+  const std::wstring text = kit::to_wide(gbk);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+            alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+// "+48", "-12", "0".
+std::string signed_number(int n) {
+  char text[16];
+  std::snprintf(text, sizeof text, n > 0 ? "+%d" : "%d", n);
+  return text;
+}
+
+}  // namespace
+
+RankingExplanationDialog::RankingExplanationDialog(HINSTANCE module, const Decision& decision)
+    : module_(module), decision_(decision) {
+  compute_totals(decision_);
+  explanation_ = explain_ranking(decision_);
+}
+
+INT_PTR RankingExplanationDialog::run(HWND owner) { return run_modal(module_, IDD_RANKING_EXPLANATION, owner); }
+
+// ---- texts ---------------------------------------------------------------------------
+
+std::string RankingExplanationDialog::sentences_text() const {
+  std::string text = explanation_.margin_sentence;
+  if (!explanation_.change_sentence.empty()) text += "\r\n" + explanation_.change_sentence;
+  return text;
+}
+
+// "方案2 最重要的结果：新机会(+48)、稳定收入(+30)".
+std::string RankingExplanationDialog::weightiest_line(int alternative) const {
+  const AlternativeStanding& standing = explanation_.standings[static_cast<std::size_t>(alternative)];
+  std::string line = alternative_label(alternative);
+  if (standing.weightiest_count == 0) return line + kNothingWeighs;
+  line += kWeightiestIntro;
+  for (int n = 0; n < standing.weightiest_count; ++n) {
+    const WeightedResult& weighed = standing.weightiest[static_cast<std::size_t>(n)];
+    if (n > 0) line += kWeightiestSeparator;
+    line += result_name(decision_, alternative, weighed.result) + "(" + signed_number(weighed.weight) + ")";
+  }
+  return line;
+}
+
+// With a unique best: the best and the runner-up (the highest of the others, the first
+// at equal totals).  With a shared top: the first two alternatives sharing it.
+std::string RankingExplanationDialog::weightiest_text() const {
+  const int count = explanation_.deci_count;
+  auto total = [&](int i) { return explanation_.standings[static_cast<std::size_t>(i)].total; };
+  std::array<int, 2> leading{};
+  if (const int best = explanation_.unique_best) {
+    leading[0] = best;
+    for (int i = 1; i <= count; ++i)
+      if (i != best && (leading[1] == 0 || total(i) > total(leading[1]))) leading[1] = i;
+  } else {
+    int found = 0;
+    for (int i = 1; i <= count && found < 2; ++i)
+      if (total(i) == explanation_.top_total) leading[static_cast<std::size_t>(found++)] = i;
+  }
+  std::string text;
+  for (int alternative : leading) {
+    if (alternative == 0) continue;
+    if (!text.empty()) text += "\r\n";
+    text += weightiest_line(alternative);
+  }
+  return text;
+}
+
+// ---- start-up ------------------------------------------------------------------------
+
+bool RankingExplanationDialog::on_init_dialog() {
+  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
+  kit::centre_over_owner(hwnd());
+  kit::place_controls(hwnd(), lay::kPlacements);
+  text_font_.reset(make_font(lay::kTextFontHeight));
+  chart_font_.reset(make_font(lay::kChartFontHeight));
+  set_up_buttons();
+  set_up_text_box(sentences_box_, IDC_EXPLANATION_SENTENCES, IDB_EXPLANATION_SENTENCES, sentences_text());
+  set_up_text_box(weightiest_box_, IDC_EXPLANATION_WEIGHTIEST, IDB_EXPLANATION_WEIGHTIEST, weightiest_text());
+  SetFocus(ok_button_.hwnd());
+  return false;  // the focus is set: Enter presses OK, and no text is selected
+}
+
+void RankingExplanationDialog::set_up_buttons() {
+  ok_button_.set_up(hwnd(), IDC_EXPLANATION_OK,
+                    {.place = lay::kOkButton, .hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL,
+                     .key = lay::kButtonKey, .tip = kOkTip});
+  close_button_.set_up(hwnd(), IDC_EXPLANATION_CLOSE,
+                       {.place = lay::kCloseButton, .hover_picture = IDB_CLOSE_HOVER,
+                        .normal_picture = IDB_CLOSE_NORMAL, .key = lay::kCloseKey, .tip = kCloseTip});
+}
+
+// A read-only edit over its picture, its text clear of the picture's frame; a text
+// longer than the box shows the slim scroll bar inside the frame.
+void RankingExplanationDialog::set_up_text_box(kit::BitmapEdit& box, int id, int picture, const std::string& text) {
+  box.bind(hwnd(), id);
+  box.set_edit_background(picture);
+  // The font first: a new font resets the formatting rectangle.
+  if (text_font_) SendMessageW(box.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(text_font_.get()), FALSE);
+  RECT lines{};
+  GetClientRect(box.hwnd(), &lines);
+  lines.top += lay::kTextTop;
+  SendMessageW(box.hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
+  SendMessageW(box.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(lay::kTextMargin, lay::kTextMargin));
+  box.show_scroll_bar_when_needed();
+  kit::set_window_text(box.hwnd(), text);
+}
+
+// ---- the chart -----------------------------------------------------------------------
+
+// Drawn whole into a picture of the chart's size and copied in one blit, so a repaint
+// never shows a half-drawn chart.
+void RankingExplanationDialog::on_chart_drawn(const DRAWITEMSTRUCT& item) {
+  const RECT& area = item.rcItem;
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  kit::UniqueMemoryDc buffer(CreateCompatibleDC(item.hDC));
+  kit::UniqueBitmap picture(CreateCompatibleBitmap(item.hDC, width, height));
+  if (!buffer || !picture) {
+    draw_chart(item.hDC, area);
+    return;
+  }
+  kit::SelectGuard selected(buffer.get(), picture.get());
+  draw_chart(buffer.get(), RECT{0, 0, width, height});
+  BitBlt(item.hDC, area.left, area.top, width, height, buffer.get(), 0, 0, SRCCOPY);
+}
+
+// Every other row on a light ground; per row the label, the bar from the zero line to
+// the total and the total beyond the bar's end; the zero line over the bars' roots.
+void RankingExplanationDialog::draw_chart(HDC dc, const RECT& area) {
+  fill(dc, area, lay::kChartGround.colorref());
+  const int count = explanation_.deci_count;
+  if (count <= 0) return;
+  auto total = [&](int i) { return explanation_.standings[static_cast<std::size_t>(i)].total; };
+  int lowest = total(1);
+  int highest = total(1);
+  for (int i = 2; i <= count; ++i) {
+    lowest = std::min(lowest, total(i));
+    highest = std::max(highest, total(i));
+  }
+  const lay::ChartScale scale = lay::chart_scale(lowest, highest);
+  const int zero = area.left + scale.zero_x();
+
+  kit::SelectGuard font(dc, chart_font_.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, lay::kChartInk.colorref());
+  for (int i = 1; i <= count; ++i) {
+    const lay::ChartRow row = lay::chart_row(count, i - 1);
+    const int top = area.top + row.top;
+    const int bottom = top + row.height;
+    if (i % 2 == 0) fill(dc, {area.left, top, area.right, bottom}, lay::kAlternateRowGround.colorref());
+    const int label_left = area.left + lay::kChartPadding;
+    write(dc, alternative_label(i), {label_left, top, label_left + lay::kChartLabelWidth, bottom}, DT_LEFT);
+
+    // The zero line keeps its own column: a bar to the right starts after it.
+    const int end = area.left + scale.x_of(total(i));
+    const int bar_top = area.top + row.bar_top;
+    const RECT bar = total(i) >= 0 ? RECT{zero + 1, bar_top, end + 1, bar_top + row.bar_height}
+                                   : RECT{end, bar_top, zero, bar_top + row.bar_height};
+    fill(dc, bar, colour_of(bar_rgb(bar_tone(explanation_, i))));
+    const std::string number = std::to_string(total(i));
+    if (total(i) >= 0) {
+      const int left = end + 1 + lay::kChartValueGap;
+      write(dc, number, {left, top, left + lay::kChartValueRoom, bottom}, DT_LEFT);
+    } else {
+      const int right = end - lay::kChartValueGap;
+      write(dc, number, {right - lay::kChartValueRoom, top, right, bottom}, DT_RIGHT);
+    }
+  }
+  const lay::ChartRow first = lay::chart_row(count, 0);
+  const lay::ChartRow last = lay::chart_row(count, count - 1);
+  fill(dc, {zero, area.top + first.top, zero + 1, area.top + last.top + last.height}, lay::kZeroLine.colorref());
+}
+
+// ---- handlers ------------------------------------------------------------------------
+
+void RankingExplanationDialog::on_ok_clicked() { end(IDOK); }
+
+bool RankingExplanationDialog::on_command(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_EXPLANATION_OK:
+    case IDC_EXPLANATION_CLOSE:  // acts as OK
+      on_ok_clicked();
+      return true;
+  }
+  return kit::Dialog::on_command(id, code, control);
+}
+
+bool RankingExplanationDialog::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      kit::paint_skin_background(hwnd(), lay::kBackgroundFile, lay::kWidth, lay::kHeight);
+      return true;
+    case WM_LBUTTONDOWN:
+      kit::drag_by_background(hwnd(), lparam);
+      return true;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (item->CtlID != IDC_EXPLANATION_CHART) return false;
+      on_chart_drawn(*item);
+      result = TRUE;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace decision
