@@ -101,6 +101,8 @@ table { border-collapse: collapse; width: 100%; margin: 6px 0 }
 th, td { border: 1px solid #D2D2D2; padding: 4px 8px; text-align: left; vertical-align: top }
 thead th { background: #DCE8F4; color: #1F3A5F }
 td.num, th.num { text-align: right; white-space: nowrap; width: 7em }
+table.ranks { width: auto; min-width: 50% }
+table.ranks th { width: 8em }
 tfoot th, tfoot td { font-weight: bold; border-top: 2px solid #667280 }
 .hint { padding: 6px 12px; border-left: 4px solid #D98C1C; background: #FDF3DE; color: #6B4508 }
 .chart { margin: 8px 0 }
@@ -204,7 +206,7 @@ void add_chart(std::string& page, const Decision& decision, const RankingExplana
 
 void add_ranking(std::string& page, const Decision& decision, const RankingHints& hints,
                  const RankingExplanation& explanation) {
-  page += "<section id=\"ranking\">\n<h2>排名</h2>\n<table>\n<tbody>\n";
+  page += "<section id=\"ranking\">\n<h2>排名</h2>\n<table class=\"ranks\">\n<tbody>\n";
   page += "<tr><th>最优方案</th><td>" + rank_name(decision.best_index) + "</td></tr>\n";
   page += "<tr><th>次优方案</th><td>" + rank_name(decision.runner_up_index) + "</td></tr>\n";
   page += "<tr><th>最差方案</th><td>" + rank_name(decision.worst_index) + "</td></tr>\n";
