@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils locales fonts-wqy-zenhei fonts-wqy-microhei imagemagick
   libcairo2-dev libpango1.0-dev clang-14 libclang-rt-14-dev
-  nsis fp-utils libchm-bin python3
+  nsis fp-utils libchm-bin python3 tidy chromium
 )
 
 build_dir="$top/build"
@@ -190,6 +190,26 @@ test_windows() {
   return $status
 }
 
+# A sample report page (a worked case, written by the native tests' fixture) as a
+# headless browser prints it: build/screenshots/report.png.  The flags keep the browser
+# off the network (this machine has none) and out of any profile but a fresh one.
+test_report_picture() {
+  say "rendering the sample report"
+  local page="$build_dir/native/decision/document/report_samples/case.htm"
+  local shot="$build_dir/screenshots/report.png"
+  [ -f "$page" ] || { echo "no sample report: $page" >&2; return 1; }
+  mkdir -p "$build_dir/screenshots"
+  rm -f "$shot"
+  local profile status=0
+  profile=$(mktemp -d)
+  chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$profile" --screenshot="$shot" --window-size=1000,2800 \
+    "file://$page" >/dev/null 2>&1 || status=1
+  rm -rf "$profile"
+  [ "$status" = 0 ] && [ -s "$shot" ] && echo "report picture: $shot"
+}
+
 # The release written into the build tree and its archives checked (after the Windows
 # stage, which builds what it lays out).
 test_release() {
@@ -198,6 +218,7 @@ test_release() {
 
 run_all_tests() {
   run_stage native test_native
+  run_stage report test_report_picture
   run_stage sanitizers test_sanitizers
   run_stage fuzz test_fuzz
   run_stage windows test_windows

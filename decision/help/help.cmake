@@ -9,6 +9,7 @@ set(DECISION_HELP_FILES
   alternatives.htm
   probability_value.htm
   ranking.htm
+  ranking_explanation.htm
   wizard.htm
   cases.htm
   files.htm

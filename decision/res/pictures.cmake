@@ -10,6 +10,7 @@ set(DECISION_PICTURES
   main_new.bmp main_new_hover.bmp main_open.bmp main_open_hover.bmp
   main_save.bmp main_save_hover.bmp main_help.bmp main_help_hover.bmp
   main_about.bmp main_about_hover.bmp main_exit.bmp main_exit_hover.bmp
+  main_report.bmp main_report_hover.bmp
   cell_plain.bmp cell_worst.bmp cell_best.bmp
   record_summary.bmp background_summary.bmp
   add_alternative.bmp add_alternative_hover.bmp

@@ -23,6 +23,7 @@
 #include "workspace/decision_about_dialog.h"
 #include "workspace/decision_dialog_layout.h"
 #include "workspace/ranking_explanation_dialog.h"
+#include "workspace/report_export.h"
 
 namespace decision {
 
@@ -43,6 +44,7 @@ constexpr char kNoDecision[] = "当前未有决策";
 constexpr char kNewTip[] = "建立一个新的决策项目";
 constexpr char kOpenTip[] = "从文件中读出决策项目";
 constexpr char kSaveTip[] = "把决策内容保存到文件";
+constexpr char kReportTip[] = "把决策保存为可打印的网页";
 constexpr char kRankTip[] = "单击展开此方案";
 constexpr char kExplainTip[] = "为何如此排名";
 constexpr char kWizardTip[] = "在决策向导的帮助下修改当前决策";
@@ -163,6 +165,9 @@ void DecisionDialog::set_up_command_column() {
   about_button_.set_up(dialog, IDC_ABOUT,
                        {.place = lay::kAboutButton, .hover_picture = IDB_ABOUT_HOVER,
                         .normal_picture = IDB_ABOUT, .key = lay::kCommandKey});
+  report_button_.set_up(dialog, IDC_EXPORT_REPORT,
+                        {.place = lay::kReportButton, .hover_picture = IDB_EXPORT_REPORT_HOVER,
+                         .normal_picture = IDB_EXPORT_REPORT, .key = lay::kCommandKey, .tip = kReportTip});
   exit_button_.set_up(dialog, IDC_EXIT,
                       {.place = lay::kExitButton, .hover_picture = IDB_EXIT_HOVER, .normal_picture = IDB_EXIT,
                        .key = lay::kCommandKey});
@@ -428,6 +433,12 @@ int DecisionDialog::save_file(std::string_view path) {
   return kDecOk;
 }
 
+// The report is named and dated like the decision: its file name and the window's clock.
+void DecisionDialog::on_export_report_clicked() {
+  if (!has_decision_) return;
+  export_report(hwnd(), current_, current_file_name_, g_clock());
+}
+
 // ---- Help, About, Exit ---------------------------------------------------------------
 
 void DecisionDialog::on_help_clicked() {
@@ -574,6 +585,7 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDC_NEW: on_new_clicked(); return true;
     case IDC_OPEN: on_open_clicked(); return true;
     case IDC_SAVE: on_save_clicked(); return true;
+    case IDC_EXPORT_REPORT: on_export_report_clicked(); return true;
     case IDC_SHOW_HELP: on_help_clicked(); return true;
     case IDC_ABOUT: on_about_clicked(); return true;
     case IDC_EXIT: on_exit_clicked(); return true;

@@ -1,5 +1,5 @@
 // DecisionDialog: decision's main window.  A column of commands (New, Open, Save, Help,
-// About, Exit), the animated logo, the background and execution-record summaries,
+// About, the report export, Exit), the animated logo, the background and execution-record summaries,
 // adding and deleting alternatives, the 3 x 3 grid of the alternatives' report texts,
 // the rank strip naming the best, the runner-up and the worst alternative, the two hint
 // pictures and the wizard button.  A click on a cell opens that alternative's floating
@@ -89,6 +89,7 @@ class DecisionDialog : public kit::Dialog {
   void on_wizard_clicked();
   void on_open_clicked();
   void on_save_clicked();
+  void on_export_report_clicked();
   void on_help_clicked();
   void on_about_clicked();
   void on_exit_clicked();
@@ -121,6 +122,7 @@ class DecisionDialog : public kit::Dialog {
   kit::SkinButton save_button_;
   kit::SkinButton help_button_;
   kit::SkinButton about_button_;
+  kit::SkinButton report_button_;
   kit::SkinButton exit_button_;
   kit::BitmapEdit background_box_;
   kit::BitmapEdit record_box_;

@@ -1,5 +1,5 @@
 // decision's main window: the bitmaps compiled into the program that sit on "gr.gr".
-// The six commands of the column (a tile with a mark, the command's word and a line on
+// The seven commands of the column (a tile with a mark, the command's word and a line on
 // what it does; brighter under the pointer); the grid cells' three backgrounds (a light
 // title band under a blue, grey or green stripe, the best's and the worst's with their
 // tag, paper under the description, a tinted strip under the total); the two
@@ -30,7 +30,7 @@ Image cut(const Image& background, const lay::Rect& r) { return crop(background,
 
 // ---- The command column --------------------------------------------------------
 
-enum class Mark { New, Open, Save, Help, About, Exit };
+enum class Mark { New, Open, Save, Help, About, Report, Exit };
 
 struct Command {
   const char* file;
@@ -47,6 +47,7 @@ const Command kCommands[] = {
     {"main_save.bmp", "main_save_hover.bmp", lay::kSaveButton, Mark::Save, u8"保存决策", u8"存入决策文件"},
     {"main_help.bmp", "main_help_hover.bmp", lay::kHelpButton, Mark::Help, u8"帮助", u8"使用说明"},
     {"main_about.bmp", "main_about_hover.bmp", lay::kAboutButton, Mark::About, u8"关于", u8"版本与网址"},
+    {"main_report.bmp", "main_report_hover.bmp", lay::kReportButton, Mark::Report, u8"导出报告", u8"可打印的网页"},
     {"main_exit.bmp", "main_exit_hover.bmp", lay::kExitButton, Mark::Exit, u8"退出", u8"关闭择优宝"},
 };
 
@@ -69,7 +70,8 @@ void polyline(Canvas& c, std::initializer_list<std::pair<double, double>> points
 }
 
 // A command's mark, drawn in ink around (cx, cy) within about 16 pixels: a page with a
-// plus, a folder, an arrow into a tray, a question mark, an "i", a power sign.
+// plus, a folder, an arrow into a tray, a question mark, an "i", a page with three bars
+// of a chart, a power sign.
 void command_mark(Canvas& c, Mark mark, double cx, double cy, Rgb ink) {
   switch (mark) {
     case Mark::New:
@@ -96,6 +98,12 @@ void command_mark(Canvas& c, Mark mark, double cx, double cy, Rgb ink) {
     case Mark::About:
       c.fill_circle(cx, cy - 5.5, 1.6, ink);
       polyline(c, {{cx, cy - 1.5}, {cx, cy + 6}}, ink);
+      break;
+    case Mark::Report:
+      polyline(c, {{cx - 6, cy - 7}, {cx + 6, cy - 7}, {cx + 6, cy + 7}, {cx - 6, cy + 7}}, ink, true);
+      polyline(c, {{cx - 3, cy - 3}, {cx + 3, cy - 3}}, ink);
+      polyline(c, {{cx - 3, cy + 0.5}, {cx + 1, cy + 0.5}}, ink);
+      polyline(c, {{cx - 3, cy + 4}, {cx + 2.5, cy + 4}}, ink);
       break;
     case Mark::Exit: {
       cairo_t* cr = c.context();

@@ -38,7 +38,7 @@ void command_column(Canvas& c) {
   const int rule_y = (lay::kSaveButton.bottom() + lay::kHelpButton.y) / 2;
   c.fill_rect({lay::kCommandX + 10, rule_y, lay::kCommandWidth - 20, 1}, style::kDeepBlue);
   // The motto in the free stretch above Exit, under a short rule.
-  const int free_top = lay::kAboutButton.bottom();
+  const int free_top = lay::kReportButton.bottom();
   const int free_height = lay::kExitButton.y - free_top;
   const Box motto{0, free_top + free_height / 2 - 24, look::kColumnWidth, 24};
   c.fill_rect({look::kColumnWidth / 2 - 12, motto.y - 14, 24, 2}, style::kDeepBlue);

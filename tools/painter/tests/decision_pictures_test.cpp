@@ -213,6 +213,7 @@ const MainButton kMainButtons[] = {
     {"main_save.bmp", "main_save_hover.bmp", main_lay::kSaveButton, main_lay::kCommandKey},
     {"main_help.bmp", "main_help_hover.bmp", main_lay::kHelpButton, main_lay::kCommandKey},
     {"main_about.bmp", "main_about_hover.bmp", main_lay::kAboutButton, main_lay::kCommandKey},
+    {"main_report.bmp", "main_report_hover.bmp", main_lay::kReportButton, main_lay::kCommandKey},
     {"main_exit.bmp", "main_exit_hover.bmp", main_lay::kExitButton, main_lay::kCommandKey},
     {"add_alternative.bmp", "add_alternative_hover.bmp", main_lay::kAddButton, main_lay::kEditButtonKey},
     {"delete_alternative.bmp", "delete_alternative_hover.bmp", main_lay::kDeleteButton, main_lay::kEditButtonKey},

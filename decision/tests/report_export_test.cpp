@@ -1,0 +1,173 @@
+// The main window's "导出报告": nothing before a decision; then the save dialog, the
+// page written where it answers, and the shell asked to open exactly that file; a write
+// or an open that fails says so.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "decision/document/dec_format.h"
+#include "decision_window_test.h"
+#include "kit/file_dialog.h"
+#include "kit/testing/test_folder.h"
+#include "kit/text/wide.h"
+#include "res/resource_ids.h"
+#include "workspace/decision_dialog.h"
+
+namespace decision {
+namespace {
+
+namespace fs = std::filesystem;
+using kit::testing::pump;
+
+// 16:05 on 8 December.
+SYSTEMTIME report_clock() {
+  SYSTEMTIME t{};
+  t.wYear = 2026;
+  t.wMonth = 12;
+  t.wDay = 8;
+  t.wHour = 16;
+  t.wMinute = 5;
+  return t;
+}
+
+// What the save dialog was asked, and the path it answers (cancel when empty).
+struct SaveDialog {
+  std::string answer;
+  int calls = 0;
+  kit::FileDialogKind kind{};
+  std::string filter, extension, proposed;
+};
+SaveDialog g_save;
+
+bool answer_save(HWND, kit::FileDialogKind kind, const kit::FileDialogRequest& request, std::string& path) {
+  ++g_save.calls;
+  g_save.kind = kind;
+  g_save.filter = request.filter;
+  g_save.extension = request.default_extension;
+  g_save.proposed = request.proposed_name;
+  if (g_save.answer.empty()) return false;
+  path = g_save.answer;
+  return true;
+}
+
+// GBK to UTF-8 through the platform, independent of the report's own conversion.
+std::string utf8_of(const std::string& gbk) {
+  const std::wstring wide = kit::to_wide(gbk);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+class ReportExportTest : public testing::DecisionWindowTest {
+ protected:
+  void SetUp() override {
+    DecisionWindowTest::SetUp();
+    previous_clock_ = DecisionDialog::set_clock(report_clock);
+    previous_files_ = kit::set_file_dialog_seam(answer_save);
+    g_save = {};
+    folder_path_ = fs::temp_directory_path() / ("decision_report_" + std::to_string(GetCurrentProcessId()) + "_" +
+                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_path_);
+    fs::create_directories(folder_path_);
+    window_ = dialog_->create(nullptr);
+    ASSERT_NE(window_, nullptr);
+    pump(60);
+  }
+  void TearDown() override {
+    dialog_.reset();
+    pump(20);
+    DecisionDialog::set_clock(previous_clock_);
+    kit::set_file_dialog_seam(previous_files_);
+    std::error_code ignored;
+    fs::remove_all(folder_path_, ignored);
+    DecisionWindowTest::TearDown();
+  }
+
+  // Opens a decision of three named alternatives from the file "对比.dec".
+  void open_decision() {
+    Decision d;
+    reset_decision(d);
+    d.deci_count = 3;
+    for (int i = 1; i <= 3; ++i) {
+      d.alternatives[static_cast<std::size_t>(i)].deci_str = names_[i - 1];
+      d.alternatives[static_cast<std::size_t>(i)].result_value[1] = i;
+    }
+    const std::string path = kit::testing::gbk_path(folder_path_ / L"对比.dec");
+    ASSERT_EQ(save_decision_file(d, path), kDecOk);
+    ASSERT_EQ(dialog_->open_file(path), kDecOk);
+  }
+  void click_export() {
+    SendMessageW(GetDlgItem(window_, IDC_EXPORT_REPORT), BM_CLICK, 0, 0);
+    pump(40);
+  }
+
+  const std::string names_[3] = {"去深圳<大公司>", "留在成都 & 家人", "\"接私单\""};
+  Decision current_{};
+  Decision wizard_{};
+  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
+  HWND window_ = nullptr;
+  fs::path folder_path_;
+  DecisionDialog::Clock previous_clock_ = nullptr;
+  kit::FileDialogSeam previous_files_ = nullptr;
+};
+
+TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {
+  click_export();
+  EXPECT_EQ(g_save.calls, 0);
+  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_TRUE(launches_.opens.empty());
+
+  open_decision();
+  pump(100);
+  testing::save_screenshot(window_, "decision-report-button.bmp");
+  const fs::path target = folder_path_ / L"报告.htm";
+  g_save.answer = kit::testing::gbk_path(target);
+  click_export();
+  ASSERT_EQ(g_save.calls, 1);
+  EXPECT_EQ(g_save.kind, kit::FileDialogKind::Save);
+  EXPECT_EQ(g_save.proposed, "对比.htm");
+  EXPECT_EQ(g_save.filter, "网页(*.htm)|*.htm|");
+  EXPECT_EQ(g_save.extension, "htm");
+  EXPECT_TRUE(messages_.shown.empty()) << (messages_.shown.empty() ? "" : messages_.shown[0].text);
+
+  const std::string page = kit::testing::raw_contents(target);
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_NE(page.find(utf8_of("去深圳&lt;大公司&gt;")), std::string::npos);
+  EXPECT_NE(page.find(utf8_of("留在成都 &amp; 家人")), std::string::npos);
+  EXPECT_NE(page.find(utf8_of("&quot;接私单&quot;")), std::string::npos);
+  EXPECT_NE(page.find(utf8_of("对比.dec")), std::string::npos);
+  EXPECT_NE(page.find(utf8_of("2026年12月8日 16:05")), std::string::npos);
+  ASSERT_EQ(launches_.opens.size(), 1u);
+  EXPECT_EQ(launches_.opens[0].text, g_save.answer);
+  // The decision itself is as it was.
+  EXPECT_EQ(current_.alternatives[1].deci_str, names_[0]);
+}
+
+TEST_F(ReportExportTest, AFailedWriteOpensNothingAndAFailedOpenSaysWhereThePageIs) {
+  open_decision();
+  g_save.answer = kit::testing::gbk_path(folder_path_ / "missing folder" / "report.htm");
+  click_export();
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "无法保存报告文件，原有文件未被改动。");
+  EXPECT_EQ(messages_.shown[0].caption, "导出报告失败");
+  EXPECT_TRUE(launches_.opens.empty());
+  EXPECT_FALSE(fs::exists(folder_path_ / "missing folder"));
+
+  launches_.open_answer = kit::kStartFileNotFound;
+  const fs::path target = folder_path_ / "report.htm";
+  g_save.answer = kit::testing::gbk_path(target);
+  click_export();
+  EXPECT_TRUE(fs::exists(target));
+  ASSERT_EQ(launches_.opens.size(), 1u);
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_NE(messages_.shown[1].text.find(g_save.answer), std::string::npos);
+  EXPECT_EQ(messages_.shown[1].caption, "导出报告");
+}
+
+}  // namespace
+}  // namespace decision

@@ -1,0 +1,54 @@
+// Exporting the current decision as its report page.
+#include "workspace/report_export.h"
+
+#include <cstdio>
+
+#include "decision/document/decision_report.h"
+#include "kit/file_dialog.h"
+#include "kit/launch.h"
+#include "kit/message_box.h"
+#include "kit/text/file_io.h"
+
+namespace decision {
+
+namespace {
+
+constexpr char kReportFilter[] = "网页(*.htm)|*.htm|";
+constexpr char kReportExtension[] = "htm";
+constexpr char kSaveFailedText[] = "无法保存报告文件，原有文件未被改动。";
+constexpr char kSaveFailedCaption[] = "导出报告失败";
+constexpr char kOpenFailedText[] = "报告已经保存，但无法打开它：\r\n";
+constexpr char kOpenFailedCaption[] = "导出报告";
+
+}  // namespace
+
+std::string report_date(const SYSTEMTIME& when) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%d年%d月%d日 %d:%02d", when.wYear, when.wMonth, when.wDay, when.wHour,
+                when.wMinute);
+  return text;
+}
+
+int export_report(HWND owner, const Decision& decision, std::string_view file_name, const SYSTEMTIME& when) {
+  std::string path;
+  const std::string proposed = report_file_name(file_name);
+  const kit::FileDialogRequest request{
+      .filter = kReportFilter, .default_extension = kReportExtension, .proposed_name = proposed};
+  if (!kit::choose_file(owner, kit::FileDialogKind::Save, request, path)) return kReportCancelled;
+
+  Decision ranked = decision;
+  compute_totals(ranked);
+  compute_ranking(ranked);
+  const std::string page = decision_report_html(ranked, {std::string(file_name), report_date(when)});
+  if (kit::replace_file_bytes(path, page) != kit::kFileOk) {
+    kit::show_message(owner, kSaveFailedText, kSaveFailedCaption);
+    return kReportSaveFailed;
+  }
+  if (kit::shell_open(path, SW_SHOWNORMAL) <= kit::kShellSuccessAbove) {
+    kit::show_message(owner, kOpenFailedText + path, kOpenFailedCaption);
+    return kReportOpenFailed;
+  }
+  return kReportOpened;
+}
+
+}  // namespace decision

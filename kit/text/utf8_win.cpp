@@ -1,0 +1,60 @@
+// GBK to UTF-8 on Windows: code page 936 to UTF-16, then UTF-8.
+#include <windows.h>
+
+#include "kit/text/utf8.h"
+#include "kit/text/utf8_common.h"
+#include "kit/text/wide.h"
+
+namespace kit {
+
+namespace {
+
+// Decodes bytes as code page 936, failing on anything that is not a character of it.
+bool decode_strict(std::string_view bytes, std::wstring& out) {
+  const int size = static_cast<int>(bytes.size());
+  int n = MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  if (n <= 0) return false;
+  out.assign(static_cast<std::size_t>(n), L'\0');
+  return MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, bytes.data(), size, out.data(), n) == n;
+}
+
+void append_wide_as_utf8(std::string& out, std::wstring_view wide) {
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    char32_t c = static_cast<char16_t>(wide[i]);
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size()) {
+      const char32_t low = static_cast<char16_t>(wide[i + 1]);
+      if (low >= 0xDC00 && low < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      }
+    }
+    detail::append_utf8(out, c);
+  }
+}
+
+}  // namespace
+
+std::string gbk_to_utf8(std::string_view gbk) {
+  std::string out;
+  std::wstring wide;
+  if (gbk.empty()) return out;
+  if (decode_strict(gbk, wide)) {
+    append_wide_as_utf8(out, wide);
+    return out;
+  }
+  // Something in the text is not GBK: convert it character by character so that only
+  // the bad ones are replaced.
+  for (std::size_t pos = 0; pos < gbk.size();) {
+    const std::size_t length = gbk_char_length(gbk, pos);
+    if (decode_strict(gbk.substr(pos, length), wide)) {
+      append_wide_as_utf8(out, wide);
+      pos += length;
+    } else {
+      out += detail::kUtf8Replacement;
+      pos += detail::undecodable_length(gbk, pos);
+    }
+  }
+  return out;
+}
+
+}  // namespace kit
