@@ -63,4 +63,12 @@ bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
   return false;
 }
 
+void BitmapEdit::inset_text(int side_margin, int top) {
+  RECT lines{};
+  GetClientRect(hwnd(), &lines);
+  lines.top += top;
+  SendMessageW(hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
+  SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(side_margin, side_margin));
+}
+
 }  // namespace kit

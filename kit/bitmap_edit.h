@@ -19,6 +19,11 @@ class BitmapEdit : public Control {
 
   HBITMAP background() const { return background_.get(); }
 
+  // Keeps the text inside the client area less side_margin at the left and right and
+  // top at the top, clear of the picture's frame.  Set the font first: a new font resets
+  // the formatting rectangle.
+  void inset_text(int side_margin, int top);
+
   // From now on shows a scroll bar of this look inside the box whenever the text is
   // longer than the box shows.  The margins set before or after stay the text's
   // margins while no bar shows.

@@ -52,12 +52,7 @@ void TextInputBox::set_up_buttons() {
 void TextInputBox::set_up_text_box() {
   text_box_.bind(hwnd(), layout_.text_id);
   text_box_.set_edit_background(layout_.text_picture);
-  RECT lines{};
-  GetClientRect(text_box_.hwnd(), &lines);
-  lines.top += layout_.text_top;
-  SendMessageW(text_box_.hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
-  SendMessageW(text_box_.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-               MAKELPARAM(layout_.text_margin, layout_.text_margin));
+  text_box_.inset_text(layout_.text_margin, layout_.text_top);
   text_box_.show_scroll_bar_when_needed();
   kit::set_window_text(text_box_.hwnd(), text);
 }

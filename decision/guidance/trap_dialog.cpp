@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "guidance/trap_dialog_layout.h"
+#include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -17,27 +18,6 @@ namespace {
 
 constexpr char kOkTip[] = "知道了";
 constexpr char kCloseTip[] = "关闭";
-
-HFONT make_font(int height, int weight) {
-  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                     L"宋体");
-}
-
-// A font that could not be made leaves the dialog's own.
-void set_font(HWND control, HFONT font) {
-  if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-}
-
-// Restricts an edit's text to its client area less margin at the left and right and
-// top at the top.
-void inset_text(HWND edit, int margin, int top) {
-  RECT lines{};
-  GetClientRect(edit, &lines);
-  lines.top += top;
-  SendMessageW(edit, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
-  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
-}
 
 }  // namespace
 
@@ -70,9 +50,9 @@ void TrapDialog::set_up_buttons() {
 void TrapDialog::set_up_heading() {
   heading_box_.bind(hwnd(), IDC_TRAP_HEADING);
   heading_box_.set_edit_background(IDB_TRAP_HEADING);
-  heading_font_.reset(make_font(lay::kHeadingFontHeight, FW_BOLD));
-  set_font(heading_box_.hwnd(), heading_font_.get());
-  inset_text(heading_box_.hwnd(), lay::kHeadingMargin, (lay::kHeading.h - lay::kHeadingFontHeight) / 2);
+  heading_font_ = kit::make_font(kit::kSongFace, lay::kHeadingFontHeight, FW_BOLD);
+  kit::set_font(heading_box_.hwnd(), heading_font_.get());
+  heading_box_.inset_text(lay::kHeadingMargin, (lay::kHeading.h - lay::kHeadingFontHeight) / 2);
   kit::set_window_text(heading_box_.hwnd(), heading_);
 }
 
@@ -81,9 +61,9 @@ void TrapDialog::set_up_heading() {
 void TrapDialog::set_up_body() {
   body_box_.bind(hwnd(), IDC_TRAP_BODY);
   body_box_.set_edit_background(IDB_TRAP_BODY);
-  body_font_.reset(make_font(lay::kBodyFontHeight, FW_NORMAL));
-  set_font(body_box_.hwnd(), body_font_.get());
-  inset_text(body_box_.hwnd(), lay::kBodyMargin, lay::kBodyTop);
+  body_font_ = kit::make_font(kit::kSongFace, lay::kBodyFontHeight);
+  kit::set_font(body_box_.hwnd(), body_font_.get());
+  body_box_.inset_text(lay::kBodyMargin, lay::kBodyTop);
   body_box_.show_scroll_bar_when_needed();
   kit::set_window_text(body_box_.hwnd(), body_);
 }

@@ -20,6 +20,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/geometry.h"
 #include "kit/testing/test_folder.h"
+#include "kit/testing/seams.h"
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
 #include "workspace/alternative_panel.h"
@@ -43,26 +44,6 @@ SYSTEMTIME fixed_clock() {
   t.wHour = 9;
   t.wMinute = 5;
   return t;
-}
-
-// What the file dialogs were asked, and what they answer: a path, or cancel when empty.
-struct FileDialogs {
-  std::string answer;
-  int calls = 0;
-  kit::FileDialogKind kind{};
-  std::string filter, extension, proposed;
-};
-FileDialogs g_files;
-
-bool answer_file_dialog(HWND, kit::FileDialogKind kind, const kit::FileDialogRequest& request, std::string& path) {
-  ++g_files.calls;
-  g_files.kind = kind;
-  g_files.filter = request.filter;
-  g_files.extension = request.default_extension;
-  g_files.proposed = request.proposed_name;
-  if (g_files.answer.empty()) return false;
-  path = g_files.answer;
-  return true;
 }
 
 void click(HWND window, int id) {
@@ -93,8 +74,6 @@ class DecisionDialogTest : public testing::DecisionWindowTest {
   void SetUp() override {
     DecisionWindowTest::SetUp();
     previous_clock_ = DecisionDialog::set_clock(fixed_clock);
-    previous_files_ = kit::set_file_dialog_seam(answer_file_dialog);
-    g_files = {};
     window_ = dialog_->create(nullptr);
     ASSERT_NE(window_, nullptr);
     pump(60);
@@ -103,7 +82,7 @@ class DecisionDialogTest : public testing::DecisionWindowTest {
     dialog_.reset();
     pump(20);
     DecisionDialog::set_clock(previous_clock_);
-    kit::set_file_dialog_seam(previous_files_);
+    files_.remove();
     std::error_code ignored;
     if (!scratch_.empty()) fs::remove_all(scratch_, ignored);
     DecisionWindowTest::TearDown();
@@ -145,7 +124,7 @@ class DecisionDialogTest : public testing::DecisionWindowTest {
   HWND window_ = nullptr;
   fs::path scratch_;
   DecisionDialog::Clock previous_clock_ = nullptr;
-  kit::FileDialogSeam previous_files_ = nullptr;
+  kit::testing::RecordedFileDialogs files_;
 };
 
 TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAll) {
@@ -171,7 +150,7 @@ TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAl
   EXPECT_NE(SendMessageW(window_, WM_GETICON, ICON_BIG, 0), 0);
 
   click(window_, IDC_SAVE);
-  EXPECT_EQ(g_files.calls, 0);
+  EXPECT_EQ(files_.calls, 0);
   EXPECT_TRUE(messages_.shown.empty());
   save_screenshot(window_, "decision-empty.bmp");
 }
@@ -375,19 +354,19 @@ TEST_F(DecisionDialogTest, ASavedDecisionReopensTheSameAndSavesAgainByteForByte)
   current_.background = "背景\r\n第二行";
   const Decision saved = current_;
   const fs::path first = folder / L"第一.dec";
-  g_files.answer = kit::testing::gbk_path(first);
+  files_.answer = kit::testing::gbk_path(first);
   click(window_, IDC_SAVE);
   EXPECT_TRUE(messages_.shown.empty()) << (messages_.shown.empty() ? "" : messages_.shown[0].text);
-  EXPECT_EQ(g_files.kind, kit::FileDialogKind::Save);
-  EXPECT_EQ(g_files.proposed, "新决策(12-6 9：5).dec");
-  EXPECT_EQ(g_files.filter, "决策文件(*.dec)|*.dec|");
-  EXPECT_EQ(g_files.extension, "dec");
+  EXPECT_EQ(files_.kind, kit::FileDialogKind::Save);
+  EXPECT_EQ(files_.proposed, "新决策(12-6 9：5).dec");
+  EXPECT_EQ(files_.filter, "决策文件(*.dec)|*.dec|");
+  EXPECT_EQ(files_.extension, "dec");
   EXPECT_EQ(title(), "择优宝 V1.2 — 第一.dec");
 
   new_blank(2);
-  g_files.answer = kit::testing::gbk_path(first);
+  files_.answer = kit::testing::gbk_path(first);
   click(window_, IDC_OPEN);
-  EXPECT_EQ(g_files.kind, kit::FileDialogKind::Open);
+  EXPECT_EQ(files_.kind, kit::FileDialogKind::Open);
   EXPECT_EQ(title(), "择优宝 V1.2 — 第一.dec");
   EXPECT_EQ(current_.deci_count, 4);
   EXPECT_EQ(current_.background, saved.background);
@@ -419,7 +398,7 @@ TEST_F(DecisionDialogTest, AFailedOpenKeepsTheDecisionTitleAndPanels) {
   kit::testing::write_raw(oversized, std::string(kMaxDecFileBytes + 1, 'x'));
 
   for (const fs::path& bad : {corrupt, oversized, folder / "missing.dec"}) {
-    g_files.answer = kit::testing::gbk_path(bad);
+    files_.answer = kit::testing::gbk_path(bad);
     click(window_, IDC_OPEN);
     EXPECT_EQ(current_, before) << bad;
     EXPECT_EQ(title(), title_before) << bad;
@@ -452,7 +431,7 @@ TEST_F(DecisionDialogTest, ASaveOntoAFullDiskKeepsTheOldFileAndTheTitle) {
   }
   new_blank(9);
   for (int i = 1; i <= 9; ++i) current_.alternatives[static_cast<std::size_t>(i)].deci_str = std::string(2000, 'a');
-  g_files.answer = kit::testing::gbk_path(target);
+  files_.answer = kit::testing::gbk_path(target);
   click(window_, IDC_SAVE);
   fs::remove(disk / "filler");
   ASSERT_EQ(messages_.shown.size(), 1u);
@@ -628,7 +607,7 @@ void type_path_and_accept(HWND box) {
 }
 
 TEST_F(DecisionDialogTest, ThePlatformsFileDialogsProposeTheNameAndKeepTheWorkingFolder) {
-  kit::set_file_dialog_seam(nullptr);
+  files_.remove();  // the platform's own dialogs
   const fs::path folder = scratch();
   const fs::path working = fs::current_path();
   new_blank(2);

@@ -12,6 +12,7 @@
 #include "decision_window_test.h"
 #include "kit/file_dialog.h"
 #include "kit/testing/test_folder.h"
+#include "kit/testing/seams.h"
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
 #include "workspace/decision_dialog.h"
@@ -33,26 +34,6 @@ SYSTEMTIME report_clock() {
   return t;
 }
 
-// What the save dialog was asked, and the path it answers (cancel when empty).
-struct SaveDialog {
-  std::string answer;
-  int calls = 0;
-  kit::FileDialogKind kind{};
-  std::string filter, extension, proposed;
-};
-SaveDialog g_save;
-
-bool answer_save(HWND, kit::FileDialogKind kind, const kit::FileDialogRequest& request, std::string& path) {
-  ++g_save.calls;
-  g_save.kind = kind;
-  g_save.filter = request.filter;
-  g_save.extension = request.default_extension;
-  g_save.proposed = request.proposed_name;
-  if (g_save.answer.empty()) return false;
-  path = g_save.answer;
-  return true;
-}
-
 // GBK to UTF-8 through the platform, independent of the report's own conversion.
 std::string utf8_of(const std::string& gbk) {
   const std::wstring wide = kit::to_wide(gbk);
@@ -68,8 +49,6 @@ class ReportExportTest : public testing::DecisionWindowTest {
   void SetUp() override {
     DecisionWindowTest::SetUp();
     previous_clock_ = DecisionDialog::set_clock(report_clock);
-    previous_files_ = kit::set_file_dialog_seam(answer_save);
-    g_save = {};
     folder_path_ = fs::temp_directory_path() / ("decision_report_" + std::to_string(GetCurrentProcessId()) + "_" +
                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_path_);
@@ -82,7 +61,7 @@ class ReportExportTest : public testing::DecisionWindowTest {
     dialog_.reset();
     pump(20);
     DecisionDialog::set_clock(previous_clock_);
-    kit::set_file_dialog_seam(previous_files_);
+    files_.remove();
     std::error_code ignored;
     fs::remove_all(folder_path_, ignored);
     DecisionWindowTest::TearDown();
@@ -113,12 +92,12 @@ class ReportExportTest : public testing::DecisionWindowTest {
   HWND window_ = nullptr;
   fs::path folder_path_;
   DecisionDialog::Clock previous_clock_ = nullptr;
-  kit::FileDialogSeam previous_files_ = nullptr;
+  kit::testing::RecordedFileDialogs files_;
 };
 
 TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {
   click_export();
-  EXPECT_EQ(g_save.calls, 0);
+  EXPECT_EQ(files_.calls, 0);
   EXPECT_TRUE(messages_.shown.empty());
   EXPECT_TRUE(launches_.opens.empty());
 
@@ -126,13 +105,13 @@ TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {
   pump(100);
   testing::save_screenshot(window_, "decision-report-button.bmp");
   const fs::path target = folder_path_ / L"报告.htm";
-  g_save.answer = kit::testing::gbk_path(target);
+  files_.answer = kit::testing::gbk_path(target);
   click_export();
-  ASSERT_EQ(g_save.calls, 1);
-  EXPECT_EQ(g_save.kind, kit::FileDialogKind::Save);
-  EXPECT_EQ(g_save.proposed, "对比.htm");
-  EXPECT_EQ(g_save.filter, "网页(*.htm)|*.htm|");
-  EXPECT_EQ(g_save.extension, "htm");
+  ASSERT_EQ(files_.calls, 1);
+  EXPECT_EQ(files_.kind, kit::FileDialogKind::Save);
+  EXPECT_EQ(files_.proposed, "对比.htm");
+  EXPECT_EQ(files_.filter, "网页(*.htm)|*.htm|");
+  EXPECT_EQ(files_.extension, "htm");
   EXPECT_TRUE(messages_.shown.empty()) << (messages_.shown.empty() ? "" : messages_.shown[0].text);
 
   const std::string page = kit::testing::raw_contents(target);
@@ -143,14 +122,14 @@ TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {
   EXPECT_NE(page.find(utf8_of("对比.dec")), std::string::npos);
   EXPECT_NE(page.find(utf8_of("2026年12月8日 16:05")), std::string::npos);
   ASSERT_EQ(launches_.opens.size(), 1u);
-  EXPECT_EQ(launches_.opens[0].text, g_save.answer);
+  EXPECT_EQ(launches_.opens[0].text, files_.answer);
   // The decision itself is as it was.
   EXPECT_EQ(current_.alternatives[1].deci_str, names_[0]);
 }
 
 TEST_F(ReportExportTest, AFailedWriteOpensNothingAndAFailedOpenSaysWhereThePageIs) {
   open_decision();
-  g_save.answer = kit::testing::gbk_path(folder_path_ / "missing folder" / "report.htm");
+  files_.answer = kit::testing::gbk_path(folder_path_ / "missing folder" / "report.htm");
   click_export();
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text, "无法保存报告文件，原有文件未被改动。");
@@ -160,12 +139,12 @@ TEST_F(ReportExportTest, AFailedWriteOpensNothingAndAFailedOpenSaysWhereThePageI
 
   launches_.open_answer = kit::kStartFileNotFound;
   const fs::path target = folder_path_ / "report.htm";
-  g_save.answer = kit::testing::gbk_path(target);
+  files_.answer = kit::testing::gbk_path(target);
   click_export();
   EXPECT_TRUE(fs::exists(target));
   ASSERT_EQ(launches_.opens.size(), 1u);
   ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_NE(messages_.shown[1].text.find(g_save.answer), std::string::npos);
+  EXPECT_NE(messages_.shown[1].text.find(files_.answer), std::string::npos);
   EXPECT_EQ(messages_.shown[1].caption, "导出报告");
 }
 

@@ -7,6 +7,7 @@
 #include "guidance/probability_picker.h"
 #include "guidance/small_input_box.h"
 #include "guidance/value_picker.h"
+#include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_background.h"
@@ -42,11 +43,6 @@ int row_of(const int (&ids)[lay::kMaxRows], int id) {
   for (int k = 0; k < lay::kMaxRows; ++k)
     if (ids[k] == id) return k + 1;
   return 0;
-}
-
-HFONT make_font(int height, int weight, const wchar_t* face) {
-  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
 // The screen rectangle of the dialog's control id.
@@ -132,8 +128,8 @@ void AlternativePanel::set_up_buttons() {
 }
 
 void AlternativePanel::set_up_fonts() {
-  bold_font_.reset(make_font(16, FW_HEAVY, L"黑体"));
-  regular_font_.reset(make_font(14, FW_NORMAL, L"宋体"));
+  bold_font_ = kit::make_font(kit::kHeiFace, 16, FW_HEAVY);
+  regular_font_ = kit::make_font(kit::kSongFace, 14);
   for (kit::SkinButton* button : {&foot_number_, &total_, &number_})
     SendMessageW(button->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.get()), FALSE);
   for (int k = 0; k < lay::kMaxRows; ++k) {

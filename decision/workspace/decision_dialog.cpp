@@ -8,6 +8,7 @@
 #include "guidance/case_library_dialog.h"
 #include "guidance/decision_wizard.h"
 #include "guidance/new_decision_dialog.h"
+#include "kit/font.h"
 #include "kit/file_dialog.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
@@ -177,9 +178,7 @@ void DecisionDialog::set_up_command_column() {
 // of a fixed line pitch, their first lines above the box (see the layout), so that the
 // lines fall on the pictures' bands.
 void DecisionDialog::set_up_workspace() {
-  cell_font_.reset(CreateFontW(lay::kTextLinePitch, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
+  cell_font_ = kit::make_font(kit::kSongFace, lay::kTextLinePitch);
   auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
     box.bind(hwnd(), id);
     // The font first: a new font resets the formatting rectangle.

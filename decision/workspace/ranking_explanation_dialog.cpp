@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -23,11 +24,6 @@ constexpr char kCloseTip[] = "关闭";
 constexpr char kWeightiestIntro[] = " 最重要的结果：";
 constexpr char kWeightiestSeparator[] = "、";
 constexpr char kNothingWeighs[] = " 的结果都不影响总分。";
-
-HFONT make_font(int height) {
-  return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
-}
 
 // The platform's colour of a bar colour given as 0xRRGGBB.
 COLORREF colour_of(unsigned rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
@@ -112,8 +108,8 @@ bool RankingExplanationDialog::on_init_dialog() {
   kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
   kit::centre_over_owner(hwnd());
   kit::place_controls(hwnd(), lay::kPlacements);
-  text_font_.reset(make_font(lay::kTextFontHeight));
-  chart_font_.reset(make_font(lay::kChartFontHeight));
+  text_font_ = kit::make_font(kit::kSongFace, lay::kTextFontHeight);
+  chart_font_ = kit::make_font(kit::kSongFace, lay::kChartFontHeight);
   set_up_buttons();
   set_up_text_box(sentences_box_, IDC_EXPLANATION_SENTENCES, IDB_EXPLANATION_SENTENCES, sentences_text());
   set_up_text_box(weightiest_box_, IDC_EXPLANATION_WEIGHTIEST, IDB_EXPLANATION_WEIGHTIEST, weightiest_text());
@@ -136,13 +132,8 @@ void RankingExplanationDialog::set_up_text_box(kit::BitmapEdit& box, int id, int
   box.bind(hwnd(), id);
   box.set_edit_background(picture);
   // The font first: a new font resets the formatting rectangle.
-  if (text_font_) SendMessageW(box.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(text_font_.get()), FALSE);
-  RECT lines{};
-  GetClientRect(box.hwnd(), &lines);
-  lines.top += lay::kTextTop;
-  SendMessageW(box.hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
-  SendMessageW(box.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-               MAKELPARAM(lay::kTextMargin, lay::kTextMargin));
+  kit::set_font(box.hwnd(), text_font_.get());
+  box.inset_text(lay::kTextMargin, lay::kTextTop);
   box.show_scroll_bar_when_needed();
   kit::set_window_text(box.hwnd(), text);
 }

@@ -1,6 +1,7 @@
 // Test support: the recording seams.  While one of these guards lives, the kit's message
-// box or its program starts, shell opens and registry reads go to the guard, which
-// records them and gives the answers a test set, instead of reaching the platform.
+// box, its file dialogs, or its program starts, shell opens and registry reads go to the
+// guard, which records them and gives the answers a test set, instead of reaching the
+// platform.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "kit/message_box.h"
+#include "kit/file_dialog.h"
 #include "kit/launch.h"
+#include "kit/message_box.h"
 
 namespace kit::testing {
 
@@ -51,6 +53,46 @@ class RecordedMessages {
 
   static inline RecordedMessages* current_ = nullptr;
   MessageSeam previous_ = nullptr;
+};
+
+// Answers the open and save dialogs: records what the last one was asked, and answers
+// with answer, or cancels while answer is empty.
+class RecordedFileDialogs {
+ public:
+  RecordedFileDialogs() {
+    current_ = this;
+    previous_ = set_file_dialog_seam(record);
+  }
+  ~RecordedFileDialogs() { remove(); }
+  RecordedFileDialogs(const RecordedFileDialogs&) = delete;
+  RecordedFileDialogs& operator=(const RecordedFileDialogs&) = delete;
+
+  void remove() {
+    if (current_ != this) return;
+    set_file_dialog_seam(previous_);
+    current_ = nullptr;
+  }
+
+  std::string answer;  // GBK path
+  int calls = 0;
+  FileDialogKind kind{};
+  std::string filter, extension, proposed;
+
+ private:
+  static bool record(HWND, FileDialogKind kind, const FileDialogRequest& request, std::string& path) {
+    RecordedFileDialogs& self = *current_;
+    ++self.calls;
+    self.kind = kind;
+    self.filter = request.filter;
+    self.extension = request.default_extension;
+    self.proposed = request.proposed_name;
+    if (self.answer.empty()) return false;
+    path = self.answer;
+    return true;
+  }
+
+  static inline RecordedFileDialogs* current_ = nullptr;
+  FileDialogSeam previous_ = nullptr;
 };
 
 // One program start or shell open: its command line or target, and show command.
