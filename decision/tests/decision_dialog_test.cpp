@@ -15,6 +15,7 @@
 #include "guidance/value_picker.h"
 #include "kit/file_dialog.h"
 #include "kit/list_text.h"
+#include "kit/testing/clock.h"
 #include "kit/testing/gdi_objects.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
@@ -36,15 +37,7 @@ using kit::testing::pump;
 using kit::testing::save_screenshot;
 
 // 09:05 on 6 December.
-SYSTEMTIME fixed_clock() {
-  SYSTEMTIME t{};
-  t.wYear = 2026;
-  t.wMonth = 12;
-  t.wDay = 6;
-  t.wHour = 9;
-  t.wMinute = 5;
-  return t;
-}
+SYSTEMTIME fixed_clock() { return kit::testing::local_time(2026, 12, 6, 9, 5); }
 
 void click(HWND window, int id) {
   SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);

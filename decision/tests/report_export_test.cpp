@@ -11,6 +11,7 @@
 #include "decision/document/dec_format.h"
 #include "decision_window_test.h"
 #include "kit/file_dialog.h"
+#include "kit/testing/clock.h"
 #include "kit/testing/test_folder.h"
 #include "kit/testing/seams.h"
 #include "kit/text/wide.h"
@@ -24,15 +25,7 @@ namespace fs = std::filesystem;
 using kit::testing::pump;
 
 // 16:05 on 8 December.
-SYSTEMTIME report_clock() {
-  SYSTEMTIME t{};
-  t.wYear = 2026;
-  t.wMonth = 12;
-  t.wDay = 8;
-  t.wHour = 16;
-  t.wMinute = 5;
-  return t;
-}
+SYSTEMTIME report_clock() { return kit::testing::local_time(2026, 12, 8, 16, 5); }
 
 // GBK to UTF-8 through the platform, independent of the report's own conversion.
 std::string utf8_of(const std::string& gbk) {

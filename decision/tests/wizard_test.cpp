@@ -25,6 +25,7 @@
 #include "kit/geometry.h"
 #include "kit/handles.h"
 #include "kit/list_text.h"
+#include "kit/testing/clock.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
 #include "kit/testing/test_folder.h"
@@ -382,15 +383,7 @@ TEST_F(Wizard, WizardFollowsTheDirectionsAndTheBlinkGoesOnAcrossPages) {
 
 // ---- the hand-over to the main window --------------------------------------------
 
-SYSTEMTIME six_december_at_five_past_nine() {
-  SYSTEMTIME t{};
-  t.wYear = 2026;
-  t.wMonth = 12;
-  t.wDay = 6;
-  t.wHour = 9;
-  t.wMinute = 5;
-  return t;
-}
+SYSTEMTIME six_december_at_five_past_nine() { return kit::testing::local_time(2026, 12, 6, 9, 5); }
 
 void click_new(HWND window) { Wizard::click(window, IDC_NEW); }
 void click_wizard_button(HWND window) { Wizard::click(window, IDC_START_WIZARD); }
