@@ -11,7 +11,7 @@
 #include <string>
 
 #include "decision/document/dec_format.h"
-#include "decision_window_test.h"
+#include "main_window_test.h"
 #include "guidance/value_picker.h"
 #include "kit/file_dialog.h"
 #include "kit/list_text.h"
@@ -62,24 +62,9 @@ void choose_blank(HWND chooser) {
 }
 void click_new(HWND window) { click(window, IDC_NEW); }
 
-class DecisionDialogTest : public testing::DecisionWindowTest {
+class DecisionDialogTest : public testing::MainWindowTest {
  protected:
-  void SetUp() override {
-    DecisionWindowTest::SetUp();
-    previous_clock_ = DecisionDialog::set_clock(fixed_clock);
-    window_ = dialog_->create(nullptr);
-    ASSERT_NE(window_, nullptr);
-    pump(60);
-  }
-  void TearDown() override {
-    dialog_.reset();
-    pump(20);
-    DecisionDialog::set_clock(previous_clock_);
-    files_.remove();
-    std::error_code ignored;
-    if (!scratch_.empty()) fs::remove_all(scratch_, ignored);
-    DecisionWindowTest::TearDown();
-  }
+  DecisionDialogTest() : MainWindowTest(fixed_clock) {}
 
   void new_blank(int count) {
     g_count = count;
@@ -100,24 +85,6 @@ class DecisionDialogTest : public testing::DecisionWindowTest {
     return dialog_->panel(i);
   }
   std::string cell_text(int i) const { return text_of(window_, IDC_CELL_1 + i - 1); }
-  std::string title() const { return kit::get_window_text(window_); }
-  // A fresh folder of this test's own outside the working folder, removed afterwards.
-  fs::path scratch() {
-    scratch_ = fs::temp_directory_path() /
-               ("decision_main_" + std::to_string(GetCurrentProcessId()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(scratch_);
-    fs::create_directories(scratch_);
-    return scratch_;
-  }
-
-  Decision current_{};
-  Decision wizard_{};
-  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
-  HWND window_ = nullptr;
-  fs::path scratch_;
-  DecisionDialog::Clock previous_clock_ = nullptr;
-  kit::testing::RecordedFileDialogs files_;
 };
 
 TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAll) {

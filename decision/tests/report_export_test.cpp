@@ -9,7 +9,7 @@
 #include <string>
 
 #include "decision/document/dec_format.h"
-#include "decision_window_test.h"
+#include "main_window_test.h"
 #include "kit/file_dialog.h"
 #include "kit/testing/clock.h"
 #include "kit/testing/test_folder.h"
@@ -37,27 +37,12 @@ std::string utf8_of(const std::string& gbk) {
   return out;
 }
 
-class ReportExportTest : public testing::DecisionWindowTest {
+class ReportExportTest : public testing::MainWindowTest {
  protected:
+  ReportExportTest() : MainWindowTest(report_clock) {}
   void SetUp() override {
-    DecisionWindowTest::SetUp();
-    previous_clock_ = DecisionDialog::set_clock(report_clock);
-    folder_path_ = fs::temp_directory_path() / ("decision_report_" + std::to_string(GetCurrentProcessId()) + "_" +
-                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_path_);
-    fs::create_directories(folder_path_);
-    window_ = dialog_->create(nullptr);
-    ASSERT_NE(window_, nullptr);
-    pump(60);
-  }
-  void TearDown() override {
-    dialog_.reset();
-    pump(20);
-    DecisionDialog::set_clock(previous_clock_);
-    files_.remove();
-    std::error_code ignored;
-    fs::remove_all(folder_path_, ignored);
-    DecisionWindowTest::TearDown();
+    MainWindowTest::SetUp();
+    folder_path_ = scratch();
   }
 
   // Opens a decision of three named alternatives from the file "对比.dec".
@@ -79,13 +64,7 @@ class ReportExportTest : public testing::DecisionWindowTest {
   }
 
   const std::string names_[3] = {"去深圳<大公司>", "留在成都 & 家人", "\"接私单\""};
-  Decision current_{};
-  Decision wizard_{};
-  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
-  HWND window_ = nullptr;
   fs::path folder_path_;
-  DecisionDialog::Clock previous_clock_ = nullptr;
-  kit::testing::RecordedFileDialogs files_;
 };
 
 TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "decision_window_test.h"
+#include "main_window_test.h"
 #include "document/dec_format.h"
 #include "guidance/decision_wizard.h"
 #include "guidance/wizard_alternatives_step.h"
@@ -388,20 +389,9 @@ SYSTEMTIME six_december_at_five_past_nine() { return kit::testing::local_time(20
 void click_new(HWND window) { Wizard::click(window, IDC_NEW); }
 void click_wizard_button(HWND window) { Wizard::click(window, IDC_START_WIZARD); }
 
-class WizardHandOver : public testing::DecisionWindowTest {
+class WizardHandOver : public testing::MainWindowTest {
  protected:
-  void SetUp() override {
-    DecisionWindowTest::SetUp();
-    previous_clock_ = DecisionDialog::set_clock(six_december_at_five_past_nine);
-    window_ = dialog_->create(nullptr);
-    ASSERT_NE(window_, nullptr);
-    pump(60);
-  }
-  void TearDown() override {
-    dialog_.reset();
-    DecisionDialog::set_clock(previous_clock_);
-    DecisionWindowTest::TearDown();
-  }
+  WizardHandOver() : MainWindowTest(six_december_at_five_past_nine) {}
 
   static void choose_wizard(HWND chooser) {
     Wizard::click(chooser, IDC_WIZARD_OPTION);
@@ -413,14 +403,7 @@ class WizardHandOver : public testing::DecisionWindowTest {
   }
   static void next(HWND page) { Wizard::click(page, IDC_WIZARD_NEXT); }
   static void cancel(HWND page) { Wizard::click(page, IDC_WIZARD_CANCEL); }
-  std::string title() const { return kit::get_window_text(window_); }
   std::string cell_text(int i) const { return kit::get_dlg_item_text(window_, IDC_CELL_1 + i - 1); }
-
-  Decision current_{};
-  Decision wizard_{};
-  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
-  HWND window_ = nullptr;
-  DecisionDialog::Clock previous_clock_ = nullptr;
 };
 
 TEST_F(WizardHandOver, AWizardFinishedOnItsLastPageBecomesTheNewDecision) {
