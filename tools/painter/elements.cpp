@@ -166,4 +166,13 @@ Image about_card(int width, int height, const AboutCard& card) {
   return c.to_image();
 }
 
+void title_strip(Canvas& canvas, int width, int height, std::u8string_view title, std::u8string_view note) {
+  canvas.fill_rect({0, 0, width, height}, style::kNavy);
+  canvas.text(utf8(title), style::kTab, style::kWhite, {style::kTabPadding, 0, width / 2, height}, Align::Start,
+              Align::Centre);
+  if (!note.empty())
+    canvas.text(utf8(note), style::kSmall, style::kSkyBlue, {0, 0, width - style::kTabPadding, height}, Align::End,
+                Align::Centre);
+}
+
 }  // namespace painter

@@ -74,4 +74,8 @@ Image about_card(int width, int height, const AboutCard& card);
 // the window's title at the left and a grip of dots at the right.
 void drag_strip(Canvas& canvas, Box box, std::u8string_view title);
 
+// The navy strip across the top of a window of width, height tall, that the window is
+// dragged by: its title at the left and, if given, a short note at the right.
+void title_strip(Canvas& canvas, int width, int height, std::u8string_view title, std::u8string_view note = {});
+
 }  // namespace painter

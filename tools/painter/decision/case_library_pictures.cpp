@@ -23,9 +23,7 @@ Image paint_background() {
   Canvas c(lay::kWidth, lay::kHeight);
   c.fill(style::kCanvas);
   // The title strip the window is dragged by; the close button sits at its right end.
-  c.fill_rect({0, 0, lay::kWidth, lay::kTitleStripHeight}, style::kNavy);
-  c.text(utf8(u8"选择案例"), style::kTab, style::kWhite,
-         {style::kTabPadding, 0, 200, lay::kTitleStripHeight}, Align::Start, Align::Centre);
+  title_strip(c, lay::kWidth, lay::kTitleStripHeight, u8"选择案例");
 
   // The list's place: paper in a frame, under the list itself.
   const lay::Rect& list = lay::kCaseList;

@@ -42,11 +42,7 @@ std::string_view button_label(int i) {
 Image paint_panel() {
   Canvas c(panel::kWidth, panel::kHeight);
   c.fill(style::kCanvas);
-  c.fill_rect({0, 0, panel::kWidth, panel::kTitleStripHeight}, style::kNavy);
-  c.text(utf8(u8"决策陷阱"), style::kTab, style::kWhite, {style::kTabPadding, 0, 120, panel::kTitleStripHeight},
-         Align::Start, Align::Centre);
-  c.text(utf8(u8"当心！"), style::kSmall, style::kSkyBlue,
-         {0, 0, panel::kWidth - style::kTabPadding, panel::kTitleStripHeight}, Align::End, Align::Centre);
+  title_strip(c, panel::kWidth, panel::kTitleStripHeight, u8"决策陷阱", u8"当心！");
 
   for (int i = 0; i < decision::kTrapCount; ++i) {
     const panel::Rect& r = panel::kButtons[i];
@@ -87,9 +83,7 @@ Image paint_dialog() {
   Canvas c(dialog::kWidth, dialog::kHeight);
   c.fill(style::kCanvas);
   // The title strip the dialog is dragged by; the close button sits at its right end.
-  c.fill_rect({0, 0, dialog::kWidth, dialog::kTitleStripHeight}, style::kNavy);
-  c.text(utf8(u8"决策陷阱"), style::kTab, style::kWhite, {style::kTabPadding, 0, 200, dialog::kTitleStripHeight},
-         Align::Start, Align::Centre);
+  title_strip(c, dialog::kWidth, dialog::kTitleStripHeight, u8"决策陷阱");
 
   // The boxes' places, as their own pictures frame them; the explanation's carries a
   // heading tab in the gap between the two.
