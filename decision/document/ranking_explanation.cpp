@@ -54,7 +54,7 @@ int highest_other(const RankingExplanation& explanation, int best) {
 
 void find_smallest_flip(const Decision& decision, RankingExplanation& explanation) {
   int best = explanation.unique_best;
-  int runner = highest_other(explanation, best);
+  int runner = explanation.runner_up;
   if (runner == 0) return;
   int best_total = explanation.top_total;
   int gap = best_total - explanation.standings[runner].total;  // > 0
@@ -171,6 +171,7 @@ RankingExplanation explain_ranking(const Decision& decision) {
   std::vector<int> leaders = alternatives_at(explanation, top);
   if (leaders.size() == 1) {
     explanation.unique_best = leaders.front();
+    explanation.runner_up = highest_other(explanation, explanation.unique_best);
     find_smallest_flip(decision, explanation);
   }
   write_sentences(decision, explanation);

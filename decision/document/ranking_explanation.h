@@ -58,6 +58,9 @@ struct RankingExplanation {
   std::array<AlternativeStanding, kSlotCount> standings{};  // 1..deci_count
   int top_total = 0;     // the highest total
   int unique_best = 0;   // the one alternative with the highest total, or 0 when shared
+  // With a unique best: the first of the other alternatives with the highest total (the
+  // runner-up, even where the main window leaves a shared second rank unnamed); else 0.
+  int runner_up = 0;
   // With a unique best: whether a single change lets another alternative catch up, and
   // the smallest such change (least size; among equal sizes the first in the order
   // alternative, result, probability before value, higher new level first).

@@ -81,17 +81,12 @@ std::string RankingExplanationDialog::weightiest_line(int alternative) const {
 // With a unique best: the best and the runner-up (the highest of the others, the first
 // at equal totals).  With a shared top: the first two alternatives sharing it.
 std::string RankingExplanationDialog::weightiest_text() const {
-  const int count = explanation_.deci_count;
-  auto total = [&](int i) { return explanation_.standings[static_cast<std::size_t>(i)].total; };
-  std::array<int, 2> leading{};
-  if (const int best = explanation_.unique_best) {
-    leading[0] = best;
-    for (int i = 1; i <= count; ++i)
-      if (i != best && (leading[1] == 0 || total(i) > total(leading[1]))) leading[1] = i;
-  } else {
+  std::array<int, 2> leading{explanation_.unique_best, explanation_.runner_up};
+  if (explanation_.unique_best == 0) {
     int found = 0;
-    for (int i = 1; i <= count && found < 2; ++i)
-      if (total(i) == explanation_.top_total) leading[static_cast<std::size_t>(found++)] = i;
+    for (int i = 1; i <= explanation_.deci_count && found < 2; ++i)
+      if (explanation_.standings[static_cast<std::size_t>(i)].margin_to_best == 0)
+        leading[static_cast<std::size_t>(found++)] = i;
   }
   std::string text;
   for (int alternative : leading) {

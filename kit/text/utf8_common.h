@@ -1,5 +1,5 @@
-// Pieces both conversions to UTF-8 share: how far one undecodable GBK character reaches
-// and the UTF-8 bytes of a code point.
+// What both conversions to UTF-8 share: the replacement character and how far one
+// undecodable GBK character reaches.
 #pragma once
 
 #include <cstddef>
@@ -23,24 +23,6 @@ inline std::size_t undecodable_length(std::string_view text, std::size_t pos) {
       is_gbk_trail_byte(static_cast<unsigned char>(text[pos + 1])))
     return 2;
   return 1;
-}
-
-inline void append_utf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 }  // namespace kit::detail

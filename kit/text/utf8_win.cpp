@@ -19,17 +19,12 @@ bool decode_strict(std::string_view bytes, std::wstring& out) {
 }
 
 void append_wide_as_utf8(std::string& out, std::wstring_view wide) {
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char32_t c = static_cast<char16_t>(wide[i]);
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size()) {
-      const char32_t low = static_cast<char16_t>(wide[i + 1]);
-      if (low >= 0xDC00 && low < 0xE000) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      }
-    }
-    detail::append_utf8(out, c);
-  }
+  const int size = static_cast<int>(wide.size());
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (n <= 0) return;
+  const std::size_t start = out.size();
+  out.resize(start + static_cast<std::size_t>(n));
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data() + start, n, nullptr, nullptr);
 }
 
 }  // namespace
