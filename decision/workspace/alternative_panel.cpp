@@ -131,10 +131,10 @@ void AlternativePanel::set_up_fonts() {
   bold_font_ = kit::make_font(kit::kHeiFace, 16, FW_HEAVY);
   regular_font_ = kit::make_font(kit::kSongFace, 14);
   for (kit::SkinButton* button : {&foot_number_, &total_, &number_})
-    SendMessageW(button->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.get()), FALSE);
+    kit::set_font(button->hwnd(), bold_font_.get());
   for (int k = 0; k < lay::kMaxRows; ++k) {
-    SendMessageW(value_buttons_[k].hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(regular_font_.get()), FALSE);
-    SendMessageW(probability_buttons_[k].hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(regular_font_.get()), FALSE);
+    kit::set_font(value_buttons_[k].hwnd(), regular_font_.get());
+    kit::set_font(probability_buttons_[k].hwnd(), regular_font_.get());
   }
 }
 

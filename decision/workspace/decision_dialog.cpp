@@ -182,7 +182,7 @@ void DecisionDialog::set_up_workspace() {
   auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
     box.bind(hwnd(), id);
     // The font first: a new font resets the formatting rectangle.
-    SendMessageW(box.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(cell_font_.get()), FALSE);
+    kit::set_font(box.hwnd(), cell_font_.get());
     RECT lines{};
     GetClientRect(box.hwnd(), &lines);
     lines.top = lay::text_top(first_y);
