@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue.h"
+#include "facelore/catalogue.h"
 
 namespace facelore {
 

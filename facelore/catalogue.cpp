@@ -1,6 +1,6 @@
 // The catalogue's data: labels, base ids and the 48 feature loaders with their delta
 // rows.
-#include "catalogue.h"
+#include "facelore/catalogue.h"
 
 #include <algorithm>
 #include <cstddef>

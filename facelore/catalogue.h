@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text_source.h"
+#include "facelore/text_source.h"
 
 namespace facelore {
 

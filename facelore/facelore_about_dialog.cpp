@@ -1,8 +1,8 @@
 // facelore's About box: its template, picture and link.
-#include "facelore_about_dialog.h"
+#include "facelore/facelore_about_dialog.h"
 
-#include "layout.h"
-#include "res/resource_ids.h"
+#include "facelore/layout.h"
+#include "facelore/res/resource_ids.h"
 
 namespace facelore {
 

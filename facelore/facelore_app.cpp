@@ -2,7 +2,7 @@
 // when it closes.  No message loop runs after the window.
 #include <windows.h>
 
-#include "facelore_dialog.h"
+#include "facelore/facelore_dialog.h"
 #include "kit/this_process.h"
 
 namespace facelore {

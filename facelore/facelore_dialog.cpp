@@ -1,9 +1,9 @@
-#include "facelore_dialog.h"
+#include "facelore/facelore_dialog.h"
 
 #include <algorithm>
 
-#include "analysis.h"
-#include "facelore_about_dialog.h"
+#include "facelore/analysis.h"
+#include "facelore/facelore_about_dialog.h"
 #include "kit/dialog_init.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
@@ -12,8 +12,8 @@
 #include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
-#include "layout.h"
-#include "res/resource_ids.h"
+#include "facelore/layout.h"
+#include "facelore/res/resource_ids.h"
 
 namespace facelore {
 

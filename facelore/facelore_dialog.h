@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue.h"
+#include "facelore/catalogue.h"
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
 #include "kit/handles.h"
 #include "kit/skin_button.h"
-#include "resource_text_source.h"
+#include "facelore/resource_text_source.h"
 
 namespace facelore {
 

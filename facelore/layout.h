@@ -6,7 +6,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
-#include "res/resource_ids.h"
+#include "facelore/res/resource_ids.h"
 
 namespace facelore::layout {
 

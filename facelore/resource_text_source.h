@@ -7,7 +7,7 @@
 #include <string>
 
 #include "kit/text/wide.h"
-#include "text_source.h"
+#include "facelore/text_source.h"
 
 namespace facelore {
 

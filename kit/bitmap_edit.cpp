@@ -1,5 +1,5 @@
 // The picture-backed edit: its background, colours and repaints.
-#include "bitmap_edit.h"
+#include "kit/bitmap_edit.h"
 
 namespace kit {
 

@@ -5,9 +5,9 @@
 // text is longer than the box.
 #pragma once
 
-#include "control.h"
-#include "edit_scroll_bar.h"
-#include "handles.h"
+#include "kit/control.h"
+#include "kit/edit_scroll_bar.h"
+#include "kit/handles.h"
 
 namespace kit {
 

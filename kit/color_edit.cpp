@@ -1,5 +1,5 @@
 // The coloured edit: its colour requests.
-#include "color_edit.h"
+#include "kit/color_edit.h"
 
 namespace kit {
 

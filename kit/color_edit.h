@@ -3,10 +3,10 @@
 // while the text is longer than the box.
 #pragma once
 
-#include "control.h"
-#include "edit_scroll_bar.h"
-#include "handles.h"
-#include "pixel_layout.h"
+#include "kit/control.h"
+#include "kit/edit_scroll_bar.h"
+#include "kit/handles.h"
+#include "kit/pixel_layout.h"
 
 namespace kit {
 

@@ -1,4 +1,4 @@
-#include "control.h"
+#include "kit/control.h"
 
 #include <commctrl.h>
 

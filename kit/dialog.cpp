@@ -1,8 +1,8 @@
 // The dialog procedure behind kit::Dialog, the teardown check, and the self-deleting
 // floating dialogs.
-#include "dialog.h"
+#include "kit/dialog.h"
 
-#include "control.h"
+#include "kit/control.h"
 
 namespace kit {
 

@@ -1,10 +1,10 @@
-#include "dialog_init.h"
+#include "kit/dialog_init.h"
 
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
-#include "list_text.h"
+#include "kit/list_text.h"
 
 namespace kit {
 

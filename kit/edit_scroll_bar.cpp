@@ -1,13 +1,13 @@
 // The slim scroll bar of the kit's edit wrappers: measuring whether the text is longer
 // than the box, drawing the bar, and answering the mouse on it.
-#include "edit_scroll_bar.h"
+#include "kit/edit_scroll_bar.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "control.h"
-#include "handles.h"
+#include "kit/control.h"
+#include "kit/handles.h"
 
 namespace kit {
 

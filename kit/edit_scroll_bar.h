@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "pixel_layout.h"
+#include "kit/pixel_layout.h"
 
 namespace kit {
 

@@ -1,11 +1,11 @@
 // The open-file and save-file dialogs through the wide platform calls.
-#include "file_dialog.h"
+#include "kit/file_dialog.h"
 
 #include <commdlg.h>
 
 #include <vector>
 
-#include "text/wide.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

@@ -1,5 +1,5 @@
 // Pixel placement of controls and windows.
-#include "geometry.h"
+#include "kit/geometry.h"
 
 #include <utility>
 #include <vector>

@@ -9,7 +9,7 @@
 
 #include <span>
 
-#include "pixel_layout.h"
+#include "kit/pixel_layout.h"
 
 namespace kit {
 

@@ -1,4 +1,4 @@
-#include "hyperlink_static.h"
+#include "kit/hyperlink_static.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -6,11 +6,11 @@
 
 #include <cstdio>
 
-#include "launch.h"
-#include "message_box.h"
-#include "text/gbk.h"
-#include "text/wide.h"
-#include "tooltip.h"
+#include "kit/launch.h"
+#include "kit/message_box.h"
+#include "kit/text/gbk.h"
+#include "kit/text/wide.h"
+#include "kit/tooltip.h"
 
 namespace kit {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "control.h"
-#include "handles.h"
-#include "picture_static.h"
+#include "kit/control.h"
+#include "kit/handles.h"
+#include "kit/picture_static.h"
 
 namespace kit {
 

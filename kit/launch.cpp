@@ -1,4 +1,4 @@
-#include "launch.h"
+#include "kit/launch.h"
 
 #include <shellapi.h>
 
@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "text/gbk.h"
-#include "text/wide.h"
+#include "kit/text/gbk.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

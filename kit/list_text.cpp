@@ -1,8 +1,8 @@
 // Combo-box and list-box entries through the GBK edge.  The two kinds of list answer
 // the same requests under different message numbers.
-#include "list_text.h"
+#include "kit/list_text.h"
 
-#include "text/wide.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

@@ -1,9 +1,9 @@
 // The main windows' system menu item, program icon and minimised painting.
-#include "main_window.h"
+#include "kit/main_window.h"
 
 #include <string>
 
-#include "text/wide.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

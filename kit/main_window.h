@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "handles.h"
+#include "kit/handles.h"
 
 namespace kit {
 

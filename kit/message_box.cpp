@@ -1,7 +1,7 @@
 // The message box behind show_message and its test seam.
-#include "message_box.h"
+#include "kit/message_box.h"
 
-#include "text/wide.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

@@ -1,7 +1,7 @@
-#include "picture_link_box.h"
+#include "kit/picture_link_box.h"
 
-#include "geometry.h"
-#include "skin_background.h"
+#include "kit/geometry.h"
+#include "kit/skin_background.h"
 
 namespace kit {
 

@@ -9,9 +9,9 @@
 
 #include <span>
 
-#include "dialog.h"
-#include "hyperlink_static.h"
-#include "pixel_layout.h"
+#include "kit/dialog.h"
+#include "kit/hyperlink_static.h"
+#include "kit/pixel_layout.h"
 
 namespace kit {
 

@@ -1,8 +1,8 @@
 // Picture statics: a picture file blitted at every paint, and the kit-owned bitmap of a
 // static control.
-#include "picture_static.h"
+#include "kit/picture_static.h"
 
-#include "text/wide.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

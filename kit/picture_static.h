@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "control.h"
-#include "handles.h"
+#include "kit/control.h"
+#include "kit/handles.h"
 
 namespace kit {
 

@@ -1,4 +1,4 @@
-#include "report_list_ctrl.h"
+#include "kit/report_list_ctrl.h"
 
 #include <commctrl.h>
 
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "handles.h"
-#include "text/gbk.h"
-#include "text/wide.h"
+#include "kit/handles.h"
+#include "kit/text/gbk.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control.h"
+#include "kit/control.h"
 
 namespace kit {
 

@@ -1,7 +1,7 @@
-#include "skin_background.h"
+#include "kit/skin_background.h"
 
-#include "handles.h"
-#include "text/wide.h"
+#include "kit/handles.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

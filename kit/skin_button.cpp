@@ -1,13 +1,13 @@
-#include "skin_button.h"
+#include "kit/skin_button.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include <utility>
 
-#include "geometry.h"
-#include "text/wide.h"
-#include "tooltip.h"
+#include "kit/geometry.h"
+#include "kit/text/wide.h"
+#include "kit/tooltip.h"
 
 namespace kit {
 

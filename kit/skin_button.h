@@ -22,9 +22,9 @@
 #include <string>
 #include <string_view>
 
-#include "control.h"
-#include "handles.h"
-#include "pixel_layout.h"
+#include "kit/control.h"
+#include "kit/handles.h"
+#include "kit/pixel_layout.h"
 
 namespace kit {
 

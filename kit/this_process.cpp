@@ -1,5 +1,5 @@
 // Set-up of the running process: where libraries load from and the common controls.
-#include "this_process.h"
+#include "kit/this_process.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
-#include "tooltip.h"
+#include "kit/tooltip.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include <string>
 
-#include "text/wide.h"
+#include "kit/text/wide.h"
 
 namespace kit {
 

@@ -1,4 +1,4 @@
-#include "document/case_directory.h"
+#include "decision/document/case_directory.h"
 
 #include "kit/text/gbk.h"
 

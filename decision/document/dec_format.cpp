@@ -1,4 +1,4 @@
-#include "document/dec_format.h"
+#include "decision/document/dec_format.h"
 
 #include <algorithm>
 #include <vector>

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/decision.h"
+#include "decision/document/decision.h"
 
 namespace decision {
 

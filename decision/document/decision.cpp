@@ -1,4 +1,4 @@
-#include "document/decision.h"
+#include "decision/document/decision.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "document/ranking_explanation.h"
+#include "decision/document/ranking_explanation.h"
 
 #include <algorithm>
 #include <cstdlib>

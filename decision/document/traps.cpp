@@ -1,5 +1,5 @@
 // The decision traps' stored texts and how the trap dialog divides them (see traps.h).
-#include "document/traps.h"
+#include "decision/document/traps.h"
 
 namespace decision {
 

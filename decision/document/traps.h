@@ -1,12 +1,10 @@
 // The ten decision traps: each trap's short name, the question line and the explanation
-// the trap dialog shows, the text stored for it in the program's string table, and the
-// trap each button of the trap panel opens.  Platform-free.
+// the trap dialog shows and the text stored for it in the program's string table.
+// Platform-free.
 #pragma once
 
 #include <string>
 #include <string_view>
-
-#include "decision/res/resource_ids.h"
 
 namespace decision {
 
@@ -42,9 +40,6 @@ inline constexpr Trap kTraps[kTrapCount] = {
      "即对第一印象特别重视（也即先入为主），就象沉入海底的锚一样，思维被固定在某一处。"},
 };
 
-// The trap of button IDC_TRAP_BUTTON_1 + i.
-inline constexpr int kTrapOfButton[kTrapCount] = {10, 7, 3, 2, 9, 1, 4, 5, 8, 6};
-
 // Trap n, 1..kTrapCount (any other n gives trap 1).
 constexpr const Trap& trap(int n) { return kTraps[n >= 1 && n <= kTrapCount ? n - 1 : 0]; }
 
@@ -61,19 +56,5 @@ struct TrapText {
   std::string body;
 };
 TrapText split_trap_text(std::string_view stored);
-
-// The trap the trap panel's button with this control id opens, or 0 for any other id.
-// The buttons IDC_TRAP_BUTTON_1 .. IDC_TRAP_BUTTON_10 open traps 10, 7, 3, 2, 9, 1, 4,
-// 5, 8, 6 (the order their places take on the panel's picture).
-constexpr int trap_of_button(int button_id) {
-  const int i = button_id - IDC_TRAP_BUTTON_1;
-  return i >= 0 && i < kTrapCount ? kTrapOfButton[i] : 0;
-}
-// The control id of the button that opens trap n, or 0 when n is no trap.
-constexpr int button_of_trap(int n) {
-  for (int i = 0; i < kTrapCount; ++i)
-    if (kTrapOfButton[i] == n) return IDC_TRAP_BUTTON_1 + i;
-  return 0;
-}
 
 }  // namespace decision

@@ -1,22 +1,22 @@
 // The case library (see case_library_dialog.h).
-#include "guidance/case_library_dialog.h"
+#include "decision/guidance/case_library_dialog.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
 #include <utility>
 
-#include "document/case_directory.h"
-#include "document/dec_format.h"
-#include "document/decision.h"
-#include "guidance/case_library_dialog_layout.h"
+#include "decision/document/case_directory.h"
+#include "decision/document/dec_format.h"
+#include "decision/document/decision.h"
+#include "decision/guidance/case_library_dialog_layout.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
 #include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/file_io.h"
 #include "kit/text/wide.h"
-#include "res/resource_ids.h"
+#include "decision/res/resource_ids.h"
 
 namespace decision {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
-#include "../res/resource_ids.h"
+#include "decision/res/resource_ids.h"
 
 namespace decision::case_library_layout {
 

@@ -1,13 +1,13 @@
 // The new-decision chooser (see new_decision_dialog.h).
-#include "guidance/new_decision_dialog.h"
+#include "decision/guidance/new_decision_dialog.h"
 
 #include <string>
 
-#include "guidance/new_decision_dialog_layout.h"
+#include "decision/guidance/new_decision_dialog_layout.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_background.h"
-#include "res/resource_ids.h"
+#include "decision/res/resource_ids.h"
 
 namespace decision {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
-#include "../res/resource_ids.h"
+#include "decision/res/resource_ids.h"
 
 namespace decision::new_decision_layout {
 

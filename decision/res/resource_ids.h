@@ -232,7 +232,7 @@
 #define IDS_TRAP_9 110
 #define IDS_TRAP_10 111
 // The trap panel beside the wizard pages: its ten trap buttons (consecutive ids; which
-// trap each opens is trap_of_button in document/traps.h), and the timer of its blink.
+// trap each opens is trap_of_button in wizard/trap_panel_layout.h), and the timer of its blink.
 #define IDD_TRAP_PANEL 244
 #define IDC_TRAP_BUTTON_1 1171
 #define IDC_TRAP_BUTTON_2 1172

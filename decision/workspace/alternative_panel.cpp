@@ -1,19 +1,19 @@
 // AlternativePanel: opening, the rows, adding and deleting results, the pickers, the
 // text boxes, the total, dragging and painting.
-#include "workspace/alternative_panel.h"
+#include "decision/workspace/alternative_panel.h"
 
 #include <string>
 
-#include "guidance/probability_picker.h"
-#include "guidance/small_input_box.h"
-#include "guidance/value_picker.h"
+#include "decision/input/probability_picker.h"
+#include "decision/input/small_input_box.h"
+#include "decision/input/value_picker.h"
 #include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
-#include "res/resource_ids.h"
-#include "workspace/alternative_panel_layout.h"
+#include "decision/res/resource_ids.h"
+#include "decision/workspace/alternative_panel_layout.h"
 
 namespace decision {
 

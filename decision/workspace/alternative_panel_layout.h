@@ -6,7 +6,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
-#include "../res/resource_ids.h"
+#include "decision/res/resource_ids.h"
 
 namespace decision::alternative_panel_layout {
 

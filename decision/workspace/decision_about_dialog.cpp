@@ -1,8 +1,8 @@
 // decision's About box: its template, picture and link.
-#include "decision_about_dialog.h"
+#include "decision/workspace/decision_about_dialog.h"
 
-#include "about_dialog_layout.h"
-#include "res/resource_ids.h"
+#include "decision/workspace/decision_about_dialog_layout.h"
+#include "decision/res/resource_ids.h"
 
 namespace decision {
 

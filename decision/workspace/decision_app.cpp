@@ -4,7 +4,7 @@
 
 #include "decision/document/decision.h"
 #include "kit/this_process.h"
-#include "workspace/decision_dialog.h"
+#include "decision/workspace/decision_dialog.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // DecisionDialog: start-up, the commands, the grid and its panels, the logo and the
 // painting of decision's main window.
-#include "workspace/decision_dialog.h"
+#include "decision/workspace/decision_dialog.h"
 
 #include <cstdio>
 
 #include "decision/document/dec_format.h"
-#include "guidance/case_library_dialog.h"
-#include "guidance/decision_wizard.h"
-#include "guidance/new_decision_dialog.h"
+#include "decision/guidance/case_library_dialog.h"
+#include "decision/wizard/decision_wizard.h"
+#include "decision/guidance/new_decision_dialog.h"
 #include "kit/font.h"
 #include "kit/file_dialog.h"
 #include "kit/geometry.h"
@@ -17,14 +17,14 @@
 #include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
-#include "res/resource_ids.h"
-#include "workspace/alternative_panel.h"
-#include "workspace/alternative_panel_layout.h"
-#include "workspace/big_input_box.h"
-#include "workspace/decision_about_dialog.h"
-#include "workspace/decision_dialog_layout.h"
-#include "workspace/ranking_explanation_dialog.h"
-#include "workspace/report_export.h"
+#include "decision/res/resource_ids.h"
+#include "decision/workspace/alternative_panel.h"
+#include "decision/workspace/alternative_panel_layout.h"
+#include "decision/input/big_input_box.h"
+#include "decision/workspace/decision_about_dialog.h"
+#include "decision/workspace/decision_dialog_layout.h"
+#include "decision/workspace/ranking_explanation_dialog.h"
+#include "decision/workspace/report_export.h"
 
 namespace decision {
 

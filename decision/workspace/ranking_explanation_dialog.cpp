@@ -1,5 +1,5 @@
 // The ranking explanation dialog (see ranking_explanation_dialog.h).
-#include "workspace/ranking_explanation_dialog.h"
+#include "decision/workspace/ranking_explanation_dialog.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,8 @@
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
-#include "res/resource_ids.h"
-#include "workspace/ranking_explanation_dialog_layout.h"
+#include "decision/res/resource_ids.h"
+#include "decision/workspace/ranking_explanation_dialog_layout.h"
 
 namespace decision {
 

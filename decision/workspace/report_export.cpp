@@ -1,5 +1,5 @@
 // Exporting the current decision as its report page.
-#include "workspace/report_export.h"
+#include "decision/workspace/report_export.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "analysis.h"
+#include "facelore/analysis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "catalogue.h"
+#include "facelore/catalogue.h"
 
 #include <gtest/gtest.h>
 

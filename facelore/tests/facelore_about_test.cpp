@@ -9,14 +9,14 @@
 #include <memory>
 #include <string>
 
-#include "facelore_about_dialog.h"
-#include "facelore_dialog.h"
+#include "facelore/facelore_about_dialog.h"
+#include "facelore/facelore_dialog.h"
 #include "kit/handles.h"
 #include "kit/hyperlink_static.h"
 #include "kit/testing/gdi_objects.h"
-#include "layout.h"
-#include "res/resource_ids.h"
-#include "window_test_support.h"
+#include "facelore/layout.h"
+#include "facelore/res/resource_ids.h"
+#include "facelore/tests/window_test_support.h"
 
 namespace facelore {
 namespace {

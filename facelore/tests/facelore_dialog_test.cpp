@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
-#include "facelore_dialog.h"
+#include "facelore/catalogue.h"
+#include "facelore/facelore_dialog.h"
 #include "kit/bitmap_edit.h"
 #include "kit/skin_button.h"
 #include "kit/text/wide.h"
-#include "layout.h"
-#include "res/resource_ids.h"
-#include "window_test_support.h"
+#include "facelore/layout.h"
+#include "facelore/res/resource_ids.h"
+#include "facelore/tests/window_test_support.h"
 
 namespace facelore {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
+#include "facelore/catalogue.h"
 #include "kit/text/wide.h"
 
 namespace facelore {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "facelore_dialog.h"
+#include "facelore/facelore_dialog.h"
 #include "kit/dialog.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
@@ -22,7 +22,7 @@
 #include "kit/testing/seams.h"
 #include "kit/testing/window_test.h"
 #include "kit/text/wide.h"
-#include "layout.h"
+#include "facelore/layout.h"
 
 namespace facelore::testing {
 

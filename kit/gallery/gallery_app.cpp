@@ -2,8 +2,8 @@
 // gallery.bmp.
 #include <windows.h>
 
-#include "gallery_dialog.h"
-#include "gallery_ids.h"
+#include "kit/gallery/gallery_dialog.h"
+#include "kit/gallery/gallery_ids.h"
 #include "kit/this_process.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -1,7 +1,7 @@
-#include "gallery_dialog.h"
+#include "kit/gallery/gallery_dialog.h"
 
-#include "gallery_ids.h"
-#include "gallery_layout.h"
+#include "kit/gallery/gallery_ids.h"
+#include "kit/gallery/gallery_layout.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"

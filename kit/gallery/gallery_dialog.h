@@ -3,7 +3,7 @@
 // and as the subject of pixel checks and screenshots.
 #pragma once
 
-#include "gallery_layout.h"
+#include "kit/gallery/gallery_layout.h"
 #include "kit/bitmap_edit.h"
 #include "kit/color_edit.h"
 #include "kit/dialog.h"

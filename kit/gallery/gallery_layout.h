@@ -5,7 +5,7 @@
 // together.  Platform-free.
 #pragma once
 
-#include "gallery_ids.h"
+#include "kit/gallery/gallery_ids.h"
 #include "kit/pixel_layout.h"
 
 namespace kit::gallery {

@@ -16,7 +16,7 @@
 #define IDC_PICTURE 3001
 #define IDC_BITMAP_EDIT 3002
 #define IDC_COLOR_EDIT 3003
-#include "stripes_picture.h"
+#include "kit/tests/stripes_picture.h"
 
 #ifndef RC_INVOKED
 

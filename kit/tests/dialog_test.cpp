@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_test_ids.h"
+#include "kit/tests/dialog_test_ids.h"
 #include "kit/dialog.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"

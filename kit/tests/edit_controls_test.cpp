@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "controls_test_support.h"
+#include "kit/tests/controls_test_support.h"
 #include "kit/bitmap_edit.h"
 #include "kit/color_edit.h"
 #include "kit/dialog.h"

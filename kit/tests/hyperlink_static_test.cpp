@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "controls_test_support.h"
+#include "kit/tests/controls_test_support.h"
 #include "kit/dialog.h"
 #include "kit/launch.h"
 #include "kit/testing/pump.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "controls_test_support.h"
+#include "kit/tests/controls_test_support.h"
 #include "kit/dialog.h"
 #include "kit/testing/pixels.h"
 #include "kit/testing/window_test.h"

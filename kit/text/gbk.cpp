@@ -1,4 +1,4 @@
-#include "gbk.h"
+#include "kit/text/gbk.h"
 
 namespace kit {
 

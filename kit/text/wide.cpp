@@ -1,4 +1,4 @@
-#include "wide.h"
+#include "kit/text/wide.h"
 
 #include <vector>
 

@@ -14,7 +14,7 @@
 #ifdef BENCH_TEMPLATE_HEADER
 #include BENCH_TEMPLATE_HEADER
 #else
-#include "bare_skin_ids.h"
+#include "tools/bench/bare_skin_ids.h"
 #define BENCH_TEMPLATE_ID IDD_BARE_SKIN
 #endif
 

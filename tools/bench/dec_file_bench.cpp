@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "decision/document/dec_format.h"
-#include "long_decision.h"
+#include "tools/bench/long_decision.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_clock.h"
+#include "tools/bench/bench_clock.h"
 #include "decision/document/decision.h"
 #include "kit/handles.h"
 #include "kit/geometry.h"
@@ -32,10 +32,10 @@
 #include "kit/testing/pump.h"
 #include "kit/testing/screenshot.h"
 #include "kit/this_process.h"
-#include "long_decision.h"
-#include "res/resource_ids.h"
-#include "workspace/decision_dialog.h"
-#include "workspace/decision_dialog_layout.h"
+#include "tools/bench/long_decision.h"
+#include "decision/res/resource_ids.h"
+#include "decision/workspace/decision_dialog.h"
+#include "decision/workspace/decision_dialog_layout.h"
 
 namespace {
 

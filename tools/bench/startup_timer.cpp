@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_clock.h"
+#include "tools/bench/bench_clock.h"
 #include "kit/handles.h"
 
 namespace {

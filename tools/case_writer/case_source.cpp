@@ -4,8 +4,8 @@
 #include <charconv>
 #include <optional>
 
-#include "document/case_directory.h"
-#include "document/dec_format.h"
+#include "decision/document/case_directory.h"
+#include "decision/document/dec_format.h"
 #include "host_text.h"
 #include "kit/text/gbk.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/decision.h"
+#include "decision/document/decision.h"
 
 namespace case_writer {
 

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "case_source.h"
-#include "document/case_directory.h"
-#include "document/dec_format.h"
+#include "decision/document/case_directory.h"
+#include "decision/document/dec_format.h"
 
 namespace {
 

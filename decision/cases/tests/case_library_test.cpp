@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "document/case_directory.h"
-#include "document/dec_format.h"
-#include "document/decision.h"
+#include "decision/document/case_directory.h"
+#include "decision/document/dec_format.h"
+#include "decision/document/decision.h"
 #include "host_text.h"
 
 namespace {

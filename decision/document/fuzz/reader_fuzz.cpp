@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "document/dec_format.h"
-#include "document/decision.h"
+#include "decision/document/dec_format.h"
+#include "decision/document/decision.h"
 
 namespace {
 

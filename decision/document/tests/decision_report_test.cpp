@@ -11,7 +11,7 @@
 
 #include "decision/document/ranking_explanation.h"
 #include "kit/text/utf8.h"
-#include "report_samples.h"
+#include "decision/document/tests/report_samples.h"
 
 namespace decision {
 namespace {

@@ -16,7 +16,7 @@
 
 #include "case_source.h"
 #include "decision/document/decision_report.h"
-#include "report_samples.h"
+#include "decision/document/tests/report_samples.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Decisions the report tests and the sample-page writer share.
-#include "report_samples.h"
+#include "decision/document/tests/report_samples.h"
 
 namespace decision::testing {
 

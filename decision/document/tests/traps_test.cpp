@@ -1,28 +1,11 @@
-#include "document/traps.h"
+#include "decision/document/traps.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace decision {
 namespace {
-
-TEST(Traps, ButtonsOpenTheirTrapsInThePanelsOrder) {
-  const int expected[kTrapCount] = {10, 7, 3, 2, 9, 1, 4, 5, 8, 6};
-  std::set<int> opened;
-  for (int i = 0; i < kTrapCount; ++i) {
-    const int id = IDC_TRAP_BUTTON_1 + i;
-    EXPECT_EQ(trap_of_button(id), expected[i]) << "button " << i + 1;
-    EXPECT_EQ(button_of_trap(expected[i]), id);
-    opened.insert(trap_of_button(id));
-  }
-  EXPECT_EQ(opened.size(), 10u) << "every trap has exactly one button";
-  EXPECT_EQ(trap_of_button(IDC_TRAP_BUTTON_1 - 1), 0);
-  EXPECT_EQ(trap_of_button(IDC_TRAP_BUTTON_10 + 1), 0);
-  EXPECT_EQ(button_of_trap(0), 0);
-  EXPECT_EQ(button_of_trap(11), 0);
-}
 
 TEST(Traps, StoredTextIsTheQuestionAnEmptyLineAndTheIndentedExplanation) {
   EXPECT_EQ(stored_trap_text(10),

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "gallery_dialog.h"
-#include "gallery_ids.h"
-#include "gallery_layout.h"
+#include "kit/gallery/gallery_dialog.h"
+#include "kit/gallery/gallery_ids.h"
+#include "kit/gallery/gallery_layout.h"
 #include "kit/geometry.h"
 #include "kit/handles.h"
 #include "kit/testing/host_path.h"

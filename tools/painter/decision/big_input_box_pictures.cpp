@@ -1,10 +1,10 @@
 // The large input box: the background "大输入框.bmp" (the box's frame, the text box's
 // place and a hint beside the buttons) and the text box's picture.  Places and the file
-// name come from decision/workspace/big_input_box_layout.h.
+// name come from decision/input/big_input_box_layout.h.
 #include "canvas.h"
-#include "decision/workspace/big_input_box_layout.h"
+#include "decision/input/big_input_box_layout.h"
 #include "decision_pictures.h"
-#include "input_box_look.h"
+#include "text_input_box_look.h"
 
 namespace painter::decision_pictures {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "decision/guidance/probability_picker_layout.h"
-#include "decision/guidance/value_picker_layout.h"
+#include "decision/input/probability_picker_layout.h"
+#include "decision/input/value_picker_layout.h"
 #include "picture_checks.h"
 #include "style.h"
 

@@ -8,7 +8,7 @@
 
 #include "decision/guidance/case_library_dialog_layout.h"
 #include "decision/guidance/new_decision_dialog_layout.h"
-#include "decision/workspace/about_dialog_layout.h"
+#include "decision/workspace/decision_about_dialog_layout.h"
 #include "decision/document/decision.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "picture_checks.h"

@@ -4,10 +4,11 @@
 // area, and the two boxes' pictures the boxes' sizes.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
-#include "decision/guidance/trap_dialog_layout.h"
-#include "decision/guidance/trap_panel_layout.h"
+#include "decision/wizard/trap_dialog_layout.h"
+#include "decision/wizard/trap_panel_layout.h"
 #include "picture_checks.h"
 
 namespace painter {
@@ -72,6 +73,22 @@ TEST(DecisionTrapPictures, BoxPicturesAreTheBoxesSizes) {
   ASSERT_TRUE(load_painted_bmp(kSet, "trap_body.bmp", picture));
   EXPECT_EQ(picture.width, dialog::kBody.w);
   EXPECT_EQ(picture.height, dialog::kBody.h);
+}
+
+TEST(TrapPanelLayout, ButtonsOpenTheirTrapsInThePanelsOrder) {
+  const int expected[decision::kTrapCount] = {10, 7, 3, 2, 9, 1, 4, 5, 8, 6};
+  std::set<int> opened;
+  for (int i = 0; i < decision::kTrapCount; ++i) {
+    const int id = IDC_TRAP_BUTTON_1 + i;
+    EXPECT_EQ(panel::trap_of_button(id), expected[i]) << "button " << i + 1;
+    EXPECT_EQ(panel::button_of_trap(expected[i]), id);
+    opened.insert(panel::trap_of_button(id));
+  }
+  EXPECT_EQ(opened.size(), 10u) << "every trap has exactly one button";
+  EXPECT_EQ(panel::trap_of_button(IDC_TRAP_BUTTON_1 - 1), 0);
+  EXPECT_EQ(panel::trap_of_button(IDC_TRAP_BUTTON_10 + 1), 0);
+  EXPECT_EQ(panel::button_of_trap(0), 0);
+  EXPECT_EQ(panel::button_of_trap(11), 0);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "decision/guidance/wizard_alternatives_step_layout.h"
-#include "decision/guidance/wizard_background_step_layout.h"
-#include "decision/guidance/wizard_page_layout.h"
-#include "decision/guidance/wizard_rating_step_layout.h"
-#include "decision/guidance/wizard_results_step_layout.h"
+#include "decision/wizard/wizard_alternatives_step_layout.h"
+#include "decision/wizard/wizard_background_step_layout.h"
+#include "decision/wizard/wizard_page_layout.h"
+#include "decision/wizard/wizard_rating_step_layout.h"
+#include "decision/wizard/wizard_results_step_layout.h"
 #include "picture_checks.h"
 #include "style.h"
 

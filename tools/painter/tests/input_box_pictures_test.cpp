@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "decision/guidance/small_input_box_layout.h"
-#include "decision/workspace/big_input_box_layout.h"
+#include "decision/input/small_input_box_layout.h"
+#include "decision/input/big_input_box_layout.h"
 #include "picture_checks.h"
 
 namespace painter {

@@ -1,0 +1,32 @@
+// The large input box's template, picture and places.
+#include "decision/input/big_input_box.h"
+
+#include "decision/input/big_input_box_layout.h"
+#include "decision/res/resource_ids.h"
+
+namespace decision {
+
+namespace {
+
+namespace lay = big_input_box_layout;
+
+constexpr InputBoxLayout kLayout{
+    .template_id = IDD_BIG_INPUT_BOX,
+    .background_file = lay::kBackgroundFile,
+    .width = lay::kWidth,
+    .height = lay::kHeight,
+    .text_id = IDC_BIG_INPUT_TEXT,
+    .text_picture = IDB_BIG_INPUT_TEXT,
+    .text_margin = lay::kTextMargin,
+    .text_top = lay::kTextTop,
+    .ok_button = lay::kOkButton,
+    .cancel_button = lay::kCancelButton,
+    .button_key = lay::kButtonKey,
+    .placements = lay::kPlacements,
+};
+
+}  // namespace
+
+BigInputBox::BigInputBox(HINSTANCE module) : TextInputBox(module, kLayout) {}
+
+}  // namespace decision

@@ -1,0 +1,64 @@
+// The fixture of tests that drive decision's main window: the window open on an empty
+// record, the program's clock stopped at a moment the test gives, the file dialogs
+// answered by the test, and a scratch folder of the test's own on request.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "decision/document/decision.h"
+#include "decision/testing/decision_window_test.h"
+#include "decision/workspace/decision_dialog.h"
+#include "kit/dialog.h"
+#include "kit/testing/seams.h"
+#include "kit/text/wide.h"
+
+namespace decision::testing {
+
+class MainWindowTest : public DecisionWindowTest {
+ protected:
+  explicit MainWindowTest(DecisionDialog::Clock clock) : clock_(clock) {}
+
+  void SetUp() override {
+    DecisionWindowTest::SetUp();
+    previous_clock_ = DecisionDialog::set_clock(clock_);
+    window_ = dialog_->create(nullptr);
+    ASSERT_NE(window_, nullptr);
+    pump(60);
+  }
+  void TearDown() override {
+    dialog_.reset();
+    pump(20);
+    DecisionDialog::set_clock(previous_clock_);
+    files_.remove();
+    std::error_code ignored;
+    if (!scratch_.empty()) std::filesystem::remove_all(scratch_, ignored);
+    DecisionWindowTest::TearDown();
+  }
+
+  // A fresh folder of this test's own outside the working folder, removed afterwards.
+  std::filesystem::path scratch() {
+    scratch_ = std::filesystem::temp_directory_path() /
+               ("decision_main_" + std::to_string(GetCurrentProcessId()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(scratch_);
+    std::filesystem::create_directories(scratch_);
+    return scratch_;
+  }
+  std::string title() const { return kit::get_window_text(window_); }
+
+  Decision current_{};
+  Decision wizard_{};
+  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
+  HWND window_ = nullptr;
+  kit::testing::RecordedFileDialogs files_;
+
+ private:
+  DecisionDialog::Clock clock_;
+  DecisionDialog::Clock previous_clock_ = nullptr;
+  std::filesystem::path scratch_;
+};
+
+}  // namespace decision::testing
