@@ -2,6 +2,8 @@
 // the same requests under different message numbers.
 #include "kit/list_text.h"
 
+#include <commctrl.h>
+
 #include "kit/text/wide.h"
 
 namespace kit {
@@ -67,5 +69,13 @@ int list_selection(HWND list) { return selection(kList, list); }
 std::string list_selected_text(HWND list) { return text_of(kList, list, selection(kList, list)); }
 bool list_select(HWND list, int index) { return select(kList, list, index); }
 void list_clear(HWND list) { SendMessageW(list, kList.clear, 0, 0); }
+
+int tab_insert(HWND tab, int index, std::string_view text) {
+  std::wstring label = to_wide(text);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = label.data();
+  return static_cast<int>(SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+}
 
 }  // namespace kit

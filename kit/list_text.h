@@ -1,4 +1,4 @@
-// Entries of combo boxes and list boxes as GBK texts: the lists' side of the edge of
+// Entries of combo boxes, list boxes and tab controls as GBK texts: the lists' side of the edge of
 // text/wide.h, so that no dialog converts list texts by hand.  Entries are numbered
 // from 0; -1 stands for no entry.
 #pragma once
@@ -27,5 +27,8 @@ int list_selection(HWND list);
 std::string list_selected_text(HWND list);
 bool list_select(HWND list, int index);
 void list_clear(HWND list);
+
+// Tab controls: inserts a tab with this label at index; the new tab's number, or -1.
+int tab_insert(HWND tab, int index, std::string_view text);
 
 }  // namespace kit

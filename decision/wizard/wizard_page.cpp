@@ -8,6 +8,7 @@
 #include "decision/input/small_input_box.h"
 #include "decision/wizard/wizard_page_layout.h"
 #include "kit/geometry.h"
+#include "kit/list_text.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
@@ -74,11 +75,7 @@ void WizardPage::set_up_side_area() {
   HWND tab = item(IDC_WIZARD_SIDE_TAB);
   if (!tab || !traps_) return;
   kit::place_control(hwnd(), IDC_WIZARD_SIDE_TAB, lay::kSideTab);
-  std::wstring title = kit::to_wide(lay::kSideTabTitle);
-  TCITEMW tab_item{};
-  tab_item.mask = TCIF_TEXT;
-  tab_item.pszText = title.data();
-  SendMessageW(tab, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab_item));
+  kit::tab_insert(tab, 0, lay::kSideTabTitle);
   if (HWND panel = traps_->create(hwnd()))
     SetWindowPos(panel, HWND_TOP, lay::kTrapPanel.x, lay::kTrapPanel.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -34,9 +34,7 @@ void fill(HDC dc, const RECT& r, COLORREF colour) {
 }
 
 void write(HDC dc, const std::string& gbk, RECT r, UINT alignment) {
-  const std::wstring text = kit::to_wide(gbk);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-            alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  kit::draw_text(dc, gbk, r, alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // "+48", "-12", "0".

@@ -22,8 +22,8 @@ class Converter {
 
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-  std::string convert(std::string_view gbk) {
-    std::string out;
+  bool convert(std::string_view gbk, std::string& out, BadGbk bad) {
+    out.clear();
     char buffer[256];
     std::size_t pos = 0;
     while (pos < gbk.size()) {
@@ -37,11 +37,15 @@ class Converter {
       pos = gbk.size() - in_left;
       if (done != static_cast<std::size_t>(-1) || error == E2BIG) continue;
       // EILSEQ or EINVAL: the character at pos is not GBK.
+      if (bad == BadGbk::kRefuse) {
+        out.clear();
+        return false;
+      }
       out += detail::kUtf8Replacement;
       pos += detail::undecodable_length(gbk, pos);
       iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     }
-    return out;
+    return true;
   }
 
  private:
@@ -50,22 +54,32 @@ class Converter {
 
 }  // namespace
 
-std::string gbk_to_utf8(std::string_view gbk) {
+bool gbk_to_utf8(std::string_view gbk, std::string& out, BadGbk bad) {
   Converter converter;
   if (!converter.ok()) {
     // No GBK tables on this host: keep ASCII and mark everything else.
-    std::string out;
+    out.clear();
     for (std::size_t pos = 0; pos < gbk.size();) {
       if (static_cast<unsigned char>(gbk[pos]) < 0x80) {
         out += gbk[pos++];
-      } else {
-        out += detail::kUtf8Replacement;
-        pos += detail::undecodable_length(gbk, pos);
+        continue;
       }
+      if (bad == BadGbk::kRefuse) {
+        out.clear();
+        return false;
+      }
+      out += detail::kUtf8Replacement;
+      pos += detail::undecodable_length(gbk, pos);
     }
-    return out;
+    return true;
   }
-  return converter.convert(gbk);
+  return converter.convert(gbk, out, bad);
+}
+
+std::string gbk_to_utf8(std::string_view gbk) {
+  std::string out;
+  gbk_to_utf8(gbk, out, BadGbk::kReplace);
+  return out;
 }
 
 }  // namespace kit

@@ -29,14 +29,15 @@ void append_wide_as_utf8(std::string& out, std::wstring_view wide) {
 
 }  // namespace
 
-std::string gbk_to_utf8(std::string_view gbk) {
-  std::string out;
+bool gbk_to_utf8(std::string_view gbk, std::string& out, BadGbk bad) {
+  out.clear();
   std::wstring wide;
-  if (gbk.empty()) return out;
+  if (gbk.empty()) return true;
   if (decode_strict(gbk, wide)) {
     append_wide_as_utf8(out, wide);
-    return out;
+    return true;
   }
+  if (bad == BadGbk::kRefuse) return false;
   // Something in the text is not GBK: convert it character by character so that only
   // the bad ones are replaced.
   for (std::size_t pos = 0; pos < gbk.size();) {
@@ -49,6 +50,12 @@ std::string gbk_to_utf8(std::string_view gbk) {
       pos += detail::undecodable_length(gbk, pos);
     }
   }
+  return true;
+}
+
+std::string gbk_to_utf8(std::string_view gbk) {
+  std::string out;
+  gbk_to_utf8(gbk, out, BadGbk::kReplace);
   return out;
 }
 

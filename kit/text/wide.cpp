@@ -58,6 +58,11 @@ std::string load_string_resource(HINSTANCE module, UINT id) {
   return to_gbk(std::wstring_view(text, static_cast<std::size_t>(n)));
 }
 
+int draw_text(HDC dc, std::string_view gbk, RECT& r, UINT format) {
+  const std::wstring text = to_wide(gbk);
+  return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+}
+
 int message_box(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
   return MessageBoxW(owner, to_wide(text).c_str(), to_wide(caption).c_str(), flags);
 }

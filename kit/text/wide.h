@@ -28,6 +28,9 @@ void focus_text_end(HWND edit);
 // A string resource of module, as GBK; a missing resource is the empty string.
 std::string load_string_resource(HINSTANCE module, UINT id);
 
+// Draws a GBK text with DrawTextW (format: the DT_ flags) into r.
+int draw_text(HDC dc, std::string_view gbk, RECT& r, UINT format);
+
 // Message box with a GBK text and caption.
 int message_box(HWND owner, std::string_view text, std::string_view caption, UINT flags);
 

@@ -80,10 +80,8 @@ bool convert(const char* from, const char* to, std::string_view text, std::strin
 
 #ifdef _WIN32
 bool utf8_to_gbk(std::string_view utf8, std::string& out) { return convert(CP_UTF8, kGbkCodePage, utf8, out); }
-bool gbk_to_utf8(std::string_view gbk, std::string& out) { return convert(kGbkCodePage, CP_UTF8, gbk, out); }
 #else
 bool utf8_to_gbk(std::string_view utf8, std::string& out) { return convert("UTF-8", "GBK", utf8, out); }
-bool gbk_to_utf8(std::string_view gbk, std::string& out) { return convert("GBK", "UTF-8", gbk, out); }
 #endif
 
 }  // namespace case_writer

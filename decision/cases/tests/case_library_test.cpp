@@ -15,7 +15,7 @@
 #include "decision/document/case_directory.h"
 #include "decision/document/dec_format.h"
 #include "decision/document/decision.h"
-#include "host_text.h"
+#include "kit/text/utf8.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ std::vector<LoadedCase> load_library() {
   for (const std::string& title : titles) {
     // The files carry the title's UTF-8 characters; this host names files by bytes.
     std::string name;
-    EXPECT_TRUE(case_writer::gbk_to_utf8(title, name));
+    EXPECT_TRUE(kit::gbk_to_utf8(title, name, kit::BadGbk::kRefuse));
     std::string text;
     EXPECT_EQ(decision::read_case_file((folder / (name + decision::kCaseFileExtension)).string(), text),
               decision::kDecOk)
@@ -65,7 +65,7 @@ TEST(CaseLibrary, EveryListedCaseIsASoundDecision) {
   for (const LoadedCase& c : cases) {
     const decision::Decision& d = c.decision;
     std::string title;
-    case_writer::gbk_to_utf8(c.title, title);
+    kit::gbk_to_utf8(c.title, title, kit::BadGbk::kRefuse);
     SCOPED_TRACE(title);
     EXPECT_TRUE(is_filled(d.background) && d.background != decision::kInitialBackground);
     EXPECT_TRUE(is_filled(d.finish_str) && d.finish_str != decision::kInitialFinish);
@@ -108,7 +108,7 @@ TEST(CaseLibrary, CoversEveryMethodAndEveryRankingOutcome) {
 
     // The table for whoever reads the test's output.
     std::string title;
-    case_writer::gbk_to_utf8(c.title, title);
+    kit::gbk_to_utf8(c.title, title, kit::BadGbk::kRefuse);
     std::cout << title << " | method " << d.base_of << " | " << d.deci_count << " alternatives | " << outcome
               << " | totals";
     for (int i = 1; i <= d.deci_count; ++i) std::cout << ' ' << d.alternatives[static_cast<std::size_t>(i)].total_value;

@@ -38,4 +38,12 @@ TEST(GbkToUtf8, BadBytesBecomeReplacementCharactersAndTheTextGoesOn) {
   EXPECT_EQ(kit::gbk_to_utf8(text), expected);
 }
 
+TEST(GbkToUtf8, UnderRefusalABadByteFailsTheWholeTextAndSoundTextPasses) {
+  std::string out = "old";
+  EXPECT_FALSE(kit::gbk_to_utf8("\xB1\xA6" "ab\xB0", out, kit::BadGbk::kRefuse));
+  EXPECT_EQ(out, "");
+  EXPECT_TRUE(kit::gbk_to_utf8("\xD4\xF1\xD3\xC5", out, kit::BadGbk::kRefuse));
+  EXPECT_EQ(out, "\xE6\x8B\xA9\xE4\xBC\x98");
+}
+
 }  // namespace
