@@ -1,5 +1,5 @@
-// DecisionDialog: start-up, the commands, the grid and its panels, the logo and the
-// painting of decision's main window.
+// DecisionDialog: start-up, the commands handed to the session, the grid and its
+// panels, the logo and the painting of decision's main window.
 #include "workspace/decision_dialog.h"
 
 #include "decision/document/dec_format.h"
@@ -18,10 +18,8 @@
 #include "kit/text/wide.h"
 #include "res/resource_ids.h"
 #include "workspace/alternative_panel.h"
-#include "workspace/alternative_panel_layout.h"
 #include "workspace/big_input_box.h"
 #include "workspace/decision_about_dialog.h"
-#include "workspace/decision_dialog_layout.h"
 #include "workspace/ranking_explanation_dialog.h"
 #include "workspace/report_export.h"
 
@@ -31,31 +29,16 @@ namespace lay = main_window_layout;
 
 namespace {
 
-// Posted to the window itself when a summary or a cell got the focus (wParam: the
-// summary's id, or the alternative), so the box or panel opens after the click that
-// gave the focus has been handled.
+// Posted to the window itself when a summary or a cell got the focus (wParam: its id, or
+// the alternative): the box or panel opens after the click that gave the focus.
 constexpr UINT kSummaryFocused = WM_APP + 1;
 constexpr UINT kCellFocused = WM_APP + 2;
 // Posted to the window itself when it or another window of the program was activated.
 constexpr UINT kKeepPanelsAbove = WM_APP + 3;
 
-constexpr char kRankTip[] = "单击展开此方案";
-constexpr char kTooManyPanelsText[] = "为避免界面杂乱，同时打开的方案限制为3个！\r\n您可以先关闭其中一个，再打开另一个。";
-constexpr char kTooManyPanelsCaption[] = "最多只能同时打开3个方案";
 constexpr char kHelpMissingText[] = "无法打开帮助文件 help.chm，请确认它在程序所在的文件夹中。";
 constexpr char kHelpMissingCaption[] = "帮助";
 constexpr char kHelpFile[] = "help.chm";
-constexpr char kFileFilter[] = "决策文件(*.dec)|*.dec|";
-constexpr char kFileExtension[] = "dec";
-constexpr int kMostOpenPanels = 3;
-
-constexpr COLORREF kRankText = RGB(0x1F, 0x3A, 0x5F);
-
-RECT screen_rect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return r;
-}
 
 }  // namespace
 
@@ -69,19 +52,6 @@ HWND DecisionDialog::create(HWND owner) {
   if (window) ShowWindow(window, SW_SHOW);
   return window;
 }
-
-HWND DecisionDialog::panel(int index) const {
-  if (index < 1 || index > kMaxAlternatives) return nullptr;
-  return panels_[static_cast<std::size_t>(index)];
-}
-
-int DecisionDialog::open_panel_count() const {
-  int count = 0;
-  for (int i = 1; i <= kMaxAlternatives; ++i) count += panel(i) ? 1 : 0;
-  return count;
-}
-
-// ---- start-up ------------------------------------------------------------------------
 
 // Until the first New or Open only the command column, the logo and the (empty) rank
 // buttons show; the workspace controls start hidden in the template.
@@ -98,62 +68,43 @@ bool DecisionDialog::on_init_dialog() {
   logo_.show_picture_file(lay::logo_file(1), lay::kLogo.w, lay::kLogo.h);
   SetTimer(hwnd(), lay::kLogoTimer, lay::kLogoStepMilliseconds, nullptr);
 
-  set_up_picture_buttons();
-  set_up_workspace();
-  set_up_rank_strip();
-  return true;
-}
-
-void DecisionDialog::set_up_picture_buttons() {
   for (std::size_t i = 0; i < picture_buttons_.size(); ++i) {
     const lay::PictureButton& b = lay::kPictureButtons[i];
     picture_buttons_[i].set_up(hwnd(), b.id,
                                {.place = b.place, .hover_picture = static_cast<WORD>(b.hover_picture),
                                 .normal_picture = static_cast<WORD>(b.normal_picture), .key = b.key, .tip = b.tip});
   }
+  set_up_workspace();
+  // The rank buttons show the alternative's label over the painted strip.
+  for (std::size_t i = 0; i < rank_buttons_.size(); ++i) {
+    kit::SkinButton& button = rank_buttons_[i];
+    button.set_up(hwnd(), lay::kRankButtons[i].id, {.place = lay::kRankButtons[i].rect, .tip = lay::kRankTip});
+    button.set_state_color(kit::SkinButton::NormalText, lay::kRankText.colorref(), false);
+    button.set_state_color(kit::SkinButton::ActiveText, lay::kRankText.colorref(), false);
+  }
+  return true;
 }
 
-// The summaries and cells are read-only edits over their pictures, written in a font
-// of a fixed line pitch, their first lines above the box (see the layout), so that the
-// lines fall on the pictures' bands.
+// The summaries and cells are read-only edits over their pictures in a font of a fixed
+// line pitch, first lines above the box (see the layout): lines fall on the bands.
 void DecisionDialog::set_up_workspace() {
   cell_font_ = kit::make_font(kit::kSongFace, lay::kTextLinePitch);
   auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
     box.bind(hwnd(), id);
-    // The font first: a new font resets the formatting rectangle.
     kit::set_font(box.hwnd(), cell_font_.get());
-    RECT lines{};
-    GetClientRect(box.hwnd(), &lines);
-    lines.top = lay::text_top(first_y);
-    lines.left = lay::kTextInsetX;
-    SendMessageW(box.hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
+    box.set_text_origin(lay::kTextInsetX, lay::text_top(first_y));
     box.set_edit_background(picture);
   };
   set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY);
   set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY);
   for (int i = 0; i < kMaxAlternatives; ++i)
     set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY);
-  panels_.fill(nullptr);
 
   several_best_hint_.bind(hwnd(), IDC_SEVERAL_BEST_HINT);
   several_best_hint_.show_bitmap(IDB_SEVERAL_BEST_HINT);
   too_close_hint_.bind(hwnd(), IDC_TOO_CLOSE_HINT);
   too_close_hint_.show_bitmap(IDB_TOO_CLOSE_HINT);
 }
-
-// The rank buttons show the alternative's label over the painted strip.
-void DecisionDialog::set_up_rank_strip() {
-  auto set_up_rank = [&](kit::SkinButton& button, int id, const lay::Rect& place) {
-    button.set_up(hwnd(), id, {.place = place, .tip = kRankTip});
-    button.set_state_color(kit::SkinButton::NormalText, kRankText, false);
-    button.set_state_color(kit::SkinButton::ActiveText, kRankText, false);
-  };
-  set_up_rank(best_button_, IDC_BEST, lay::kBestButton);
-  set_up_rank(runner_up_button_, IDC_RUNNER_UP, lay::kRunnerUpButton);
-  set_up_rank(worst_button_, IDC_WORST, lay::kWorstButton);
-}
-
-// ---- refresh -------------------------------------------------------------------------
 
 // After a start, an open or a wizard: the workspace and the title show the decision.
 void DecisionDialog::show_decision() {
@@ -163,127 +114,82 @@ void DecisionDialog::show_decision() {
 
 void DecisionDialog::refresh() {
   const Decision& current = session_.decision();
-  show_workspace();
-  show_summary(background_box_, current.background);
-  show_summary(record_box_, current.finish_str);
-  fill_position_lists();
+  for (int id : lay::kWorkspaceIds) ShowWindow(item(id), SW_SHOW);
+  kit::set_window_text(background_box_.hwnd(), summary_text(current.background));
+  kit::set_window_text(record_box_.hwnd(), summary_text(current.finish_str));
+  // Insertion entry k is position k + 1; deletion entry k is alternative k + 1.
+  kit::combo_fill_select_last(item(IDC_INSERT_AT), session_.insert_positions());
+  kit::combo_fill_select_last(item(IDC_DELETE_AT), session_.delete_positions());
   for (int i = 1; i <= kMaxAlternatives; ++i) show_cell(i);
-  for (int i = 1; i <= current.deci_count; ++i) {
-    const int picture = i == current.best_index    ? IDB_CELL_BEST
-                        : i == current.worst_index ? IDB_CELL_WORST
-                                                   : IDB_CELL_PLAIN;
-    cells_[static_cast<std::size_t>(i - 1)].set_edit_background(picture);
-  }
-  show_rank_strip();
+  // The rank buttons name the best, the runner-up and the worst (kRankButtons' order).
+  const int ranked[] = {current.best_index, current.runner_up_index, current.worst_index};
+  for (std::size_t i = 0; i < rank_buttons_.size(); ++i)
+    rank_buttons_[i].set_caption(ranked[i] > 0 ? alternative_label(ranked[i]) : std::string());
   ShowWindow(several_best_hint_.hwnd(), session_.hints().several_best ? SW_SHOW : SW_HIDE);
   ShowWindow(too_close_hint_.hwnd(), session_.hints().too_close ? SW_SHOW : SW_HIDE);
 }
 
-void DecisionDialog::show_workspace() {
-  for (int id : {IDC_BACKGROUND_SUMMARY, IDC_RECORD_SUMMARY, IDC_ADD_ALTERNATIVE, IDC_DELETE_ALTERNATIVE,
-                 IDC_INSERT_AT, IDC_DELETE_AT, IDC_START_WIZARD, IDC_EXPLAIN_RANKING})
-    ShowWindow(item(id), SW_SHOW);
-}
-
-void DecisionDialog::show_summary(kit::BitmapEdit& box, const std::string& text) {
-  kit::set_window_text(box.hwnd(), summary_text(text));
-}
-
-// Cell index (1..9) shows its alternative's report text, or hides past the last one.
+// Cell index (1..9) shows its alternative's report text on the picture of its rank, or
+// hides past the last one.
 void DecisionDialog::show_cell(int index) {
-  kit::BitmapEdit& cell = cells_[static_cast<std::size_t>(index - 1)];
-  if (index > session_.decision().deci_count) {
-    ShowWindow(cell.hwnd(), SW_HIDE);
-    return;
-  }
-  kit::set_window_text(cell.hwnd(), alternative_report_text(session_.decision(), index));
-  ShowWindow(cell.hwnd(), SW_SHOW);
-}
-
-// Entry k of the insertion list stands for position k + 1, of the deletion list for
-// alternative k + 1; the last entry of each is selected.
-void DecisionDialog::fill_position_lists() {
-  auto fill = [this](int id, const std::vector<std::string>& entries) {
-    HWND list = item(id);
-    kit::combo_clear(list);
-    for (const std::string& entry : entries) kit::combo_add(list, entry);
-    kit::combo_select(list, kit::combo_count(list) - 1);
-  };
-  fill(IDC_INSERT_AT, session_.insert_positions());
-  fill(IDC_DELETE_AT, session_.delete_positions());
-}
-
-void DecisionDialog::show_rank_strip() {
-  auto label = [](int index) { return index > 0 ? alternative_label(index) : std::string(); };
   const Decision& current = session_.decision();
-  best_button_.set_caption(label(current.best_index));
-  runner_up_button_.set_caption(label(current.runner_up_index));
-  worst_button_.set_caption(label(current.worst_index));
+  kit::BitmapEdit& cell = cells_[static_cast<std::size_t>(index - 1)];
+  const bool shown = index <= current.deci_count;
+  if (shown) {
+    kit::set_window_text(cell.hwnd(), alternative_report_text(current, index));
+    cell.set_edit_background(lay::cell_picture(index, current.best_index, current.worst_index));
+  }
+  ShowWindow(cell.hwnd(), shown ? SW_SHOW : SW_HIDE);
 }
-
-// ---- New, Open, Save -----------------------------------------------------------------
 
 void DecisionDialog::on_new_clicked() {
   NewDecisionDialog chooser(module_);
   if (chooser.run(hwnd()) != IDOK) return;
   switch (chooser.mode()) {
     case kStartBlank:
-      start_blank(chooser.count());
+      panels_.close_all();
+      if (session_.start_blank(chooser.count(), kit::local_now()) == kShapeOk) show_decision();
       break;
-    case kStartFromCase:
-      start_from_case();
-      break;
-    case kStartWithWizard:
-      start_with_wizard();
-      break;
+    case kStartFromCase: start_from_case(); break;
+    case kStartWithWizard: run_wizard(false); break;
   }
 }
 
-// The wizard works on the wizard decision alone; only a wizard finished on its last
-// page makes it the current decision, under a new decision's name.  A cancelled wizard
-// changes nothing here, not even the name (Save would propose it for the old decision).
-void DecisionDialog::start_with_wizard() {
-  reset_decision(wizard_);
-  DecisionWizard wizard(module_, wizard_);
-  if (!wizard.run(hwnd())) return;
-  close_all_panels();
-  session_.finish_wizard_new(wizard_, kit::local_now());
-  show_decision();
-}
-
-// The wizard button revises the current decision: the wizard starts from a copy of
-// it, so the pages show what is there, and the finished copy replaces it under the
-// same file name.
-void DecisionDialog::on_wizard_clicked() {
-  if (!session_.has_decision()) return;
-  wizard_ = session_.decision();
-  DecisionWizard wizard(module_, wizard_);
-  if (!wizard.run(hwnd())) return;
-  close_all_panels();
-  session_.finish_wizard_revision(wizard_);
-  show_decision();
-}
-
-void DecisionDialog::start_blank(int count) {
-  close_all_panels();
-  if (session_.start_blank(count, kit::local_now()) != kShapeOk) return;
-  show_decision();
-}
-
 void DecisionDialog::start_from_case() {
-  close_all_panels();
+  panels_.close_all();
   CaseLibraryDialog library(module_);
   if (library.run(hwnd()) != IDOK) return;
   // The library refuses a case that does not read; a failure here keeps the decision.
-  if (show_failure(session_.start_from_case(library.case_text(), library.case_name())) != kDecOk) return;
+  if (show_failure(session_.start_from_case(library.case_text(), library.case_name())) == kDecOk) show_decision();
+}
+
+void DecisionDialog::on_wizard_clicked() {
+  if (session_.has_decision()) run_wizard(true);
+}
+
+// The wizard works on the wizard decision alone: blank for New, or a copy of the
+// current decision to revise (so the pages show what is there).  Only a wizard finished
+// on its last page changes the decision: a revision keeps the file name, a new decision
+// takes a new one.  A cancelled wizard changes nothing, not even the name.
+void DecisionDialog::run_wizard(bool revise) {
+  if (revise)
+    wizard_ = session_.decision();
+  else
+    reset_decision(wizard_);
+  DecisionWizard wizard(module_, wizard_);
+  if (!wizard.run(hwnd())) return;
+  panels_.close_all();
+  if (revise)
+    session_.finish_wizard_revision(wizard_);
+  else
+    session_.finish_wizard_new(wizard_, kit::local_now());
   show_decision();
 }
 
 void DecisionDialog::on_open_clicked() {
   std::string path;
-  const kit::FileDialogRequest request{.filter = kFileFilter, .default_extension = kFileExtension};
-  if (!kit::choose_file(hwnd(), kit::FileDialogKind::Open, request, path)) return;
-  open_file(path);
+  const kit::FileDialogRequest request{.filter = kDecisionFileFilter, .default_extension = kDecisionFileExtension};
+  if (kit::choose_file(hwnd(), kit::FileDialogKind::Open, request, path)) open_file(path);
 }
 
 // A missing, oversized or unsound file leaves the decision, its name and its open
@@ -291,7 +197,7 @@ void DecisionDialog::on_open_clicked() {
 int DecisionDialog::open_file(std::string_view path) {
   const int result = show_failure(session_.open(path));
   if (result != kDecOk) return result;
-  close_all_panels();
+  panels_.close_all();
   show_decision();
   return kDecOk;
 }
@@ -299,10 +205,10 @@ int DecisionDialog::open_file(std::string_view path) {
 void DecisionDialog::on_save_clicked() {
   if (!session_.has_decision()) return;
   std::string path;
-  const kit::FileDialogRequest request{
-      .filter = kFileFilter, .default_extension = kFileExtension, .proposed_name = session_.file_name()};
-  if (!kit::choose_file(hwnd(), kit::FileDialogKind::Save, request, path)) return;
-  save_file(path);
+  const kit::FileDialogRequest request{.filter = kDecisionFileFilter,
+                                       .default_extension = kDecisionFileExtension,
+                                       .proposed_name = session_.file_name()};
+  if (kit::choose_file(hwnd(), kit::FileDialogKind::Save, request, path)) save_file(path);
 }
 
 // Open panels stay open; their edits are not part of the decision and are not saved.
@@ -323,11 +229,9 @@ int DecisionDialog::show_failure(int dec_result) {
 
 // The report is named and dated like the decision: its file name and the clock.
 void DecisionDialog::on_export_report_clicked() {
-  if (!session_.has_decision()) return;
-  export_report(hwnd(), session_.decision(), session_.file_name(), kit::local_now());
+  if (session_.has_decision())
+    export_report(hwnd(), session_.decision(), session_.file_name(), kit::local_now());
 }
-
-// ---- Help, About, Exit ---------------------------------------------------------------
 
 void DecisionDialog::on_help_clicked() {
   if (!kit::show_html_help(kit::program_folder() + kHelpFile))
@@ -340,25 +244,28 @@ void DecisionDialog::on_about_clicked() {
 }
 
 void DecisionDialog::on_exit_clicked() {
-  close_all_panels();
+  panels_.close_all();
   end(IDOK);
 }
 
-// ---- alternatives and panels ---------------------------------------------------------
-
 void DecisionDialog::on_add_clicked() {
-  close_all_panels();
+  panels_.close_all();
   if (session_.insert_at(kit::combo_selection(item(IDC_INSERT_AT)) + 1) == kShapeOk) refresh();
 }
 
 void DecisionDialog::on_delete_clicked() {
-  close_all_panels();
+  panels_.close_all();
   const int result = session_.delete_at(kit::combo_selection(item(IDC_DELETE_AT)) + 1);
   if (result == kDeleteTooFew) kit::show_message(hwnd(), kDeleteRefusedText, kDeleteRefusedCaption);
   if (result == kShapeOk) refresh();
 }
 
-void DecisionDialog::on_rank_clicked(int index) {
+// A rank button opens the panel of the alternative it names, if it names one.
+void DecisionDialog::on_rank_clicked(int id) {
+  const Decision& current = session_.decision();
+  const int index = id == IDC_BEST        ? current.best_index
+                    : id == IDC_RUNNER_UP ? current.runner_up_index
+                                          : current.worst_index;
   if (index > 0) open_panel(index);
 }
 
@@ -374,63 +281,42 @@ void DecisionDialog::on_explain_ranking_clicked() {
 void DecisionDialog::on_summary_focused(int id) {
   SetFocus(item(IDC_NEW));
   const bool background = id == IDC_BACKGROUND_SUMMARY;
-  kit::BitmapEdit& box = background ? background_box_ : record_box_;
-  const Decision& current = session_.decision();
-  const RECT place = screen_rect(box.hwnd());
+  const std::string& text = background ? session_.decision().background : session_.decision().finish_str;
+  RECT place{};
+  GetWindowRect(item(id), &place);
   BigInputBox input(module_);
   input.x = place.left;
   input.y = place.bottom;
-  input.text = background ? current.background : current.finish_str;
+  input.text = text;
   if (input.run(hwnd()) != IDOK) return;
   if (background)
     session_.set_background(input.text);
   else
     session_.set_record(input.text);
-  show_summary(box, background ? current.background : current.finish_str);
+  kit::set_window_text(item(id), summary_text(text));
 }
 
 void DecisionDialog::on_cell_focused(int index) { open_panel(index); }
 
 void DecisionDialog::open_panel(int index) {
   SetFocus(item(IDC_NEW));
-  const Decision& current = session_.decision();
-  if (index < 1 || index > current.deci_count || panel(index)) return;
-  if (open_panel_count() >= kMostOpenPanels) {
+  if (index < 1 || index > session_.decision().deci_count || panels_.of(index)) return;
+  if (panels_.count() >= kMostOpenPanels) {
     kit::show_message(hwnd(), kTooManyPanelsText, kTooManyPanelsCaption);
     return;
   }
-  const RECT cell = screen_rect(cells_[static_cast<std::size_t>(index - 1)].hwnd());
-  const lay::Rect cell_rect{cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top};
-  const auto corner = alternative_panel_layout::panel_top_left(
-      index, cell_rect, current.alternatives[static_cast<std::size_t>(index)].result_count);
-  HWND window = kit::FloatingDialog::open<AlternativePanel>(
-      module_, IDD_ALTERNATIVE_PANEL, hwnd(), session_.decision_for_pickers(), index, POINT{corner.x, corner.y});
-  if (!window) return;
-  panels_[static_cast<std::size_t>(index)] = window;
-  ShowWindow(window, SW_SHOW);
-}
-
-void DecisionDialog::close_all_panels() {
-  for (int i = 1; i <= kMaxAlternatives; ++i) {
-    HWND& window = panels_[static_cast<std::size_t>(i)];
-    if (window && IsWindow(window)) DestroyWindow(window);
-    window = nullptr;
-  }
+  panels_.open(module_, hwnd(), session_.decision_for_pickers(), index,
+               cells_[static_cast<std::size_t>(index - 1)].hwnd());
 }
 
 // The panel has posted its end: a kept copy replaces the alternative.
 void DecisionDialog::on_panel_closed(int index, bool keep) {
-  HWND window = panel(index);
+  HWND window = panels_.of(index);
   if (!window) return;
-  if (keep) {
-    if (const AlternativePanel* closed = AlternativePanel::of(window))
-      if (session_.accept_alternative(index, closed->alternative()) == kShapeOk) refresh();
-  }
-  panels_[static_cast<std::size_t>(index)] = nullptr;
-  DestroyWindow(window);
+  const AlternativePanel* closed = AlternativePanel::of(window);
+  if (keep && closed && session_.accept_alternative(index, closed->alternative()) == kShapeOk) refresh();
+  panels_.close(index);
 }
-
-// ---- logo and painting ---------------------------------------------------------------
 
 void DecisionDialog::on_logo_step() {
   if (const int frame = lay::logo_frame_at(logo_step_))
@@ -448,22 +334,18 @@ void DecisionDialog::on_paint() {
 
 void DecisionDialog::on_destroy() {
   KillTimer(hwnd(), lay::kLogoTimer);
-  close_all_panels();
+  panels_.close_all();
 }
-
-// ---- dispatch ------------------------------------------------------------------------
 
 bool DecisionDialog::on_command(int id, int code, HWND) {
   if (code == EN_SETFOCUS) {
-    if (id == IDC_BACKGROUND_SUMMARY || id == IDC_RECORD_SUMMARY) {
+    if (id == IDC_BACKGROUND_SUMMARY || id == IDC_RECORD_SUMMARY)
       PostMessageW(hwnd(), kSummaryFocused, static_cast<WPARAM>(id), 0);
-      return true;
-    }
-    if (id >= IDC_CELL_1 && id <= IDC_CELL_9) {
+    else if (id >= IDC_CELL_1 && id <= IDC_CELL_9)
       PostMessageW(hwnd(), kCellFocused, static_cast<WPARAM>(id - IDC_CELL_1 + 1), 0);
-      return true;
-    }
-    return false;
+    else
+      return false;
+    return true;
   }
   if (code != BN_CLICKED) return false;
   switch (id) {
@@ -476,9 +358,9 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDC_EXIT: on_exit_clicked(); return true;
     case IDC_ADD_ALTERNATIVE: on_add_clicked(); return true;
     case IDC_DELETE_ALTERNATIVE: on_delete_clicked(); return true;
-    case IDC_BEST: on_rank_clicked(session_.decision().best_index); return true;
-    case IDC_RUNNER_UP: on_rank_clicked(session_.decision().runner_up_index); return true;
-    case IDC_WORST: on_rank_clicked(session_.decision().worst_index); return true;
+    case IDC_BEST:
+    case IDC_RUNNER_UP:
+    case IDC_WORST: on_rank_clicked(id); return true;
     case IDC_EXPLAIN_RANKING: on_explain_ranking_clicked(); return true;
     case IDC_START_WIZARD: on_wizard_clicked(); return true;
     // Enter and Escape do not end the main window; its close box and Exit do.
@@ -505,9 +387,7 @@ bool DecisionDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRES
       PostMessageW(hwnd(), kKeepPanelsAbove, 0, 0);
       return false;
     case kKeepPanelsAbove: kit::keep_owned_windows_above(hwnd()); return true;
-    case WM_QUERYDRAGICON:
-      result = reinterpret_cast<LRESULT>(icon_.get());
-      return true;
+    case WM_QUERYDRAGICON: result = reinterpret_cast<LRESULT>(icon_.get()); return true;
     case PANEL_CLOSED: on_panel_closed(static_cast<int>(wparam), lparam != 0); return true;
     case kSummaryFocused: on_summary_focused(static_cast<int>(wparam)); return true;
     case kCellFocused: on_cell_focused(static_cast<int>(wparam)); return true;

@@ -19,6 +19,7 @@
 #include "decision/document/decision.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "decision/workspace/decision_session.h"
+#include "decision/workspace/open_panels.h"
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
 #include "kit/handles.h"
@@ -49,14 +50,14 @@ class DecisionDialog : public kit::Dialog {
   // Opens alternative index's panel beside its cell (see the window's layout).
   void open_panel(int index);
   // Destroys every open panel without keeping its changes.
-  void close_all_panels();
+  void close_all_panels() { panels_.close_all(); }
   // Brings every control in line with the current decision: summaries, position lists,
   // cells with their totals and marks, rank strip and hints.
   void refresh();
 
   // The open panel of alternative index (1..9), or null.
-  HWND panel(int index) const;
-  int open_panel_count() const;
+  HWND panel(int index) const { return panels_.of(index); }
+  int open_panel_count() const { return panels_.count(); }
   // The logo animation's step, 1..30.
   int logo_step() const { return logo_step_; }
 
@@ -67,22 +68,15 @@ class DecisionDialog : public kit::Dialog {
   void on_destroy() override;
 
  private:
-  void set_up_picture_buttons();
   void set_up_workspace();
-  void set_up_rank_strip();
   void show_decision();
   int show_failure(int dec_result);
-  void show_summary(kit::BitmapEdit& box, const std::string& text);
   void show_cell(int index);
-  void fill_position_lists();
-  void show_rank_strip();
-  void show_workspace();
 
   void on_new_clicked();
-  void start_blank(int count);
   void start_from_case();
-  void start_with_wizard();
   void on_wizard_clicked();
+  void run_wizard(bool revise);
   void on_open_clicked();
   void on_save_clicked();
   void on_export_report_clicked();
@@ -91,7 +85,7 @@ class DecisionDialog : public kit::Dialog {
   void on_exit_clicked();
   void on_add_clicked();
   void on_delete_clicked();
-  void on_rank_clicked(int index);
+  void on_rank_clicked(int id);
   void on_explain_ranking_clicked();
   void on_summary_focused(int id);
   void on_cell_focused(int index);
@@ -102,8 +96,7 @@ class DecisionDialog : public kit::Dialog {
   HINSTANCE module_;
   DecisionSession& session_;
   Decision& wizard_;
-  // 1-based, slot 0 unused: the open panel's window of each alternative.
-  std::array<HWND, kMaxAlternatives + 1> panels_{};
+  OpenPanels panels_;
   int logo_step_ = 1;
   kit::UniqueIcon icon_;
 
@@ -116,9 +109,8 @@ class DecisionDialog : public kit::Dialog {
   kit::BitmapEdit background_box_;
   kit::BitmapEdit record_box_;
   std::array<kit::BitmapEdit, kMaxAlternatives> cells_;
-  kit::SkinButton best_button_;
-  kit::SkinButton runner_up_button_;
-  kit::SkinButton worst_button_;
+  // Set up from main_window_layout::kRankButtons: the best, the runner-up, the worst.
+  std::array<kit::SkinButton, std::size(main_window_layout::kRankButtons)> rank_buttons_;
   kit::PictureStatic several_best_hint_;
   kit::PictureStatic too_close_hint_;
 };

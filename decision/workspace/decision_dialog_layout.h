@@ -11,6 +11,7 @@ namespace decision::main_window_layout {
 
 using Rect = kit::PixelRect;
 using Rgb = kit::PixelColor;
+using Placement = kit::Placement;
 
 // The background: a bitmap file despite its name, read at every paint.  Narrow literals
 // are UTF-8 in the painter and GBK in the program; this one is ASCII either way.
@@ -93,6 +94,10 @@ inline constexpr Rect kRunnerUpLabel{kBestButton.right() + 14, kRankY, kRankLabe
 inline constexpr Rect kRunnerUpButton{kRunnerUpLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
 inline constexpr Rect kWorstLabel{kRunnerUpButton.right() + 14, kRankY, kRankLabelWidth, kRankHeight};
 inline constexpr Rect kWorstButton{kWorstLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
+inline constexpr Placement kRankButtons[] = {
+    {IDC_BEST, kBestButton}, {IDC_RUNNER_UP, kRunnerUpButton}, {IDC_WORST, kWorstButton}};
+inline constexpr Rgb kRankText{0x1F, 0x3A, 0x5F};
+inline constexpr char kRankTip[] = "单击展开此方案";
 // The button that opens the explanation of the ranking, after the strip.
 inline constexpr Rect kExplainButton{kWorstButton.right() + 18, kRankY, 92, kRankHeight};
 
@@ -142,6 +147,16 @@ inline constexpr PictureButton kPictureButtons[] = {
 // Grid cell i (0..8) shows alternative i + 1.
 inline constexpr int kCellIds[kGridCells] = {IDC_CELL_1, IDC_CELL_2, IDC_CELL_3, IDC_CELL_4, IDC_CELL_5,
                                              IDC_CELL_6, IDC_CELL_7, IDC_CELL_8, IDC_CELL_9};
+
+// The controls that show from the first decision on (hidden in the template).
+inline constexpr int kWorkspaceIds[] = {IDC_BACKGROUND_SUMMARY, IDC_RECORD_SUMMARY, IDC_ADD_ALTERNATIVE,
+                                        IDC_DELETE_ALTERNATIVE, IDC_INSERT_AT, IDC_DELETE_AT,
+                                        IDC_START_WIZARD, IDC_EXPLAIN_RANKING};
+
+// The picture of alternative index's cell: marked when it is the best or the worst.
+constexpr int cell_picture(int index, int best, int worst) {
+  return index == best ? IDB_CELL_BEST : index == worst ? IDB_CELL_WORST : IDB_CELL_PLAIN;
+}
 
 // The controls placed at start-up that are not buttons set up with their pictures.
 inline constexpr kit::Placement kPlacements[] = {

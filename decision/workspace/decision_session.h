@@ -18,6 +18,9 @@ namespace decision {
 
 inline constexpr char kTitlePrefix[] = "择优宝 V1.2 — ";
 inline constexpr char kNoDecisionTitle[] = "当前未有决策";
+// What Open and Save ask the file dialogs for.
+inline constexpr char kDecisionFileFilter[] = "决策文件(*.dec)|*.dec|";
+inline constexpr char kDecisionFileExtension[] = "dec";
 // What the summaries take when the large input box is closed empty.
 inline constexpr char kBackgroundFallback[] = "在这里记录决策的背景：为何事，达到何种目标等。";
 inline constexpr char kRecordFallback[] = "在这里记录决策的执行情况（可以随时添加内容）。";

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "decision/document/dec_format.h"
+#include "kit/text/file_io.h"
 
 namespace decision {
 namespace {
@@ -20,12 +19,8 @@ using Entries = std::vector<std::string>;
 
 constexpr kit::LocalTime kSixDecemberAtFivePastNine{2026, 12, 6, 9, 5};
 
-std::string bytes_of(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// A folder of the running test's own, removed afterwards.
+// A folder of the running test's own, removed afterwards; its files are named in GBK,
+// as the program names them.
 class SessionFiles : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -35,7 +30,12 @@ class SessionFiles : public ::testing::Test {
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
-  std::string path(const char* name) const { return (folder_ / name).string(); }
+  std::string path(const char* name) const { return folder_.string() + "/" + name; }
+  std::string bytes_of(const char* name) const {
+    std::string bytes;
+    kit::read_file_bytes(path(name), bytes, kMaxDecFileBytes);
+    return bytes;
+  }
 
   fs::path folder_;
   DecisionSession session_;
@@ -111,7 +111,7 @@ TEST_F(SessionFiles, ASavedDecisionOpensTheSameAndSavesAgainByteForByte) {
   EXPECT_EQ(reopened.decision(), saved);
   EXPECT_EQ(reopened.title(), "择优宝 V1.2 — 第一.dec");
   ASSERT_EQ(reopened.save(path("second.dec")), kDecOk);
-  EXPECT_EQ(bytes_of(folder_ / "second.dec"), bytes_of(folder_ / "第一.dec"));
+  EXPECT_EQ(bytes_of("second.dec"), bytes_of("第一.dec"));
 }
 
 TEST_F(SessionFiles, AFailedOpenOrSaveChangesNeitherTheDecisionNorItsName) {
@@ -119,13 +119,13 @@ TEST_F(SessionFiles, AFailedOpenOrSaveChangesNeitherTheDecisionNorItsName) {
   const Decision before = session_.decision();
   std::string corrupt = "deci_count=12";
   scramble_bytes(corrupt);
-  std::ofstream(folder_ / "corrupt.dec", std::ios::binary) << corrupt;
-  std::ofstream(folder_ / "oversized.dec", std::ios::binary) << std::string(kMaxDecFileBytes + 1, 'x');
+  kit::replace_file_bytes(path("corrupt.dec"), corrupt);
+  kit::replace_file_bytes(path("oversized.dec"), std::string(kMaxDecFileBytes + 1, 'x'));
 
   for (const char* bad : {"corrupt.dec", "oversized.dec"})
     EXPECT_STREQ(dec_message(session_.open(path(bad))).text, kDecFileCorruptText) << bad;
   EXPECT_EQ(session_.open(path("missing.dec")), kDecFileMissing);
-  EXPECT_EQ(session_.save((folder_ / "no folder" / "x.dec").string()), kDecSaveFailed);
+  EXPECT_EQ(session_.save(path("no folder/x.dec")), kDecSaveFailed);
   EXPECT_EQ(session_.decision(), before);
   EXPECT_EQ(session_.title(), "择优宝 V1.2 — 新决策(12-6 9：5).dec");
 }
