@@ -4,6 +4,7 @@
 
 #include "facelore/analysis.h"
 #include "facelore/facelore_about_dialog.h"
+#include "kit/clock.h"
 #include "kit/dialog_init.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
@@ -23,16 +24,6 @@ constexpr char kTitle[] = "相缘通 V3.2";
 // What the prompt beside the list to choose from shows; the other prompts show a space.
 constexpr char kPromptArrow[] = "请选择->";
 constexpr char kPromptBlank[] = " ";
-
-// ---- the clock ---------------------------------------------------------------------
-
-LocalDate clock_today() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  return {now.wYear, now.wMonth, now.wDay};
-}
-
-LocalDateSource g_date_source = nullptr;
 
 // A drop-down list's closed field is as tall as its font makes it, and fonts measure
 // differently from desktop to desktop; the field is set to the height the background
@@ -60,20 +51,12 @@ void set_list_field_height(HWND list, int height) {
 
 }  // namespace
 
-bool installer_offered(const LocalDate& today) {
-  const LocalDate& from = kInstallerOfferedFrom;
+bool installer_offered(const kit::LocalTime& today) {
+  const kit::LocalTime& from = kInstallerOfferedFrom;
   if (today.year != from.year) return today.year > from.year;
   if (today.month != from.month) return today.month > from.month;
   return today.day >= from.day;
 }
-
-LocalDateSource set_local_date_source(LocalDateSource source) {
-  LocalDateSource previous = g_date_source;
-  g_date_source = source;
-  return previous;
-}
-
-LocalDate local_today() { return g_date_source ? g_date_source() : clock_today(); }
 
 // ---- FaceloreDialog ----------------------------------------------------------------
 
@@ -131,7 +114,7 @@ void FaceloreDialog::skin_installer_button() {
                            {.hover_picture = IDB_INSTALL_HOVER,
                             .normal_picture = IDB_INSTALL_NORMAL,
                             .key = layout::kInstallerKey});
-  if (!installer_offered(local_today())) ShowWindow(installer_button_.hwnd(), SW_HIDE);
+  if (!installer_offered(kit::local_now())) ShowWindow(installer_button_.hwnd(), SW_HIDE);
 }
 
 void FaceloreDialog::skin_text_boxes() {

@@ -15,27 +15,16 @@
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
 #include "kit/handles.h"
+#include "kit/local_time.h"
 #include "kit/skin_button.h"
 #include "facelore/resource_text_source.h"
 
 namespace facelore {
 
-// A calendar day of the local clock.
-struct LocalDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
-
-// The installer of the sister program is offered from this day on.
-inline constexpr LocalDate kInstallerOfferedFrom{2009, 1, 11};
-bool installer_offered(const LocalDate& today);
-
-// Where the window reads today's date.  Tests install their own; null restores the
-// local clock.  Returns the source it replaces (null for the clock).
-using LocalDateSource = LocalDate (*)();
-LocalDateSource set_local_date_source(LocalDateSource source);
-LocalDate local_today();
+// The installer of the sister program is offered from this day on (the window asks
+// the kit's clock, kit::local_now, which tests stop).
+inline constexpr kit::LocalTime kInstallerOfferedFrom{2009, 1, 11};
+bool installer_offered(const kit::LocalTime& today);
 
 // The relative path of the sister program's installer, started with SW_SHOW.
 inline constexpr char kInstallerCommand[] = "deci//decision_setup.exe";

@@ -71,4 +71,12 @@ void BitmapEdit::inset_text(int side_margin, int top) {
   SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(side_margin, side_margin));
 }
 
+void BitmapEdit::set_text_origin(int left, int top) {
+  RECT lines{};
+  GetClientRect(hwnd(), &lines);
+  lines.left = left;
+  lines.top = top;
+  SendMessageW(hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
+}
+
 }  // namespace kit

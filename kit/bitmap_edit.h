@@ -23,6 +23,9 @@ class BitmapEdit : public Control {
   // top at the top, clear of the picture's frame.  Set the font first: a new font resets
   // the formatting rectangle.
   void inset_text(int side_margin, int top);
+  // Starts the text's lines at left and top of the client area; a negative top keeps
+  // the first lines above the box.  Set the font first, as above.
+  void set_text_origin(int left, int top);
 
   // From now on shows a scroll bar of this look inside the box whenever the text is
   // longer than the box shows.  The margins set before or after stay the text's

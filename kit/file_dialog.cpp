@@ -54,20 +54,6 @@ bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& reque
   return (g_seam ? g_seam : platform_choose_file)(owner, kind, request, path);
 }
 
-std::string_view bare_file_name(std::string_view path) {
-  // Scanned from the front: a trail byte of a GBK character may equal '\\'.
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(path[i]);
-    if (byte >= 0x81 && i + 1 < path.size()) {
-      ++i;
-      continue;
-    }
-    if (byte == '\\' || byte == '/' || byte == ':') start = i + 1;
-  }
-  return path.substr(start);
-}
-
 FileDialogSeam set_file_dialog_seam(FileDialogSeam seam) {
   const FileDialogSeam previous = g_seam;
   g_seam = seam;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "kit/text/gbk.h"  // bare_file_name, for the chosen path
+
 namespace kit {
 
 struct FileDialogRequest {
@@ -26,9 +28,6 @@ enum class FileDialogKind { Open, Save };
 // Shows the dialog owned by owner.  True with the chosen file's full path (GBK) in
 // path; false when it is cancelled (path untouched).
 bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path);
-
-// The file name part of path: what follows its last backslash, slash or colon.
-std::string_view bare_file_name(std::string_view path);
 
 // Test seam: replaces the dialog (null restores it) and returns the one it replaces.
 using FileDialogSeam = bool (*)(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path);

@@ -61,6 +61,11 @@ int combo_selection(HWND combo) { return selection(kCombo, combo); }
 std::string combo_selected_text(HWND combo) { return text_of(kCombo, combo, selection(kCombo, combo)); }
 bool combo_select(HWND combo, int index) { return select(kCombo, combo, index); }
 void combo_clear(HWND combo) { SendMessageW(combo, kCombo.clear, 0, 0); }
+void combo_fill_select_last(HWND combo, const std::vector<std::string>& entries) {
+  combo_clear(combo);
+  for (const std::string& entry : entries) combo_add(combo, entry);
+  combo_select(combo, combo_count(combo) - 1);
+}
 
 int list_add(HWND list, std::string_view text) { return add(kList, list, text); }
 std::string list_text(HWND list, int index) { return text_of(kList, list, index); }

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kit {
 
@@ -18,6 +19,8 @@ int combo_selection(HWND combo);                   // -1 when nothing is selecte
 std::string combo_selected_text(HWND combo);       // empty when nothing is selected
 bool combo_select(HWND combo, int index);          // -1 clears the selection
 void combo_clear(HWND combo);
+// Replaces every entry with entries and selects the last of them.
+void combo_fill_select_last(HWND combo, const std::vector<std::string>& entries);
 
 // List boxes (single selection), the same operations.
 int list_add(HWND list, std::string_view text);

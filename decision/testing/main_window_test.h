@@ -1,5 +1,5 @@
-// The fixture of tests that drive decision's main window: the window open on an empty
-// record, the program's clock stopped at a moment the test gives, the file dialogs
+// The fixture of tests that drive decision's main window: the window open on a session
+// of its own, the kit's clock stopped at a moment the test gives, the file dialogs
 // answered by the test, and a scratch folder of the test's own on request.
 #pragma once
 
@@ -9,9 +9,11 @@
 #include <string>
 
 #include "decision/document/decision.h"
+#include "decision/workspace/decision_session.h"
 #include "decision/testing/decision_window_test.h"
 #include "decision/workspace/decision_dialog.h"
 #include "kit/dialog.h"
+#include "kit/testing/clock.h"
 #include "kit/testing/seams.h"
 #include "kit/text/wide.h"
 
@@ -19,11 +21,10 @@ namespace decision::testing {
 
 class MainWindowTest : public DecisionWindowTest {
  protected:
-  explicit MainWindowTest(DecisionDialog::Clock clock) : clock_(clock) {}
+  explicit MainWindowTest(kit::LocalTime now) : clock_(now) {}
 
   void SetUp() override {
     DecisionWindowTest::SetUp();
-    previous_clock_ = DecisionDialog::set_clock(clock_);
     window_ = dialog_->create(nullptr);
     ASSERT_NE(window_, nullptr);
     pump(60);
@@ -31,7 +32,7 @@ class MainWindowTest : public DecisionWindowTest {
   void TearDown() override {
     dialog_.reset();
     pump(20);
-    DecisionDialog::set_clock(previous_clock_);
+    clock_.remove();
     files_.remove();
     std::error_code ignored;
     if (!scratch_.empty()) std::filesystem::remove_all(scratch_, ignored);
@@ -49,15 +50,15 @@ class MainWindowTest : public DecisionWindowTest {
   }
   std::string title() const { return kit::get_window_text(window_); }
 
-  Decision current_{};
+  kit::testing::FixedClock clock_;
+  DecisionSession session_;
+  const Decision& current_ = session_.decision();
   Decision wizard_{};
-  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), current_, wizard_);
+  kit::DialogPtr<DecisionDialog> dialog_ = kit::make_dialog<DecisionDialog>(module(), session_, wizard_);
   HWND window_ = nullptr;
   kit::testing::RecordedFileDialogs files_;
 
  private:
-  DecisionDialog::Clock clock_;
-  DecisionDialog::Clock previous_clock_ = nullptr;
   std::filesystem::path scratch_;
 };
 

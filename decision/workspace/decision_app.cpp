@@ -1,25 +1,24 @@
-// decision.exe: the application object holds the two decisions for the whole run and
-// runs the main window modally; the program ends when it closes.
+// decision.exe: the application object holds the session and the wizard's decision for
+// the whole run and runs the main window modally; the program ends when it closes.
 #include <windows.h>
 
 #include "decision/document/decision.h"
+#include "decision/workspace/decision_session.h"
 #include "kit/this_process.h"
 #include "decision/workspace/decision_dialog.h"
 
 namespace {
 
-// The two decisions live for the whole run, as plain members of the application.
+// The session and the wizard's decision live for the whole run, as plain members of
+// the application.
 struct DecisionApp {
-  decision::Decision current;
+  decision::DecisionSession session;
   decision::Decision wizard;
 
-  DecisionApp() {
-    decision::reset_decision(current);
-    decision::reset_decision(wizard);
-  }
+  DecisionApp() { decision::reset_decision(wizard); }
 
   int run(HINSTANCE instance) {
-    decision::DecisionDialog main_window(instance, current, wizard);
+    decision::DecisionDialog main_window(instance, session, wizard);
     return static_cast<int>(main_window.run(nullptr));
   }
 };

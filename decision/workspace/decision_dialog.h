@@ -5,8 +5,9 @@
 // pictures and the wizard button.  A click on a cell opens that alternative's floating
 // panel (at most three at a time); a kept panel's copy replaces the alternative.
 //
-// It works on the application's current decision; nothing tracks unsaved changes.
-// Open and Save keep the working folder, from which every picture is read.
+// It shows the application's session (the current decision, its name and title) and
+// hands every command to it; nothing tracks unsaved changes.  Open and Save keep the
+// working folder, from which every picture is read.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,9 @@
 #include <string_view>
 
 #include "decision/document/decision.h"
+#include "decision/workspace/decision_dialog_layout.h"
+#include "decision/workspace/decision_session.h"
+#include "decision/workspace/open_panels.h"
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
 #include "kit/handles.h"
@@ -26,43 +30,36 @@ namespace decision {
 
 class DecisionDialog : public kit::Dialog {
  public:
-  // module holds the templates and the pictures (the program itself); both decisions
-  // belong to the application and outlive the window.
-  DecisionDialog(HINSTANCE module, Decision& current, Decision& wizard);
+  // module holds the templates and the pictures (the program itself); the session and
+  // the wizard's decision belong to the application and outlive the window.
+  DecisionDialog(HINSTANCE module, DecisionSession& session, Decision& wizard);
 
   // Runs the window modally as the program's main window; returns when it closes.
   INT_PTR run(HWND owner);
   // Creates it modeless (visible); Exit destroys the window.
   HWND create(HWND owner);
 
-  // Opens the decision file at path (GBK): on success the open panels close, the
-  // window shows the decision and the title its name.  On failure the message box
-  // says why and nothing changes.  A code of dec_format.h.
+  // Opens the decision file at path (GBK) through the session: on success the open
+  // panels close and the window shows the decision and its name.  On failure the
+  // message box says why.  A code of dec_format.h.
   int open_file(std::string_view path);
-  // Saves the current decision to path (GBK) and names it after the file.  A failed
-  // save says so and keeps the old file and the title.  kDecOk or kDecSaveFailed.
+  // Saves the decision to path (GBK) through the session; a failure's message box says
+  // why.  kDecOk or kDecSaveFailed.
   int save_file(std::string_view path);
 
   // Opens alternative index's panel beside its cell (see the window's layout).
   void open_panel(int index);
   // Destroys every open panel without keeping its changes.
-  void close_all_panels();
+  void close_all_panels() { panels_.close_all(); }
   // Brings every control in line with the current decision: summaries, position lists,
   // cells with their totals and marks, rank strip and hints.
   void refresh();
 
-  const std::string& current_file_name() const { return current_file_name_; }
-  bool has_decision() const { return has_decision_; }
   // The open panel of alternative index (1..9), or null.
-  HWND panel(int index) const;
-  int open_panel_count() const;
+  HWND panel(int index) const { return panels_.of(index); }
+  int open_panel_count() const { return panels_.count(); }
   // The logo animation's step, 1..30.
   int logo_step() const { return logo_step_; }
-
-  // The clock the name of a new decision is taken from (local time); tests set a
-  // fixed one.  Returns the clock it replaces; null restores the system clock.
-  using Clock = SYSTEMTIME (*)();
-  static Clock set_clock(Clock clock);
 
  protected:
   bool on_init_dialog() override;
@@ -71,22 +68,15 @@ class DecisionDialog : public kit::Dialog {
   void on_destroy() override;
 
  private:
-  void set_up_command_column();
   void set_up_workspace();
-  void set_up_rank_strip();
-  void show_title();
-  void name_new_decision();
-  void show_summary(kit::BitmapEdit& box, const std::string& text);
+  void show_decision();
+  int show_failure(int dec_result);
   void show_cell(int index);
-  void fill_position_lists();
-  void show_rank_strip();
-  void show_workspace();
 
   void on_new_clicked();
-  void start_blank(int count);
   void start_from_case();
-  void start_with_wizard();
   void on_wizard_clicked();
+  void run_wizard(bool revise);
   void on_open_clicked();
   void on_save_clicked();
   void on_export_report_clicked();
@@ -95,7 +85,7 @@ class DecisionDialog : public kit::Dialog {
   void on_exit_clicked();
   void on_add_clicked();
   void on_delete_clicked();
-  void on_rank_clicked(int index);
+  void on_rank_clicked(int id);
   void on_explain_ranking_clicked();
   void on_summary_focused(int id);
   void on_cell_focused(int index);
@@ -104,12 +94,9 @@ class DecisionDialog : public kit::Dialog {
   void on_paint();
 
   HINSTANCE module_;
-  Decision& current_;
+  DecisionSession& session_;
   Decision& wizard_;
-  std::string current_file_name_;
-  bool has_decision_ = false;
-  // 1-based, slot 0 unused: the open panel's window of each alternative.
-  std::array<HWND, kMaxAlternatives + 1> panels_{};
+  OpenPanels panels_;
   int logo_step_ = 1;
   kit::UniqueIcon icon_;
 
@@ -117,25 +104,15 @@ class DecisionDialog : public kit::Dialog {
   kit::UniqueFont cell_font_;
 
   kit::PictureStatic logo_;
-  kit::SkinButton new_button_;
-  kit::SkinButton open_button_;
-  kit::SkinButton save_button_;
-  kit::SkinButton help_button_;
-  kit::SkinButton about_button_;
-  kit::SkinButton report_button_;
-  kit::SkinButton exit_button_;
+  // Set up from main_window_layout::kPictureButtons, in its order.
+  std::array<kit::SkinButton, std::size(main_window_layout::kPictureButtons)> picture_buttons_;
   kit::BitmapEdit background_box_;
   kit::BitmapEdit record_box_;
-  kit::SkinButton add_button_;
-  kit::SkinButton delete_button_;
   std::array<kit::BitmapEdit, kMaxAlternatives> cells_;
-  kit::SkinButton best_button_;
-  kit::SkinButton runner_up_button_;
-  kit::SkinButton worst_button_;
-  kit::SkinButton explain_button_;
+  // Set up from main_window_layout::kRankButtons: the best, the runner-up, the worst.
+  std::array<kit::SkinButton, std::size(main_window_layout::kRankButtons)> rank_buttons_;
   kit::PictureStatic several_best_hint_;
   kit::PictureStatic too_close_hint_;
-  kit::SkinButton wizard_button_;
 };
 
 }  // namespace decision

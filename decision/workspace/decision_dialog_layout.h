@@ -11,6 +11,7 @@ namespace decision::main_window_layout {
 
 using Rect = kit::PixelRect;
 using Rgb = kit::PixelColor;
+using Placement = kit::Placement;
 
 // The background: a bitmap file despite its name, read at every paint.  Narrow literals
 // are UTF-8 in the painter and GBK in the program; this one is ASCII either way.
@@ -93,6 +94,10 @@ inline constexpr Rect kRunnerUpLabel{kBestButton.right() + 14, kRankY, kRankLabe
 inline constexpr Rect kRunnerUpButton{kRunnerUpLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
 inline constexpr Rect kWorstLabel{kRunnerUpButton.right() + 14, kRankY, kRankLabelWidth, kRankHeight};
 inline constexpr Rect kWorstButton{kWorstLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
+inline constexpr Placement kRankButtons[] = {
+    {IDC_BEST, kBestButton}, {IDC_RUNNER_UP, kRunnerUpButton}, {IDC_WORST, kWorstButton}};
+inline constexpr Rgb kRankText{0x1F, 0x3A, 0x5F};
+inline constexpr char kRankTip[] = "单击展开此方案";
 // The button that opens the explanation of the ranking, after the strip.
 inline constexpr Rect kExplainButton{kWorstButton.right() + 18, kRankY, 92, kRankHeight};
 
@@ -111,9 +116,47 @@ inline constexpr Rgb kCommandKey{0x5A, 0xAD, 0xD8};
 inline constexpr Rgb kEditButtonKey{255, 255, 255};
 inline constexpr Rgb kWizardKey{0x91, 0xCB, 0xFB};
 
+// The buttons that show pictures: the command column, adding and deleting, the
+// explanation and the wizard.  Each with its place, its hover and normal pictures
+// (bitmap resources) of one key colour, and its tip (null: none).
+struct PictureButton {
+  int id;
+  Rect place;
+  int hover_picture;
+  int normal_picture;
+  Rgb key;
+  const char* tip;
+};
+inline constexpr PictureButton kPictureButtons[] = {
+    {IDC_ADD_ALTERNATIVE, kAddButton, IDB_ADD_ALTERNATIVE_HOVER, IDB_ADD_ALTERNATIVE, kEditButtonKey, nullptr},
+    {IDC_DELETE_ALTERNATIVE, kDeleteButton, IDB_DELETE_ALTERNATIVE_HOVER, IDB_DELETE_ALTERNATIVE, kEditButtonKey,
+     nullptr},
+    {IDC_NEW, kNewButton, IDB_NEW_HOVER, IDB_NEW, kCommandKey, "建立一个新的决策项目"},
+    {IDC_OPEN, kOpenButton, IDB_OPEN_HOVER, IDB_OPEN, kCommandKey, "从文件中读出决策项目"},
+    {IDC_SAVE, kSaveButton, IDB_SAVE_HOVER, IDB_SAVE, kCommandKey, "把决策内容保存到文件"},
+    {IDC_SHOW_HELP, kHelpButton, IDB_HELP_HOVER, IDB_HELP, kCommandKey, nullptr},
+    {IDC_ABOUT, kAboutButton, IDB_ABOUT_HOVER, IDB_ABOUT, kCommandKey, nullptr},
+    {IDC_EXPORT_REPORT, kReportButton, IDB_EXPORT_REPORT_HOVER, IDB_EXPORT_REPORT, kCommandKey,
+     "把决策保存为可打印的网页"},
+    {IDC_EXIT, kExitButton, IDB_EXIT_HOVER, IDB_EXIT, kCommandKey, nullptr},
+    {IDC_EXPLAIN_RANKING, kExplainButton, IDB_EXPLAIN_RANKING_HOVER, IDB_EXPLAIN_RANKING, kWizardKey, "为何如此排名"},
+    {IDC_START_WIZARD, kWizardButton, IDB_START_WIZARD_HOVER, IDB_START_WIZARD, kWizardKey,
+     "在决策向导的帮助下修改当前决策"},
+};
+
 // Grid cell i (0..8) shows alternative i + 1.
 inline constexpr int kCellIds[kGridCells] = {IDC_CELL_1, IDC_CELL_2, IDC_CELL_3, IDC_CELL_4, IDC_CELL_5,
                                              IDC_CELL_6, IDC_CELL_7, IDC_CELL_8, IDC_CELL_9};
+
+// The controls that show from the first decision on (hidden in the template).
+inline constexpr int kWorkspaceIds[] = {IDC_BACKGROUND_SUMMARY, IDC_RECORD_SUMMARY, IDC_ADD_ALTERNATIVE,
+                                        IDC_DELETE_ALTERNATIVE, IDC_INSERT_AT, IDC_DELETE_AT,
+                                        IDC_START_WIZARD, IDC_EXPLAIN_RANKING};
+
+// The picture of alternative index's cell: marked when it is the best or the worst.
+constexpr int cell_picture(int index, int best, int worst) {
+  return index == best ? IDB_CELL_BEST : index == worst ? IDB_CELL_WORST : IDB_CELL_PLAIN;
+}
 
 // The controls placed at start-up that are not buttons set up with their pictures.
 inline constexpr kit::Placement kPlacements[] = {

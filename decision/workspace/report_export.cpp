@@ -22,14 +22,13 @@ constexpr char kOpenFailedCaption[] = "导出报告";
 
 }  // namespace
 
-std::string report_date(const SYSTEMTIME& when) {
+std::string report_date(const kit::LocalTime& when) {
   char text[64];
-  std::snprintf(text, sizeof text, "%d年%d月%d日 %d:%02d", when.wYear, when.wMonth, when.wDay, when.wHour,
-                when.wMinute);
+  std::snprintf(text, sizeof text, "%d年%d月%d日 %d:%02d", when.year, when.month, when.day, when.hour, when.minute);
   return text;
 }
 
-int export_report(HWND owner, const Decision& decision, std::string_view file_name, const SYSTEMTIME& when) {
+int export_report(HWND owner, const Decision& decision, std::string_view file_name, const kit::LocalTime& when) {
   std::string path;
   const std::string proposed = report_file_name(file_name);
   const kit::FileDialogRequest request{

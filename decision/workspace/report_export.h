@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "decision/document/decision.h"
+#include "kit/local_time.h"
 
 namespace decision {
 
@@ -20,11 +21,11 @@ enum ReportExportResult : int {
 };
 
 // When a report was made, as its heading shows it: "2026年12月8日 16:30" (GBK).
-std::string report_date(const SYSTEMTIME& when);
+std::string report_date(const kit::LocalTime& when);
 
 // Asks owner's user where to save the report of decision (its file name file_name,
 // proposed with ".htm"), writes the page there and opens it.  The decision is not
 // changed; its totals and ranking are worked out on a copy.
-int export_report(HWND owner, const Decision& decision, std::string_view file_name, const SYSTEMTIME& when);
+int export_report(HWND owner, const Decision& decision, std::string_view file_name, const kit::LocalTime& when);
 
 }  // namespace decision

@@ -14,6 +14,7 @@
 #include "facelore/facelore_dialog.h"
 #include "kit/bitmap_edit.h"
 #include "kit/skin_button.h"
+#include "kit/testing/clock.h"
 #include "kit/text/wide.h"
 #include "facelore/layout.h"
 #include "facelore/res/resource_ids.h"
@@ -25,9 +26,6 @@ namespace {
 using testing::control_rect;
 using testing::list_entries;
 using testing::pump;
-
-LocalDate g_today{2024, 5, 1};
-LocalDate fixed_today() { return g_today; }
 
 bool same_rect(const layout::Rect& a, const layout::Rect& b) {
   return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
@@ -48,12 +46,10 @@ class MainWindow : public testing::MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
-    previous_clock_ = set_local_date_source(fixed_today);
     open_main_window();
   }
   void TearDown() override {
-    set_local_date_source(previous_clock_);
-    g_today = {2024, 5, 1};
+    clock_.remove();
     MainWindowTest::TearDown();
   }
 
@@ -80,7 +76,7 @@ class MainWindow : public testing::MainWindowTest {
   }
   std::string program_text(int id) const { return kit::load_string_resource(GetModuleHandleW(nullptr), id); }
 
-  LocalDateSource previous_clock_ = nullptr;
+  kit::testing::FixedClock clock_{{2024, 5, 1}};
 };
 
 const std::vector<std::string> kBlankPrompts{"请选择->", " ", " "};
@@ -404,11 +400,11 @@ TEST_F(MainWindow, InstallerButtonIsHiddenBeforeItsDate) {
   auto shown = [this] { return (GetWindowLongPtrW(GetDlgItem(window_, IDC_INSTALLER), GWL_STYLE) & WS_VISIBLE) != 0; };
   EXPECT_TRUE(shown());
 
-  g_today = {2009, 1, 10};
+  clock_.set({2009, 1, 10});
   open_main_window();
   EXPECT_FALSE(shown());
 
-  g_today = {2009, 1, 11};
+  clock_.set({2009, 1, 11});
   open_main_window();
   EXPECT_TRUE(shown());
 }

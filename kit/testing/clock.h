@@ -1,18 +1,39 @@
-// Test support: a moment of local time, for the programs' clock seams.
+// Test support: a stopped clock.  While the guard lives, kit::local_now() answers the
+// time the test gave (and set() moves it), in either program.
 #pragma once
 
-#include <windows.h>
+#include "kit/clock.h"
 
 namespace kit::testing {
 
-inline SYSTEMTIME local_time(int year, int month, int day, int hour, int minute) {
-  SYSTEMTIME t{};
-  t.wYear = static_cast<WORD>(year);
-  t.wMonth = static_cast<WORD>(month);
-  t.wDay = static_cast<WORD>(day);
-  t.wHour = static_cast<WORD>(hour);
-  t.wMinute = static_cast<WORD>(minute);
-  return t;
-}
+class FixedClock {
+ public:
+  explicit FixedClock(LocalTime now) {
+    time() = now;
+    previous_ = set_clock(read);
+    installed_ = true;
+  }
+  ~FixedClock() { remove(); }
+  FixedClock(const FixedClock&) = delete;
+  FixedClock& operator=(const FixedClock&) = delete;
+
+  void set(LocalTime now) { time() = now; }
+  // Puts the clock that was there back now (before the guard goes).
+  void remove() {
+    if (!installed_) return;
+    set_clock(previous_);
+    installed_ = false;
+  }
+
+ private:
+  static LocalTime& time() {
+    static LocalTime now;
+    return now;
+  }
+  static LocalTime read() { return time(); }
+
+  Clock previous_ = nullptr;
+  bool installed_ = false;
+};
 
 }  // namespace kit::testing

@@ -40,4 +40,14 @@ std::string gbk_strip_line_breaks(std::string_view text) {
   return out;
 }
 
+std::string_view bare_file_name(std::string_view path) {
+  // Scanned from the front: a trail byte of a GBK character may equal '\\'.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < path.size(); i += gbk_char_length(path, i)) {
+    const char byte = path[i];
+    if (byte == '\\' || byte == '/' || byte == ':') start = i + 1;
+  }
+  return path.substr(start);
+}
+
 }  // namespace kit

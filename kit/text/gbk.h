@@ -27,4 +27,8 @@ std::size_t gbk_find(std::string_view text, std::string_view needle, std::size_t
 // a character that matters here: trail bytes start at 0x40).
 std::string gbk_strip_line_breaks(std::string_view text);
 
+// The file name part of a GBK path: what follows its last backslash, slash or colon
+// (a trail byte that equals one of them is not taken for it).
+std::string_view bare_file_name(std::string_view path);
+
 }  // namespace kit

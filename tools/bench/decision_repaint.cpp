@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "tools/bench/bench_clock.h"
+#include "decision/document/dec_format.h"
 #include "decision/document/decision.h"
 #include "kit/handles.h"
 #include "kit/geometry.h"
@@ -176,14 +177,12 @@ int main(int argc, char** argv) {
 
   // Three windows side by side: the main window with nine alternatives, the main window
   // with no decision, and the bare template.
-  decision::Decision current;
-  decision::Decision empty_decision;
+  decision::DecisionSession full_session;
+  decision::DecisionSession empty_session;
   decision::Decision wizard;
-  decision::reset_decision(current);
-  decision::reset_decision(empty_decision);
   decision::reset_decision(wizard);
-  decision::DecisionDialog full_dialog(module, current, wizard);
-  decision::DecisionDialog empty_dialog(module, empty_decision, wizard);
+  decision::DecisionDialog full_dialog(module, full_session, wizard);
+  decision::DecisionDialog empty_dialog(module, empty_session, wizard);
   HWND full = full_dialog.create(nullptr);
   HWND empty = empty_dialog.create(nullptr);
   HWND bare = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_DECISION_MAIN), nullptr, template_only_proc, 0);
@@ -198,8 +197,14 @@ int main(int argc, char** argv) {
   move_to(full, 0);
   move_to(empty, pitch);
   move_to(bare, 2 * pitch);
-  // The window resets its decision as it starts; the decision is filled in after.
-  decision::bench::fill_long_decision(current);
+  // The long decision comes in as a case would, after the window has started.
+  decision::Decision long_decision;
+  decision::reset_decision(long_decision);
+  decision::bench::fill_long_decision(long_decision);
+  if (full_session.start_from_case(decision::write_decision_text(long_decision), "long.dec") != decision::kDecOk) {
+    std::fprintf(stderr, "the long decision does not read\n");
+    return 1;
+  }
   full_dialog.refresh();
   show_as(bare, full);
   kit::testing::pump(kSettleMs);

@@ -384,14 +384,14 @@ TEST_F(Wizard, WizardFollowsTheDirectionsAndTheBlinkGoesOnAcrossPages) {
 
 // ---- the hand-over to the main window --------------------------------------------
 
-SYSTEMTIME six_december_at_five_past_nine() { return kit::testing::local_time(2026, 12, 6, 9, 5); }
+constexpr kit::LocalTime kSixDecemberAtFivePastNine{2026, 12, 6, 9, 5};
 
 void click_new(HWND window) { Wizard::click(window, IDC_NEW); }
 void click_wizard_button(HWND window) { Wizard::click(window, IDC_START_WIZARD); }
 
 class WizardHandOver : public testing::MainWindowTest {
  protected:
-  WizardHandOver() : MainWindowTest(six_december_at_five_past_nine) {}
+  WizardHandOver() : MainWindowTest(kSixDecemberAtFivePastNine) {}
 
   static void choose_wizard(HWND chooser) {
     Wizard::click(chooser, IDC_WIZARD_OPTION);
@@ -421,7 +421,7 @@ TEST_F(WizardHandOver, AWizardFinishedOnItsLastPageBecomesTheNewDecision) {
          next(page);
          next(page);
        }});
-  EXPECT_TRUE(dialog_->has_decision());
+  EXPECT_TRUE(session_.has_decision());
   EXPECT_EQ(title(), "择优宝 V1.2 — 新决策(12-6 9：5).dec");
   EXPECT_EQ(current_.background, "要不要换工作？");
   EXPECT_EQ(current_.deci_count, 2);
@@ -438,7 +438,7 @@ TEST_F(WizardHandOver, AWizardFinishedOnItsLastPageBecomesTheNewDecision) {
   const Decision finished = current_;
   const std::string cells[] = {cell_text(1), cell_text(2)};
   ASSERT_EQ(dialog_->save_file(path), kDecOk);
-  reset_decision(current_);
+  ASSERT_EQ(session_.start_blank(3, kSixDecemberAtFivePastNine), kShapeOk);
   ASSERT_EQ(dialog_->open_file(path), kDecOk);
   EXPECT_EQ(current_.background, finished.background);
   EXPECT_EQ(current_.deci_count, finished.deci_count);
@@ -455,11 +455,9 @@ TEST_F(WizardHandOver, CancelOnAnyPageLeavesTheMainWindowAsItWas) {
   ASSERT_EQ(current_.deci_count, 3);
   const Decision before = current_;
   const std::string title_before = title();
-  DecisionDialog::set_clock([] {
-    SYSTEMTIME t = six_december_at_five_past_nine();
-    t.wHour = 10;
-    return t;
-  });
+  kit::LocalTime later = kSixDecemberAtFivePastNine;
+  later.hour = 10;
+  clock_.set(later);
   const std::vector<std::vector<std::function<void(HWND)>>> runs = {
       {choose_wizard, cancel},
       {choose_wizard, next, cancel},
@@ -475,9 +473,13 @@ TEST_F(WizardHandOver, CancelOnAnyPageLeavesTheMainWindowAsItWas) {
 
 TEST_F(WizardHandOver, TheWizardButtonRevisesTheCurrentDecisionUnderItsName) {
   kit::testing::while_boxes_are_open(window_, click_new, {choose_blank});
-  current_.alternatives[2].deci_str = "留在原单位";
-  current_.alternatives[3].result_value[1] = -4;
-  const std::string name = dialog_->current_file_name();
+  Alternative second = current_.alternatives[2], third = current_.alternatives[3];
+  second.deci_str = "留在原单位";
+  third.result_value[1] = -4;
+  session_.accept_alternative(2, second);
+  session_.accept_alternative(3, third);
+  dialog_->refresh();
+  const std::string name = session_.file_name();
   kit::testing::while_boxes_are_open(
       window_, click_wizard_button,
       {next,
@@ -496,7 +498,7 @@ TEST_F(WizardHandOver, TheWizardButtonRevisesTheCurrentDecisionUnderItsName) {
        }});
   EXPECT_EQ(current_.alternatives[3].result_value[1], 2);
   EXPECT_EQ(current_.alternatives[2].deci_str, "留在原单位");
-  EXPECT_EQ(dialog_->current_file_name(), name);
+  EXPECT_EQ(session_.file_name(), name);
   EXPECT_EQ(cell_text(3), alternative_report_text(current_, 3));
 }
 

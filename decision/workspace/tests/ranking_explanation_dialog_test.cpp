@@ -233,8 +233,9 @@ void click_new(HWND window) { click(window, IDC_NEW); }
 void click_explain(HWND window) { click(window, IDC_EXPLAIN_RANKING); }
 
 TEST_F(RankingExplanationTest, TheMainWindowsButtonShowsOnlyWithADecisionAndOpensItsExplanation) {
-  Decision current{}, wizard{};
-  kit::DialogPtr<DecisionDialog> main = kit::make_dialog<DecisionDialog>(module(), current, wizard);
+  DecisionSession session;
+  Decision wizard{};
+  kit::DialogPtr<DecisionDialog> main = kit::make_dialog<DecisionDialog>(module(), session, wizard);
   HWND window = main->create(nullptr);
   ASSERT_NE(window, nullptr);
   pump(60);
@@ -243,9 +244,11 @@ TEST_F(RankingExplanationTest, TheMainWindowsButtonShowsOnlyWithADecisionAndOpen
 
   kit::testing::while_box_is_open(window, click_new, choose_blank_of_three);
   pump(40);
-  rate(current, 1, {{"收入", 8, 6}});
-  rate(current, 2, {{"收入", 5, 6}});
-  rate(current, 3, {{"风险", 5, -4}});
+  Decision rated = session.decision();
+  rate(rated, 1, {{"收入", 8, 6}});
+  rate(rated, 2, {{"收入", 5, 6}});
+  rate(rated, 3, {{"风险", 5, -4}});
+  for (int i = 1; i <= 3; ++i) session.accept_alternative(i, rated.alternatives[static_cast<std::size_t>(i)]);
   main->refresh();
   pump(40);
   EXPECT_TRUE(IsWindowVisible(button));
@@ -257,7 +260,7 @@ TEST_F(RankingExplanationTest, TheMainWindowsButtonShowsOnlyWithADecisionAndOpen
     g_shown.sentences = kit::get_dlg_item_text(box, IDC_EXPLANATION_SENTENCES);
     click(box, IDC_EXPLANATION_OK);
   });
-  const RankingExplanation expected = explained(current);
+  const RankingExplanation expected = explained(session.decision());
   EXPECT_EQ(g_shown.sentences, expected.margin_sentence + "\r\n" + expected.change_sentence);
   main.reset();
   pump(20);

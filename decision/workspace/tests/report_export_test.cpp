@@ -11,7 +11,6 @@
 #include "decision/document/dec_format.h"
 #include "decision/testing/main_window_test.h"
 #include "kit/file_dialog.h"
-#include "kit/testing/clock.h"
 #include "kit/testing/test_folder.h"
 #include "kit/testing/seams.h"
 #include "kit/text/wide.h"
@@ -25,7 +24,7 @@ namespace fs = std::filesystem;
 using kit::testing::pump;
 
 // 16:05 on 8 December.
-SYSTEMTIME report_clock() { return kit::testing::local_time(2026, 12, 8, 16, 5); }
+constexpr kit::LocalTime kReportTime{2026, 12, 8, 16, 5};
 
 // GBK to UTF-8 through the platform, independent of the report's own conversion.
 std::string utf8_of(const std::string& gbk) {
@@ -39,7 +38,7 @@ std::string utf8_of(const std::string& gbk) {
 
 class ReportExportTest : public testing::MainWindowTest {
  protected:
-  ReportExportTest() : MainWindowTest(report_clock) {}
+  ReportExportTest() : MainWindowTest(kReportTime) {}
   void SetUp() override {
     MainWindowTest::SetUp();
     folder_path_ = scratch();

@@ -67,4 +67,13 @@ TEST(GbkStrip, RemovesEveryCrAndLfAndKeepsCharacters) {
   EXPECT_EQ(kit::gbk_strip_line_breaks("no breaks"), "no breaks");
 }
 
+TEST(BareFileName, TakesWhatFollowsTheLastSeparatorButNotATrailByte) {
+  EXPECT_EQ(kit::bare_file_name("C:\\决策\\第一.dec"), "第一.dec");
+  EXPECT_EQ(kit::bare_file_name("Z:/tmp/a.dec"), "a.dec");
+  EXPECT_EQ(kit::bare_file_name("D:a.dec"), "a.dec");
+  EXPECT_EQ(kit::bare_file_name("a.dec"), "a.dec");
+  // 0x81 0x5C is one character whose trail byte is a backslash.
+  EXPECT_EQ(kit::bare_file_name("C:\\x\x81\x5C.dec"), "x\x81\x5C.dec");
+}
+
 }  // namespace
