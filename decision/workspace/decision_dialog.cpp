@@ -42,13 +42,7 @@ constexpr UINT kKeepPanelsAbove = WM_APP + 3;
 
 constexpr char kTitlePrefix[] = "择优宝 V1.2 — ";
 constexpr char kNoDecision[] = "当前未有决策";
-constexpr char kNewTip[] = "建立一个新的决策项目";
-constexpr char kOpenTip[] = "从文件中读出决策项目";
-constexpr char kSaveTip[] = "把决策内容保存到文件";
-constexpr char kReportTip[] = "把决策保存为可打印的网页";
 constexpr char kRankTip[] = "单击展开此方案";
-constexpr char kExplainTip[] = "为何如此排名";
-constexpr char kWizardTip[] = "在决策向导的帮助下修改当前决策";
 constexpr char kBackgroundFallback[] = "在这里记录决策的背景：为何事，达到何种目标等。";
 constexpr char kRecordFallback[] = "在这里记录决策的执行情况（可以随时添加内容）。";
 constexpr char kTooManyPanelsText[] = "为避免界面杂乱，同时打开的方案限制为3个！\r\n您可以先关闭其中一个，再打开另一个。";
@@ -143,35 +137,11 @@ bool DecisionDialog::on_init_dialog() {
   return true;
 }
 
+// Every picture button of the window, from its table (the explain and wizard buttons too).
 void DecisionDialog::set_up_command_column() {
-  const HWND dialog = hwnd();
-  add_button_.set_up(dialog, IDC_ADD_ALTERNATIVE,
-                     {.place = lay::kAddButton, .hover_picture = IDB_ADD_ALTERNATIVE_HOVER,
-                      .normal_picture = IDB_ADD_ALTERNATIVE, .key = lay::kEditButtonKey});
-  delete_button_.set_up(dialog, IDC_DELETE_ALTERNATIVE,
-                        {.place = lay::kDeleteButton, .hover_picture = IDB_DELETE_ALTERNATIVE_HOVER,
-                         .normal_picture = IDB_DELETE_ALTERNATIVE, .key = lay::kEditButtonKey});
-  new_button_.set_up(dialog, IDC_NEW,
-                     {.place = lay::kNewButton, .hover_picture = IDB_NEW_HOVER, .normal_picture = IDB_NEW,
-                      .key = lay::kCommandKey, .tip = kNewTip});
-  open_button_.set_up(dialog, IDC_OPEN,
-                      {.place = lay::kOpenButton, .hover_picture = IDB_OPEN_HOVER, .normal_picture = IDB_OPEN,
-                       .key = lay::kCommandKey, .tip = kOpenTip});
-  save_button_.set_up(dialog, IDC_SAVE,
-                      {.place = lay::kSaveButton, .hover_picture = IDB_SAVE_HOVER, .normal_picture = IDB_SAVE,
-                       .key = lay::kCommandKey, .tip = kSaveTip});
-  help_button_.set_up(dialog, IDC_SHOW_HELP,
-                      {.place = lay::kHelpButton, .hover_picture = IDB_HELP_HOVER, .normal_picture = IDB_HELP,
-                       .key = lay::kCommandKey});
-  about_button_.set_up(dialog, IDC_ABOUT,
-                       {.place = lay::kAboutButton, .hover_picture = IDB_ABOUT_HOVER,
-                        .normal_picture = IDB_ABOUT, .key = lay::kCommandKey});
-  report_button_.set_up(dialog, IDC_EXPORT_REPORT,
-                        {.place = lay::kReportButton, .hover_picture = IDB_EXPORT_REPORT_HOVER,
-                         .normal_picture = IDB_EXPORT_REPORT, .key = lay::kCommandKey, .tip = kReportTip});
-  exit_button_.set_up(dialog, IDC_EXIT,
-                      {.place = lay::kExitButton, .hover_picture = IDB_EXIT_HOVER, .normal_picture = IDB_EXIT,
-                       .key = lay::kCommandKey});
+  kit::set_up_skin_buttons(hwnd(), lay::kButtons,
+                           {&add_button_, &delete_button_, &new_button_, &open_button_, &save_button_, &help_button_,
+                            &about_button_, &report_button_, &exit_button_, &explain_button_, &wizard_button_});
 }
 
 // The summaries and cells are read-only edits over their pictures, written in a font
@@ -215,13 +185,6 @@ void DecisionDialog::set_up_rank_strip() {
   set_up_rank(runner_up_button_, IDC_RUNNER_UP, lay::kRunnerUpButton);
   set_up_rank(worst_button_, IDC_WORST, lay::kWorstButton);
   current_.best_index = current_.runner_up_index = current_.worst_index = 0;
-  explain_button_.set_up(dialog, IDC_EXPLAIN_RANKING,
-                         {.place = lay::kExplainButton, .hover_picture = IDB_EXPLAIN_RANKING_HOVER,
-                          .normal_picture = IDB_EXPLAIN_RANKING, .key = lay::kWizardKey, .tip = kExplainTip});
-
-  wizard_button_.set_up(dialog, IDC_START_WIZARD,
-                        {.place = lay::kWizardButton, .hover_picture = IDB_START_WIZARD_HOVER,
-                         .normal_picture = IDB_START_WIZARD, .key = lay::kWizardKey, .tip = kWizardTip});
 }
 
 void DecisionDialog::show_title() {
