@@ -1,10 +1,12 @@
 // The vocabulary of a window's layout header: pixel rectangles of its client area, the
-// placement table that ties control ids to them, and the one colour type of pictures
-// and controls.  Platform-free, so the build-time painter draws from the very
-// constants the dialogs place their controls by.
+// placement table that ties control ids to them, the one colour type of pictures and
+// controls, the table of its skin buttons and the frame of a skinned box.
+// Platform-free, so the build-time painter draws from the very constants the dialogs
+// place their controls by.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace kit {
 
@@ -34,6 +36,40 @@ struct PixelColor {
     return std::uint32_t{r} | (std::uint32_t{g} << 8) | (std::uint32_t{b} << 16);
   }
   friend constexpr bool operator==(PixelColor, PixelColor) = default;
+};
+
+// A picture compiled into a program: its bitmap resource id and the file the painter
+// writes it to, which the painter's generated resource script names.
+struct SkinPicture {
+  int id = 0;
+  const char* file = nullptr;  // UTF-8 in the painter; only the painter reads it
+};
+
+// One row of a window's button table: the button's control id, its place, its pictures
+// under the pointer and at rest, their key colour and its tip (GBK in the program).  The
+// dialog sets the buttons up from it (set_up_skin_buttons), the painter paints the
+// pictures and names them in the resource script, and the test checks the places.
+struct SkinButtonRow {
+  int id = 0;
+  PixelRect place{};
+  SkinPicture hover{};   // id 0: the button starts without pictures
+  SkinPicture normal{};  // id 0: the hover picture in every state
+  PixelColor key{255, 255, 255};
+  const char* tip = nullptr;
+};
+
+// What every skinned box has: its template, its background picture file (read from the
+// working folder at every paint), the client size that picture fixes, the placement
+// table, the button table, and the ids of its OK and close buttons (0: none).
+struct SkinFrame {
+  int template_id = 0;
+  const char* background_file = nullptr;
+  int width = 0;
+  int height = 0;
+  std::span<const Placement> placements{};
+  std::span<const SkinButtonRow> buttons{};
+  int ok_id = 0;
+  int close_id = 0;
 };
 
 }  // namespace kit

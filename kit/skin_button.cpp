@@ -548,4 +548,34 @@ bool SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
   return false;
 }
 
+int set_up_skin_button(HWND dialog, SkinButton& button, const SkinButtonRow& row) {
+  return button.set_up(dialog, row.id,
+                       {.place = row.place,
+                        .hover_picture = static_cast<WORD>(row.hover.id),
+                        .normal_picture = static_cast<WORD>(row.normal.id),
+                        .key = row.key,
+                        .tip = row.tip});
+}
+
+int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::initializer_list<SkinButton*> buttons) {
+  if (table.size() != buttons.size()) return SkinButton::kTableMismatch;
+  int result = SkinButton::kOk;
+  const SkinButtonRow* row = table.data();
+  for (SkinButton* button : buttons) {
+    const int one = set_up_skin_button(dialog, *button, *row++);
+    if (result == SkinButton::kOk) result = one;
+  }
+  return result;
+}
+
+int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::span<SkinButton> buttons) {
+  if (table.size() != buttons.size()) return SkinButton::kTableMismatch;
+  int result = SkinButton::kOk;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const int one = set_up_skin_button(dialog, buttons[i], table[i]);
+    if (result == SkinButton::kOk) result = one;
+  }
+  return result;
+}
+
 }  // namespace kit

@@ -19,6 +19,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,7 @@ class SkinButton : public Control {
     kMaskFailed = 2,       // attach_state_images: a mask cannot be made
     kBadColorSlot = 3,     // set_state_color: slot 6 or more
     kNoSuchControl = 4,    // set_up: the dialog has no such control, or it is bound
+    kTableMismatch = 5,    // set_up_skin_buttons: not one button per row
   };
 
   // The set-up of a skinned button (see the top of this file).
@@ -169,5 +172,15 @@ class SkinButton : public Control {
   UniqueBitmap cache_bitmap_;
   HGDIOBJ cache_displaced_ = nullptr;
 };
+
+// Sets button up from one row of a window's button table (pixel_layout.h).  Returns what
+// SkinButton::set_up returns.
+int set_up_skin_button(HWND dialog, SkinButton& button, const SkinButtonRow& row);
+
+// Sets up a dialog's buttons from its button table: buttons[i] from table[i].  Returns
+// kOk, kTableMismatch (nothing set up), or the first failure of a row.
+int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::initializer_list<SkinButton*> buttons);
+// The same for buttons the dialog keeps in an array in the table's order.
+int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::span<SkinButton> buttons);
 
 }  // namespace kit

@@ -10,10 +10,8 @@
 #include "decision/document/dec_format.h"
 #include "decision/document/decision.h"
 #include "decision/guidance/case_library_dialog_layout.h"
-#include "kit/geometry.h"
 #include "kit/launch.h"
 #include "kit/message_box.h"
-#include "kit/skin_background.h"
 #include "kit/text/file_io.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
@@ -45,47 +43,18 @@ std::string case_number_text(int n) {
 }  // namespace
 
 CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module, std::string program_folder)
-    : module_(module), program_folder_(std::move(program_folder)) {}
+    : kit::SkinnedDialog(module, lay::kFrame), program_folder_(std::move(program_folder)) {}
 
 CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module) : CaseLibraryDialog(module, kit::program_folder()) {}
 
-INT_PTR CaseLibraryDialog::run(HWND owner) { return run_modal(module_, IDD_CASE_LIBRARY, owner); }
-
-HWND CaseLibraryDialog::create(HWND owner) {
-  HWND window = create_modeless(module_, IDD_CASE_LIBRARY, owner);
-  if (window) ShowWindow(window, SW_SHOW);
-  return window;
-}
-
-// The library has no caption: it opens over the middle of its owner and drags by its
-// background.
 bool CaseLibraryDialog::on_init_dialog() {
-  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
-  kit::centre_over_owner(hwnd());
-  kit::place_controls(hwnd(), lay::kPlacements);
-  set_up_buttons();
+  kit::SkinnedDialog::on_init_dialog();
   list_.bind(hwnd(), IDC_CASE_LIST);
   ListView_SetExtendedListViewStyle(list_.hwnd(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   list_.define_columns(lay::kColumns);
   read_directory();
   fill_list();
   return true;
-}
-
-void CaseLibraryDialog::set_up_buttons() {
-  open_button_.set_up(hwnd(), IDC_OPEN_CASE,
-                      {.place = lay::kOpenButton, .hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL,
-                       .key = lay::kButtonKey});
-  cancel_button_.set_up(hwnd(), IDC_CASE_LIBRARY_CANCEL,
-                        {.place = lay::kCancelButton, .hover_picture = IDB_CANCEL_HOVER,
-                         .normal_picture = IDB_CANCEL_NORMAL, .key = lay::kButtonKey});
-  close_button_.set_up(hwnd(), IDC_CASE_LIBRARY_CLOSE,
-                       {.place = lay::kCloseButton, .hover_picture = IDB_CLOSE_HOVER,
-                        .normal_picture = IDB_CLOSE_NORMAL, .key = lay::kCloseKey});
-  more_cases_button_.set_up(hwnd(), IDC_MORE_CASES,
-                            {.place = lay::kMoreCasesButton, .hover_picture = IDB_MORE_CASES_HOVER,
-                             .normal_picture = IDB_MORE_CASES_NORMAL, .key = lay::kMoreCasesKey,
-                             .tip = lay::kMoreCasesTip});
 }
 
 // A directory that cannot be read is reported and leaves the library empty; an empty
@@ -122,7 +91,7 @@ void CaseLibraryDialog::on_item_changed(const NMLISTVIEW& change) {
 
 // Reads the chosen case; a file that is missing or not a sound decision is refused
 // and the library stays open with the same choice.
-void CaseLibraryDialog::on_open_clicked() {
+void CaseLibraryDialog::on_ok_clicked() {
   if (selection_ == 0) {
     kit::show_message(hwnd(), kNoSelectionText, kNoSelectionCaption);
     return;
@@ -153,18 +122,11 @@ void CaseLibraryDialog::on_more_cases_clicked() { kit::shell_open(lay::kMoreCase
 
 bool CaseLibraryDialog::on_command(int id, int code, HWND control) {
   switch (id) {
-    case IDC_OPEN_CASE:
-    case IDOK:  // Enter
-      on_open_clicked();
-      return true;
-    case IDC_CASE_LIBRARY_CLOSE:
-      end(IDCANCEL);
-      return true;
     case IDC_MORE_CASES:
       on_more_cases_clicked();
       return true;
   }
-  return kit::Dialog::on_command(id, code, control);
+  return kit::SkinnedDialog::on_command(id, code, control);  // OK, Enter and close
 }
 
 bool CaseLibraryDialog::on_notify(const NMHDR& header) {
@@ -173,19 +135,12 @@ bool CaseLibraryDialog::on_notify(const NMHDR& header) {
   return true;
 }
 
-bool CaseLibraryDialog::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT& result) {
-  switch (message) {
-    case WM_PAINT:
-      kit::paint_skin_background(hwnd(), lay::kBackgroundFile, lay::kWidth, lay::kHeight);
-      return true;
-    case WM_LBUTTONDOWN:
-      kit::drag_by_background(hwnd(), lparam);
-      return true;
-    case WM_NOTIFY:
-      result = 0;
-      return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+bool CaseLibraryDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  if (message == WM_NOTIFY) {
+    result = 0;
+    return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
   }
-  return false;
+  return kit::SkinnedDialog::on_message(message, wparam, lparam, result);
 }
 
 }  // namespace decision

@@ -9,13 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "kit/dialog.h"
 #include "kit/report_list_ctrl.h"
-#include "kit/skin_button.h"
+#include "kit/skinned_dialog.h"
 
 namespace decision {
 
-class CaseLibraryDialog : public kit::Dialog {
+class CaseLibraryDialog : public kit::SkinnedDialog {
  public:
   // module holds the template and the pictures; program_folder (GBK, with its
   // trailing backslash) holds the "exp" folder.
@@ -23,11 +22,9 @@ class CaseLibraryDialog : public kit::Dialog {
   // The library of the running program's own folder.
   explicit CaseLibraryDialog(HINSTANCE module);
 
-  // Runs the library modally over owner: IDOK with case_text() and case_name(), or
-  // IDCANCEL.
-  INT_PTR run(HWND owner);
-  // Creates it modeless (visible); OK and Cancel destroy the window.
-  HWND create(HWND owner);
+  // run(owner) runs the library modally: IDOK with case_text() and case_name(), or
+  // IDCANCEL.  create(owner) makes it modeless (visible); OK and Cancel destroy the
+  // window.
 
   // The titles offered, in the directory's order (case n is titles()[n - 1]).
   const std::vector<std::string>& titles() const { return titles_; }
@@ -41,27 +38,23 @@ class CaseLibraryDialog : public kit::Dialog {
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  // OK opens the chosen case; the close button cancels.
+  void on_ok_clicked() override;
+  void on_close_clicked() override { end(IDCANCEL); }
 
  private:
-  void set_up_buttons();
   void read_directory();
   void fill_list();
   void on_item_changed(const NMLISTVIEW& change);
-  void on_open_clicked();
   void on_more_cases_clicked();
   bool on_notify(const NMHDR& header);
 
-  HINSTANCE module_;
   std::string program_folder_;
   std::vector<std::string> titles_;
   int selection_ = 0;
   std::string case_text_;
   std::string case_name_;
   kit::ReportListCtrl list_;
-  kit::SkinButton open_button_;
-  kit::SkinButton cancel_button_;
-  kit::SkinButton close_button_;
-  kit::SkinButton more_cases_button_;
 };
 
 }  // namespace decision

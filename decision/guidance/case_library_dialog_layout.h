@@ -5,6 +5,7 @@
 
 #include "kit/pixel_layout.h"
 #include "decision/res/resource_ids.h"
+#include "decision/res/shared_button_pictures.h"
 
 namespace decision::case_library_layout {
 
@@ -42,5 +43,19 @@ inline constexpr kit::Placement kPlacements[] = {
 // The program's page of further cases, opened by the more-cases button.
 inline constexpr char kMoreCasesAddress[] = "http://www.decision.example/cases/";
 inline constexpr char kMoreCasesTip[] = "到软件的官方网站下载更多精彩实用的案例";
+
+inline constexpr kit::SkinPicture kMoreCasesHover{IDB_MORE_CASES_HOVER, "more_cases_hover.bmp"};
+inline constexpr kit::SkinPicture kMoreCasesNormal{IDB_MORE_CASES_NORMAL, "more_cases_normal.bmp"};
+inline constexpr kit::SkinButtonRow kButtons[] = {
+    {IDC_OPEN_CASE, kOpenButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey},
+    {IDC_CASE_LIBRARY_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal,
+     kButtonKey},
+    {IDC_CASE_LIBRARY_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey},
+    {IDC_MORE_CASES, kMoreCasesButton, kMoreCasesHover, kMoreCasesNormal, kMoreCasesKey, kMoreCasesTip},
+};
+
+// OK opens the chosen case; the close button cancels.
+inline constexpr kit::SkinFrame kFrame{IDD_CASE_LIBRARY, kBackgroundFile, kWidth, kHeight, kPlacements,
+                                       kButtons, IDC_OPEN_CASE, IDC_CASE_LIBRARY_CLOSE};
 
 }  // namespace decision::case_library_layout

@@ -6,8 +6,7 @@
 
 #include <windows.h>
 
-#include "kit/dialog.h"
-#include "kit/skin_button.h"
+#include "kit/skinned_dialog.h"
 
 namespace decision {
 
@@ -18,15 +17,13 @@ enum NewDecisionMode : int {
   kStartBlank = 3,
 };
 
-class NewDecisionDialog : public kit::Dialog {
+class NewDecisionDialog : public kit::SkinnedDialog {
  public:
   // module holds the template and the pictures (the program itself).
-  explicit NewDecisionDialog(HINSTANCE module) : module_(module) {}
+  explicit NewDecisionDialog(HINSTANCE module);
 
-  // Runs the chooser modally over owner: IDOK with mode() and count(), or IDCANCEL.
-  INT_PTR run(HWND owner);
-  // Creates it modeless (visible); OK and Cancel destroy the window.
-  HWND create(HWND owner);
+  // run(owner) runs the chooser modally: IDOK with mode() and count(), or IDCANCEL.
+  // create(owner) makes it modeless (visible); OK and Cancel destroy the window.
 
   // Whether the wizard is offered (its option is disabled when not); set before run.
   void offer_wizard(bool offered) { wizard_offered_ = offered; }
@@ -40,25 +37,17 @@ class NewDecisionDialog : public kit::Dialog {
  protected:
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  void on_ok_clicked() override;
+  void on_paint() override;
 
  private:
-  void set_up_buttons();
   void fill_count_list();
   void on_option_clicked(NewDecisionMode mode);
-  void on_ok_clicked();
-  void on_paint();
   void show_mode();
 
-  HINSTANCE module_;
   bool wizard_offered_ = true;
   NewDecisionMode mode_ = kStartBlank;
   int count_ = 0;
-  kit::SkinButton blank_option_;
-  kit::SkinButton case_option_;
-  kit::SkinButton wizard_option_;
-  kit::SkinButton ok_button_;
-  kit::SkinButton cancel_button_;
 };
 
 }  // namespace decision

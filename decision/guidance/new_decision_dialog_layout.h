@@ -6,6 +6,7 @@
 
 #include "kit/pixel_layout.h"
 #include "decision/res/resource_ids.h"
+#include "decision/res/shared_button_pictures.h"
 
 namespace decision::new_decision_layout {
 
@@ -53,6 +54,22 @@ inline constexpr kit::Placement kPlacements[] = {
     {IDC_WIZARD_OPTION, kWizardOption},     {IDC_ALTERNATIVE_COUNT, kCountList},
     {IDC_NEW_DECISION_OK, kOkButton},       {IDC_NEW_DECISION_CANCEL, kCancelButton},
 };
+
+// The option buttons start without pictures: theirs follow the way chosen.
+inline constexpr kit::SkinPicture kOptionOff{IDB_OPTION_OFF, "option_off.bmp"};
+inline constexpr kit::SkinPicture kOptionOn{IDB_OPTION_ON, "option_on.bmp"};
+// The pictures compiled in that no button of the table starts with.
+inline constexpr kit::SkinPicture kOtherPictures[] = {kOptionOff, kOptionOn};
+inline constexpr kit::SkinButtonRow kButtons[] = {
+    {IDC_BLANK_OPTION, kBlankOption},
+    {IDC_CASE_OPTION, kCaseOption},
+    {IDC_WIZARD_OPTION, kWizardOption},
+    {IDC_NEW_DECISION_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey},
+    {IDC_NEW_DECISION_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey},
+};
+
+inline constexpr kit::SkinFrame kFrame{IDD_NEW_DECISION, kBackgroundFile, kWidth, kHeight, kPlacements, kButtons,
+                                       IDC_NEW_DECISION_OK};
 
 // A blank decision has this many alternatives at least and at most; the list offers
 // every number between.

@@ -80,7 +80,9 @@ set(DECISION_PICTURES
   # The ranking explanation dialog and its two text boxes.
   为何如此排名.bmp
   explanation_sentences.bmp
-  explanation_weightiest.bmp)
+  explanation_weightiest.bmp
+  # The resource script naming the pictures of the windows' button tables.
+  skin_pictures.rc)
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.

@@ -5,8 +5,6 @@
 
 #include "decision/wizard/trap_dialog_layout.h"
 #include "kit/font.h"
-#include "kit/geometry.h"
-#include "kit/skin_background.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
 
@@ -14,36 +12,15 @@ namespace decision {
 
 namespace lay = trap_dialog_layout;
 
-namespace {
-
-constexpr char kOkTip[] = "知道了";
-constexpr char kCloseTip[] = "关闭";
-
-}  // namespace
-
 TrapDialog::TrapDialog(HINSTANCE module, std::string heading, std::string body)
-    : module_(module), heading_(std::move(heading)), body_(std::move(body)) {}
-
-INT_PTR TrapDialog::run(HWND owner) { return run_modal(module_, IDD_TRAP_DIALOG, owner); }
+    : kit::SkinnedDialog(module, lay::kFrame), heading_(std::move(heading)), body_(std::move(body)) {}
 
 bool TrapDialog::on_init_dialog() {
-  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
-  kit::centre_over_owner(hwnd());
-  kit::place_controls(hwnd(), lay::kPlacements);
-  set_up_buttons();
+  kit::SkinnedDialog::on_init_dialog();
   set_up_heading();
   set_up_body();
-  SetFocus(ok_button_.hwnd());
+  SetFocus(item(IDC_TRAP_OK));
   return false;  // the focus is set: Enter presses OK, and no text is selected
-}
-
-void TrapDialog::set_up_buttons() {
-  ok_button_.set_up(hwnd(), IDC_TRAP_OK,
-                    {.place = lay::kOkButton, .hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL,
-                     .key = lay::kButtonKey, .tip = kOkTip});
-  close_button_.set_up(hwnd(), IDC_TRAP_CLOSE,
-                       {.place = lay::kCloseButton, .hover_picture = IDB_CLOSE_HOVER,
-                        .normal_picture = IDB_CLOSE_NORMAL, .key = lay::kCloseKey, .tip = kCloseTip});
 }
 
 // The question is one line in a larger bold face, centred in the box's height.
@@ -66,30 +43,6 @@ void TrapDialog::set_up_body() {
   body_box_.inset_text(lay::kBodyMargin, lay::kBodyTop);
   body_box_.show_scroll_bar_when_needed();
   kit::set_window_text(body_box_.hwnd(), body_);
-}
-
-void TrapDialog::on_ok_clicked() { end(IDOK); }
-
-bool TrapDialog::on_command(int id, int code, HWND control) {
-  switch (id) {
-    case IDC_TRAP_OK:
-    case IDC_TRAP_CLOSE:  // acts as OK
-      on_ok_clicked();
-      return true;
-  }
-  return kit::Dialog::on_command(id, code, control);
-}
-
-bool TrapDialog::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT&) {
-  switch (message) {
-    case WM_PAINT:
-      kit::paint_skin_background(hwnd(), lay::kBackgroundFile, lay::kWidth, lay::kHeight);
-      return true;
-    case WM_LBUTTONDOWN:
-      kit::drag_by_background(hwnd(), lparam);
-      return true;
-  }
-  return false;
 }
 
 }  // namespace decision

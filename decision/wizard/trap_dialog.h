@@ -8,39 +8,29 @@
 #include <string>
 
 #include "kit/bitmap_edit.h"
-#include "kit/dialog.h"
 #include "kit/handles.h"
-#include "kit/skin_button.h"
+#include "kit/skinned_dialog.h"
 
 namespace decision {
 
-class TrapDialog : public kit::Dialog {
+class TrapDialog : public kit::SkinnedDialog {
  public:
   // module holds the template and the pictures; heading and body are GBK.
   TrapDialog(HINSTANCE module, std::string heading, std::string body);
 
-  // Runs the dialog modally over owner, centred over it; returns IDOK (or IDCANCEL for
-  // Esc).
-  INT_PTR run(HWND owner);
+  // run(owner) runs it modally, centred over owner; it returns IDOK (or IDCANCEL for Esc).
 
  protected:
   bool on_init_dialog() override;
-  bool on_command(int id, int code, HWND control) override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
-  void set_up_buttons();
   void set_up_heading();
   void set_up_body();
-  void on_ok_clicked();
 
-  HINSTANCE module_;
   std::string heading_;
   std::string body_;
   kit::BitmapEdit heading_box_;
   kit::BitmapEdit body_box_;
-  kit::SkinButton ok_button_;
-  kit::SkinButton close_button_;
   kit::UniqueFont heading_font_;
   kit::UniqueFont body_font_;
 };

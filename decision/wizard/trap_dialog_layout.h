@@ -6,6 +6,7 @@
 
 #include "kit/pixel_layout.h"
 #include "decision/res/resource_ids.h"
+#include "decision/res/shared_button_pictures.h"
 
 namespace decision::trap_dialog_layout {
 
@@ -45,5 +46,14 @@ inline constexpr kit::Placement kPlacements[] = {
     {IDC_TRAP_OK, kOkButton},
     {IDC_TRAP_CLOSE, kCloseButton},
 };
+
+// OK and the close button (which acts as OK) show the shared pairs.
+inline constexpr kit::SkinButtonRow kButtons[] = {
+    {IDC_TRAP_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "知道了"},
+    {IDC_TRAP_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey, "关闭"},
+};
+
+inline constexpr kit::SkinFrame kFrame{IDD_TRAP_DIALOG, kBackgroundFile, kWidth,  kHeight,
+                                       kPlacements,     kButtons,        IDC_TRAP_OK, IDC_TRAP_CLOSE};
 
 }  // namespace decision::trap_dialog_layout

@@ -17,56 +17,35 @@ namespace decision {
 
 namespace lay = wizard_page_layout;
 
-namespace {
-
-constexpr char kBackTip[] = "回到上一步";
-constexpr char kNextTip[] = "继续下一步";
-constexpr char kCancelTip[] = "放弃向导，不做任何改动";
-
-}  // namespace
-
+// Every page is its picture's size with the foot buttons of the table; page 1's
+// template has no Back, which then stays unbound.
 WizardPage::WizardPage(HINSTANCE module, Decision& decision, TrapPanel* traps, int template_id,
                        const char* picture_file, int step)
-    : module_(module),
+    : kit::SkinnedDialog(module, {.template_id = template_id,
+                                  .background_file = picture_file,
+                                  .width = lay::kWidth,
+                                  .height = lay::kHeight,
+                                  .buttons = lay::kButtons}),
       decision_(decision),
       traps_(traps),
-      template_id_(template_id),
-      picture_file_(picture_file),
       step_(step) {}
 
 INT_PTR WizardPage::run(HWND owner) {
   move_ = WizardMove::Cancel;
-  return run_modal(module_, template_id_, owner);
+  return kit::SkinnedDialog::run(owner);
 }
 
 HWND WizardPage::create(HWND owner) {
   move_ = WizardMove::Cancel;
-  HWND window = create_modeless(module_, template_id_, owner);
-  if (window) ShowWindow(window, SW_SHOW);
-  return window;
-}
-
-bool WizardPage::on_init_dialog() {
-  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
-  kit::centre_over_owner(hwnd());
-  set_up_foot_buttons();
-  set_up_side_area();
-  return !on_page_init();
+  return kit::SkinnedDialog::create(owner);
 }
 
 // Back and Next open with the pictures of leaving the page; a page that walks through
 // alternatives or pairs changes them as it goes.
-void WizardPage::set_up_foot_buttons() {
-  if (item(IDC_WIZARD_BACK))
-    back_button_.set_up(hwnd(), IDC_WIZARD_BACK,
-                        {.place = lay::kBackButton, .hover_picture = IDB_WIZARD_BACK_PAGE_HOVER,
-                         .normal_picture = IDB_WIZARD_BACK_PAGE, .key = lay::kButtonKey, .tip = kBackTip});
-  next_button_.set_up(hwnd(), IDC_WIZARD_NEXT,
-                      {.place = lay::kNextButton, .hover_picture = IDB_WIZARD_NEXT_PAGE_HOVER,
-                       .normal_picture = IDB_WIZARD_NEXT_PAGE, .key = lay::kButtonKey, .tip = kNextTip});
-  cancel_button_.set_up(hwnd(), IDC_WIZARD_CANCEL,
-                        {.place = lay::kCancelButton, .hover_picture = IDB_CANCEL_HOVER,
-                         .normal_picture = IDB_CANCEL_NORMAL, .key = lay::kButtonKey, .tip = kCancelTip});
+bool WizardPage::on_init_dialog() {
+  kit::SkinnedDialog::on_init_dialog();
+  set_up_side_area();
+  return !on_page_init();
 }
 
 // The side area is a tab control with the one tab "决策陷阱"; the trap panel stands in
@@ -90,18 +69,18 @@ void WizardPage::leave(WizardMove move) {
 }
 
 void WizardPage::show_back_pictures(WORD hover, WORD normal) {
-  if (back_button_.hwnd()) back_button_.load_state_images(hover, lay::kButtonKey.colorref(), normal,
-                                                          lay::kButtonKey.colorref());
+  kit::SkinButton* back = button(IDC_WIZARD_BACK);
+  if (back && back->hwnd()) back->load_state_images(hover, lay::kButtonKey.colorref(), normal, lay::kButtonKey.colorref());
 }
 
 void WizardPage::show_next_pictures(WORD hover, WORD normal) {
-  next_button_.load_state_images(hover, lay::kButtonKey.colorref(), normal, lay::kButtonKey.colorref());
+  button(IDC_WIZARD_NEXT)->load_state_images(hover, lay::kButtonKey.colorref(), normal, lay::kButtonKey.colorref());
 }
 
 bool WizardPage::ask_text(int id, std::string_view preset, std::string& typed) {
   RECT field{};
   GetWindowRect(item(id), &field);
-  SmallInputBox box(module_);
+  SmallInputBox box(module());
   box.x = field.left;
   box.y = field.top;
   box.text = preset == kPlaceholderText ? std::string() : std::string(preset);
@@ -110,7 +89,9 @@ bool WizardPage::ask_text(int id, std::string_view preset, std::string& typed) {
   return true;
 }
 
-void WizardPage::paint_page(HDC dc) { kit::draw_picture_file(dc, picture_file_, 0, 0, lay::kWidth, lay::kHeight); }
+void WizardPage::paint_page(HDC dc) {
+  kit::draw_picture_file(dc, frame().background_file, 0, 0, lay::kWidth, lay::kHeight);
+}
 
 void WizardPage::on_paint() {
   const kit::SkinPaint paint(hwnd());
@@ -120,7 +101,7 @@ void WizardPage::on_paint() {
 void WizardPage::paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& rows, int count) {
   if (count >= wizard_page_layout::kRowCount) return;
   const kit::PixelRect strip = rows.blank_strip(count);
-  kit::draw_picture_resource(dc, module_, IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
+  kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
 }
 
 void WizardPage::show_text_rows(int first_id, int first, int last, const RowText& text_of) {
@@ -165,19 +146,7 @@ bool WizardPage::on_command(int id, int code, HWND control) {
     case IDOK:  // Enter presses the default button, Next; nothing else ends a page
       return true;
   }
-  return kit::Dialog::on_command(id, code, control);
-}
-
-bool WizardPage::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT&) {
-  switch (message) {
-    case WM_PAINT:
-      on_paint();
-      return true;
-    case WM_LBUTTONDOWN:
-      kit::drag_by_background(hwnd(), lparam);
-      return true;
-  }
-  return false;
+  return kit::SkinnedDialog::on_command(id, code, control);
 }
 
 }  // namespace decision

@@ -16,14 +16,13 @@
 #include "decision/document/decision.h"
 #include "decision/wizard/trap_panel.h"
 #include "decision/wizard/wizard_page_layout.h"
-#include "kit/dialog.h"
-#include "kit/skin_button.h"
+#include "kit/skinned_dialog.h"
 
 namespace decision {
 
 enum class WizardMove { Next, Back, Cancel };
 
-class WizardPage : public kit::Dialog {
+class WizardPage : public kit::SkinnedDialog {
  public:
   // Runs the page modally over owner; move() then tells how it ended.
   INT_PTR run(HWND owner);
@@ -38,7 +37,6 @@ class WizardPage : public kit::Dialog {
   WizardPage(HINSTANCE module, Decision& decision, TrapPanel* traps, int template_id, const char* picture_file,
              int step);
 
-  HINSTANCE module() const { return module_; }
   Decision& decision() { return decision_; }
   TrapPanel* traps() { return traps_; }
 
@@ -77,23 +75,15 @@ class WizardPage : public kit::Dialog {
 
   bool on_init_dialog() final;
   bool on_command(int id, int code, HWND control) final;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  void on_paint() final;
 
  private:
-  void set_up_foot_buttons();
   void set_up_side_area();
-  void on_paint();
 
-  HINSTANCE module_;
   Decision& decision_;
   TrapPanel* traps_;
-  int template_id_;
-  const char* picture_file_;
   int step_;
   WizardMove move_ = WizardMove::Cancel;
-  kit::SkinButton back_button_;
-  kit::SkinButton next_button_;
-  kit::SkinButton cancel_button_;
 };
 
 }  // namespace decision

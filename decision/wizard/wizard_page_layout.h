@@ -8,6 +8,7 @@
 #include "kit/pixel_layout.h"
 #include "decision/wizard/trap_panel_layout.h"
 #include "decision/res/resource_ids.h"
+#include "decision/res/shared_button_pictures.h"
 
 namespace decision::wizard_page_layout {
 
@@ -37,6 +38,17 @@ inline constexpr Rect kNextButton{526, 424, 84, 26};
 // Cancel shows the chooser's Cancel pictures, at their size.
 inline constexpr Rect kCancelButton{632, 426, 64, 22};
 inline constexpr Rgb kButtonKey{255, 255, 255};
+// Back and Next open with the pictures of leaving the page.
+inline constexpr kit::SkinPicture kBackPageHover{IDB_WIZARD_BACK_PAGE_HOVER, "wizard_back_page_hover.bmp"};
+inline constexpr kit::SkinPicture kBackPage{IDB_WIZARD_BACK_PAGE, "wizard_back_page.bmp"};
+inline constexpr kit::SkinPicture kNextPageHover{IDB_WIZARD_NEXT_PAGE_HOVER, "wizard_next_page_hover.bmp"};
+inline constexpr kit::SkinPicture kNextPage{IDB_WIZARD_NEXT_PAGE, "wizard_next_page.bmp"};
+inline constexpr kit::SkinButtonRow kButtons[] = {
+    {IDC_WIZARD_BACK, kBackButton, kBackPageHover, kBackPage, kButtonKey, "回到上一步"},
+    {IDC_WIZARD_NEXT, kNextButton, kNextPageHover, kNextPage, kButtonKey, "继续下一步"},
+    {IDC_WIZARD_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey,
+     "放弃向导，不做任何改动"},
+};
 
 // The side area (the tab control) on pages 2 to 4 and, inside it under its one tab,
 // the trap panel.

@@ -68,12 +68,7 @@ bool DecisionDialog::on_init_dialog() {
   logo_.show_picture_file(lay::logo_file(1), lay::kLogo.w, lay::kLogo.h);
   SetTimer(hwnd(), lay::kLogoTimer, lay::kLogoStepMilliseconds, nullptr);
 
-  for (std::size_t i = 0; i < picture_buttons_.size(); ++i) {
-    const lay::PictureButton& b = lay::kPictureButtons[i];
-    picture_buttons_[i].set_up(hwnd(), b.id,
-                               {.place = b.place, .hover_picture = static_cast<WORD>(b.hover_picture),
-                                .normal_picture = static_cast<WORD>(b.normal_picture), .key = b.key, .tip = b.tip});
-  }
+  kit::set_up_skin_buttons(hwnd(), lay::kButtons, picture_buttons_);
   set_up_workspace();
   // The rank buttons show the alternative's label over the painted strip.
   for (std::size_t i = 0; i < rank_buttons_.size(); ++i) {

@@ -104,8 +104,8 @@ class DecisionDialog : public kit::Dialog {
   kit::UniqueFont cell_font_;
 
   kit::PictureStatic logo_;
-  // Set up from main_window_layout::kPictureButtons, in its order.
-  std::array<kit::SkinButton, std::size(main_window_layout::kPictureButtons)> picture_buttons_;
+  // Set up from main_window_layout::kButtons, in its order.
+  std::array<kit::SkinButton, std::size(main_window_layout::kButtons)> picture_buttons_;
   kit::BitmapEdit background_box_;
   kit::BitmapEdit record_box_;
   std::array<kit::BitmapEdit, kMaxAlternatives> cells_;

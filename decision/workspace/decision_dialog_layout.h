@@ -116,33 +116,40 @@ inline constexpr Rgb kCommandKey{0x5A, 0xAD, 0xD8};
 inline constexpr Rgb kEditButtonKey{255, 255, 255};
 inline constexpr Rgb kWizardKey{0x91, 0xCB, 0xFB};
 
-// The buttons that show pictures: the command column, adding and deleting, the
-// explanation and the wizard.  Each with its place, its hover and normal pictures
-// (bitmap resources) of one key colour, and its tip (null: none).
-struct PictureButton {
-  int id;
-  Rect place;
-  int hover_picture;
-  int normal_picture;
-  Rgb key;
-  const char* tip;
-};
-inline constexpr PictureButton kPictureButtons[] = {
-    {IDC_ADD_ALTERNATIVE, kAddButton, IDB_ADD_ALTERNATIVE_HOVER, IDB_ADD_ALTERNATIVE, kEditButtonKey, nullptr},
-    {IDC_DELETE_ALTERNATIVE, kDeleteButton, IDB_DELETE_ALTERNATIVE_HOVER, IDB_DELETE_ALTERNATIVE, kEditButtonKey,
-     nullptr},
-    {IDC_NEW, kNewButton, IDB_NEW_HOVER, IDB_NEW, kCommandKey, "建立一个新的决策项目"},
-    {IDC_OPEN, kOpenButton, IDB_OPEN_HOVER, IDB_OPEN, kCommandKey, "从文件中读出决策项目"},
-    {IDC_SAVE, kSaveButton, IDB_SAVE_HOVER, IDB_SAVE, kCommandKey, "把决策内容保存到文件"},
-    {IDC_SHOW_HELP, kHelpButton, IDB_HELP_HOVER, IDB_HELP, kCommandKey, nullptr},
-    {IDC_ABOUT, kAboutButton, IDB_ABOUT_HOVER, IDB_ABOUT, kCommandKey, nullptr},
-    {IDC_EXPORT_REPORT, kReportButton, IDB_EXPORT_REPORT_HOVER, IDB_EXPORT_REPORT, kCommandKey,
-     "把决策保存为可打印的网页"},
-    {IDC_EXIT, kExitButton, IDB_EXIT_HOVER, IDB_EXIT, kCommandKey, nullptr},
-    {IDC_EXPLAIN_RANKING, kExplainButton, IDB_EXPLAIN_RANKING_HOVER, IDB_EXPLAIN_RANKING, kWizardKey, "为何如此排名"},
-    {IDC_START_WIZARD, kWizardButton, IDB_START_WIZARD_HOVER, IDB_START_WIZARD, kWizardKey,
-     "在决策向导的帮助下修改当前决策"},
-};
+// The main window's skin buttons: the command column, adding and deleting an
+// alternative, explaining the ranking and starting the wizard.
+inline constexpr kit::SkinButtonRow kNew{IDC_NEW, kNewButton, {IDB_NEW_HOVER, "main_new_hover.bmp"},
+                                         {IDB_NEW, "main_new.bmp"}, kCommandKey, "建立一个新的决策项目"};
+inline constexpr kit::SkinButtonRow kOpen{IDC_OPEN, kOpenButton, {IDB_OPEN_HOVER, "main_open_hover.bmp"},
+                                          {IDB_OPEN, "main_open.bmp"}, kCommandKey, "从文件中读出决策项目"};
+inline constexpr kit::SkinButtonRow kSave{IDC_SAVE, kSaveButton, {IDB_SAVE_HOVER, "main_save_hover.bmp"},
+                                          {IDB_SAVE, "main_save.bmp"}, kCommandKey, "把决策内容保存到文件"};
+inline constexpr kit::SkinButtonRow kHelp{IDC_SHOW_HELP, kHelpButton, {IDB_HELP_HOVER, "main_help_hover.bmp"},
+                                          {IDB_HELP, "main_help.bmp"}, kCommandKey};
+inline constexpr kit::SkinButtonRow kAbout{IDC_ABOUT, kAboutButton, {IDB_ABOUT_HOVER, "main_about_hover.bmp"},
+                                           {IDB_ABOUT, "main_about.bmp"}, kCommandKey};
+inline constexpr kit::SkinButtonRow kReport{IDC_EXPORT_REPORT, kReportButton,
+                                            {IDB_EXPORT_REPORT_HOVER, "main_report_hover.bmp"},
+                                            {IDB_EXPORT_REPORT, "main_report.bmp"}, kCommandKey,
+                                            "把决策保存为可打印的网页"};
+inline constexpr kit::SkinButtonRow kExit{IDC_EXIT, kExitButton, {IDB_EXIT_HOVER, "main_exit_hover.bmp"},
+                                          {IDB_EXIT, "main_exit.bmp"}, kCommandKey};
+inline constexpr kit::SkinButtonRow kAdd{IDC_ADD_ALTERNATIVE, kAddButton,
+                                         {IDB_ADD_ALTERNATIVE_HOVER, "add_alternative_hover.bmp"},
+                                         {IDB_ADD_ALTERNATIVE, "add_alternative.bmp"}, kEditButtonKey};
+inline constexpr kit::SkinButtonRow kDelete{IDC_DELETE_ALTERNATIVE, kDeleteButton,
+                                            {IDB_DELETE_ALTERNATIVE_HOVER, "delete_alternative_hover.bmp"},
+                                            {IDB_DELETE_ALTERNATIVE, "delete_alternative.bmp"}, kEditButtonKey};
+inline constexpr kit::SkinButtonRow kExplain{IDC_EXPLAIN_RANKING, kExplainButton,
+                                             {IDB_EXPLAIN_RANKING_HOVER, "explain_ranking_hover.bmp"},
+                                             {IDB_EXPLAIN_RANKING, "explain_ranking.bmp"}, kWizardKey,
+                                             "为何如此排名"};
+inline constexpr kit::SkinButtonRow kWizard{IDC_START_WIZARD, kWizardButton,
+                                            {IDB_START_WIZARD_HOVER, "start_wizard_hover.bmp"},
+                                            {IDB_START_WIZARD, "start_wizard.bmp"}, kWizardKey,
+                                            "在决策向导的帮助下修改当前决策"};
+inline constexpr kit::SkinButtonRow kButtons[] = {kAdd,  kDelete, kNew,  kOpen,    kSave,  kHelp,
+                                                  kAbout, kReport, kExit, kExplain, kWizard};
 
 // Grid cell i (0..8) shows alternative i + 1.
 inline constexpr int kCellIds[kGridCells] = {IDC_CELL_1, IDC_CELL_2, IDC_CELL_3, IDC_CELL_4, IDC_CELL_5,

@@ -7,8 +7,6 @@
 #include <string>
 
 #include "kit/font.h"
-#include "kit/geometry.h"
-#include "kit/skin_background.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/ranking_explanation_dialog_layout.h"
@@ -19,8 +17,6 @@ namespace lay = ranking_explanation_layout;
 
 namespace {
 
-constexpr char kOkTip[] = "知道了";
-constexpr char kCloseTip[] = "关闭";
 constexpr char kWeightiestIntro[] = " 最重要的结果：";
 constexpr char kWeightiestSeparator[] = "、";
 constexpr char kNothingWeighs[] = " 的结果都不影响总分。";
@@ -47,12 +43,10 @@ std::string signed_number(int n) {
 }  // namespace
 
 RankingExplanationDialog::RankingExplanationDialog(HINSTANCE module, const Decision& decision)
-    : module_(module), decision_(decision) {
+    : kit::SkinnedDialog(module, lay::kFrame), decision_(decision) {
   compute_totals(decision_);
   explanation_ = explain_ranking(decision_);
 }
-
-INT_PTR RankingExplanationDialog::run(HWND owner) { return run_modal(module_, IDD_RANKING_EXPLANATION, owner); }
 
 // ---- texts ---------------------------------------------------------------------------
 
@@ -98,25 +92,13 @@ std::string RankingExplanationDialog::weightiest_text() const {
 // ---- start-up ------------------------------------------------------------------------
 
 bool RankingExplanationDialog::on_init_dialog() {
-  kit::fit_client_area(hwnd(), lay::kWidth, lay::kHeight);
-  kit::centre_over_owner(hwnd());
-  kit::place_controls(hwnd(), lay::kPlacements);
+  kit::SkinnedDialog::on_init_dialog();
   text_font_ = kit::make_font(kit::kSongFace, lay::kTextFontHeight);
   chart_font_ = kit::make_font(kit::kSongFace, lay::kChartFontHeight);
-  set_up_buttons();
   set_up_text_box(sentences_box_, IDC_EXPLANATION_SENTENCES, IDB_EXPLANATION_SENTENCES, sentences_text());
   set_up_text_box(weightiest_box_, IDC_EXPLANATION_WEIGHTIEST, IDB_EXPLANATION_WEIGHTIEST, weightiest_text());
-  SetFocus(ok_button_.hwnd());
+  SetFocus(item(IDC_EXPLANATION_OK));
   return false;  // the focus is set: Enter presses OK, and no text is selected
-}
-
-void RankingExplanationDialog::set_up_buttons() {
-  ok_button_.set_up(hwnd(), IDC_EXPLANATION_OK,
-                    {.place = lay::kOkButton, .hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL,
-                     .key = lay::kButtonKey, .tip = kOkTip});
-  close_button_.set_up(hwnd(), IDC_EXPLANATION_CLOSE,
-                       {.place = lay::kCloseButton, .hover_picture = IDB_CLOSE_HOVER,
-                        .normal_picture = IDB_CLOSE_NORMAL, .key = lay::kCloseKey, .tip = kCloseTip});
 }
 
 // A read-only edit over its picture, its text clear of the picture's frame; a text
@@ -199,26 +181,8 @@ void RankingExplanationDialog::draw_chart(HDC dc, const RECT& area) {
 
 // ---- handlers ------------------------------------------------------------------------
 
-void RankingExplanationDialog::on_ok_clicked() { end(IDOK); }
-
-bool RankingExplanationDialog::on_command(int id, int code, HWND control) {
-  switch (id) {
-    case IDC_EXPLANATION_OK:
-    case IDC_EXPLANATION_CLOSE:  // acts as OK
-      on_ok_clicked();
-      return true;
-  }
-  return kit::Dialog::on_command(id, code, control);
-}
-
-bool RankingExplanationDialog::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT& result) {
+bool RankingExplanationDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
-    case WM_PAINT:
-      kit::paint_skin_background(hwnd(), lay::kBackgroundFile, lay::kWidth, lay::kHeight);
-      return true;
-    case WM_LBUTTONDOWN:
-      kit::drag_by_background(hwnd(), lparam);
-      return true;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
       if (item->CtlID != IDC_EXPLANATION_CHART) return false;
@@ -227,7 +191,7 @@ bool RankingExplanationDialog::on_message(UINT message, WPARAM, LPARAM lparam, L
       return true;
     }
   }
-  return false;
+  return kit::SkinnedDialog::on_message(message, wparam, lparam, result);
 }
 
 }  // namespace decision

@@ -13,25 +13,21 @@
 #include "decision/document/decision.h"
 #include "decision/document/ranking_explanation.h"
 #include "kit/bitmap_edit.h"
-#include "kit/dialog.h"
 #include "kit/handles.h"
-#include "kit/skin_button.h"
+#include "kit/skinned_dialog.h"
 
 namespace decision {
 
-class RankingExplanationDialog : public kit::Dialog {
+class RankingExplanationDialog : public kit::SkinnedDialog {
  public:
   // module holds the template and the pictures.  The dialog explains a copy of
   // decision, its totals computed afresh.
   RankingExplanationDialog(HINSTANCE module, const Decision& decision);
 
-  // Runs the dialog modally over owner, centred over it; returns IDOK (or IDCANCEL for
-  // Esc).
-  INT_PTR run(HWND owner);
+  // run(owner) runs it modally, centred over owner; it returns IDOK (or IDCANCEL for Esc).
 
  protected:
   bool on_init_dialog() override;
-  bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
@@ -40,21 +36,16 @@ class RankingExplanationDialog : public kit::Dialog {
   std::string sentences_text() const;
   std::string weightiest_text() const;
   std::string weightiest_line(int alternative) const;
-  void set_up_buttons();
   void set_up_text_box(kit::BitmapEdit& box, int id, int picture, const std::string& text);
-  void on_ok_clicked();
   void on_chart_drawn(const DRAWITEMSTRUCT& item);
   void draw_chart(HDC dc, const RECT& area);
 
-  HINSTANCE module_;
   Decision decision_;
   RankingExplanation explanation_;
   kit::UniqueFont text_font_;
   kit::UniqueFont chart_font_;
   kit::BitmapEdit sentences_box_;
   kit::BitmapEdit weightiest_box_;
-  kit::SkinButton ok_button_;
-  kit::SkinButton close_button_;
 };
 
 }  // namespace decision

@@ -6,6 +6,7 @@
 
 #include "kit/pixel_layout.h"
 #include "decision/res/resource_ids.h"
+#include "decision/res/shared_button_pictures.h"
 
 namespace decision::ranking_explanation_layout {
 
@@ -48,6 +49,16 @@ inline constexpr kit::Placement kPlacements[] = {
     {IDC_EXPLANATION_OK, kOkButton},
     {IDC_EXPLANATION_CLOSE, kCloseButton},
 };
+
+// OK and the close button (which acts as OK) show the shared pairs.
+inline constexpr kit::SkinButtonRow kButtons[] = {
+    {IDC_EXPLANATION_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "知道了"},
+    {IDC_EXPLANATION_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey,
+     "关闭"},
+};
+
+inline constexpr kit::SkinFrame kFrame{IDD_RANKING_EXPLANATION, kBackgroundFile, kWidth, kHeight, kPlacements,
+                                       kButtons, IDC_EXPLANATION_OK, IDC_EXPLANATION_CLOSE};
 
 // ---- the chart, in the chart control's own pixels ----------------------------------
 // One row per alternative: its label at the left, then the plot, where a bar runs from

@@ -16,6 +16,7 @@
 #include "kit/testing/pump.h"
 #include "kit/testing/window_test.h"
 #include "kit/this_process.h"
+#include "kit/testing/placement.h"
 
 namespace {
 
@@ -259,7 +260,7 @@ TEST_F(Dialogs, APlacementTablePutsEveryControlOnItsRectangle) {
   auto dialog = kit::make_dialog<Dialog>();
   HWND window = dialog->create_modeless(module(), IDD_OWNER_TEST, nullptr);
   kit::place_controls(window, kTable);
-  for (const kit::Placement& row : kTable) EXPECT_EQ(kit::control_rect(window, row.id), row.rect) << row.id;
+  kit::testing::expect_placed(window, kTable);
 }
 
 // ---- list texts ---------------------------------------------------------------------

@@ -19,6 +19,7 @@
 #include "kit/geometry.h"
 #include "kit/testing/test_folder.h"
 #include "kit/text/wide.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -232,7 +233,8 @@ TEST_F(ShippedLibrary, ControlsSitOnTheirPaintedPlacesOverTheRealCases) {
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, lay::kWidth);
   EXPECT_EQ(client.bottom, lay::kHeight);
-  for (const kit::Placement& p : lay::kPlacements) EXPECT_EQ(kit::control_rect(window, p.id), p.rect) << p.id;
+  kit::testing::expect_placed(window, lay::kPlacements);
+  kit::testing::expect_placed(window, lay::kButtons);
   EXPECT_TRUE(messages_.shown.empty());
   EXPECT_GE(ListView_GetItemCount(list()), 12);
   ListView_SetItemState(list(), 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

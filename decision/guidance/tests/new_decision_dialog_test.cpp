@@ -14,6 +14,7 @@
 #include "kit/list_text.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -165,16 +166,8 @@ TEST_F(NewDecision, ControlsSitOnTheirPaintedPlaces) {
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, lay::kWidth);
   EXPECT_EQ(client.bottom, lay::kHeight);
-  for (const kit::Placement& p : lay::kPlacements) {
-    const kit::PixelRect r = kit::control_rect(window, p.id);
-    EXPECT_EQ(r.x, p.rect.x) << p.id;
-    EXPECT_EQ(r.y, p.rect.y) << p.id;
-    EXPECT_EQ(r.w, p.rect.w) << p.id;
-    // A closed drop-down list is as tall as its font makes it.
-    if (p.id != IDC_ALTERNATIVE_COUNT) {
-      EXPECT_EQ(r.h, p.rect.h) << p.id;
-    }
-  }
+  kit::testing::expect_placed(window, lay::kPlacements);
+  kit::testing::expect_placed(window, lay::kButtons);
   kit::testing::painted(window);
   testing::save_screenshot(window, "decision-new-decision.bmp");
 }

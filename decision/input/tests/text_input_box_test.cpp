@@ -20,6 +20,7 @@
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 #include "decision/input/big_input_box.h"
 #include "decision/input/big_input_box_layout.h"
@@ -125,7 +126,7 @@ TEST_P(InputBoxTest, OpensAtTheGivenPointAsLargeAsItsPictureWithEveryControlInPl
     const SIZE client = kit::testing::client_size(box);
     EXPECT_EQ(client.cx, kind().width);
     EXPECT_EQ(client.cy, kind().height);
-    for (const kit::Placement& place : kind().placements) EXPECT_EQ(kit::control_rect(box, place.id), place.rect) << place.id;
+    kit::testing::expect_placed(box, kind().placements);
 
     HWND edit = text_of(box, kind());
     EXPECT_EQ(GetFocus(), edit);

@@ -31,6 +31,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/testing/test_folder.h"
 #include "kit/text/wide.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/decision_dialog.h"
 
@@ -110,10 +111,8 @@ TEST_F(Wizard, AlternativesPageHasItsControlsAndTheTrapPanelInItsSideArea) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(kit::testing::client_size(window).cx, page_lay::kWidth);
   EXPECT_EQ(kit::testing::client_size(window).cy, page_lay::kHeight);
-  for (const kit::Placement& place : alt_lay::kPlacements)
-    if (place.id != IDC_WIZARD_ALTERNATIVE_COUNT) {
-      EXPECT_EQ(kit::control_rect(window, place.id), place.rect);
-    }
+  kit::testing::expect_placed(window, alt_lay::kPlacements);
+  kit::testing::expect_placed(window, page_lay::kButtons);
   EXPECT_EQ(kit::control_rect(window, IDC_WIZARD_SIDE_TAB), page_lay::kSideTab);
   ASSERT_NE(traps_.hwnd(), nullptr);
   EXPECT_EQ(GetParent(traps_.hwnd()), window);

@@ -18,6 +18,7 @@
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -62,10 +63,8 @@ TEST_F(Traps, PanelIsItsPictureWithTheButtonsOnTheirPlacesAndTheStoredTexts) {
   const SIZE client = kit::testing::client_size(window_);
   EXPECT_EQ(client.cx, panel_lay::kWidth);
   EXPECT_EQ(client.cy, panel_lay::kHeight);
-  for (const kit::Placement& place : panel_lay::kPlacements) {
-    EXPECT_EQ(kit::control_rect(window_, place.id), place.rect);
-    EXPECT_TRUE(IsWindowVisible(panel_.item(place.id)));
-  }
+  kit::testing::expect_placed(window_, panel_lay::kPlacements);
+  for (const kit::Placement& place : panel_lay::kPlacements) EXPECT_TRUE(IsWindowVisible(panel_.item(place.id)));
   // The string table holds the very texts of the table, divided for the dialog.
   for (int n = 1; n <= kTrapCount; ++n) {
     EXPECT_EQ(kit::load_string_resource(module(), IDS_TRAP_1 + n - 1), stored_trap_text(n)) << "trap " << n;
@@ -128,7 +127,6 @@ TEST_F(Traps, APanelMadeAgainGoesOnWithTheRun) {
 // The box a trap button opened, as the check found it.
 struct Opened {
   SIZE client{};
-  bool on_places = true;
   std::string heading;
   std::string body;
 };
@@ -139,8 +137,8 @@ int g_button = 0;
 void read_trap_dialog(HWND box) {
   pump(30);
   g_opened.client = kit::testing::client_size(box);
-  for (const kit::Placement& place : dialog_lay::kPlacements)
-    g_opened.on_places = g_opened.on_places && kit::control_rect(box, place.id) == place.rect;
+  kit::testing::expect_placed(box, dialog_lay::kPlacements);
+  kit::testing::expect_placed(box, dialog_lay::kButtons);
   g_opened.heading = kit::get_dlg_item_text(box, IDC_TRAP_HEADING);
   g_opened.body = kit::get_dlg_item_text(box, IDC_TRAP_BODY);
 }
@@ -158,7 +156,6 @@ TEST_F(Traps, ButtonsOpenTheirTrapsTextsAndOkOrCloseEndTheDialog) {
   });
   EXPECT_EQ(g_opened.client.cx, dialog_lay::kWidth);
   EXPECT_EQ(g_opened.client.cy, dialog_lay::kHeight);
-  EXPECT_TRUE(g_opened.on_places);
   EXPECT_EQ(g_opened.heading, "何谓沉锚陷阱？");
   EXPECT_EQ(g_opened.body, std::string("    ") + trap(10).explanation);
 

@@ -14,6 +14,7 @@
 #include "kit/testing/gdi_objects.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/decision_about_dialog_layout.h"
 #include "decision/workspace/decision_about_dialog.h"
@@ -70,7 +71,7 @@ TEST_F(AboutBox, SizesItselfToItsPictureWithTheLinkOnItsPlace) {
   EXPECT_NEAR((frame.left + frame.right) / 2, (owner.left + owner.right) / 2, 1);
   EXPECT_NEAR((frame.top + frame.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
 
-  for (const kit::Placement& place : lay::kPlacements) EXPECT_EQ(kit::control_rect(box, place.id), place.rect);
+  kit::testing::expect_placed(box, lay::kPlacements);
   EXPECT_EQ(about.link().link_target(), lay::kWebAddress);
   EXPECT_EQ(about.link().link_tip(), lay::kWebAddress);
 

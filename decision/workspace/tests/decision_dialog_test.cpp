@@ -22,6 +22,7 @@
 #include "kit/testing/test_folder.h"
 #include "kit/testing/seams.h"
 #include "kit/text/wide.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/alternative_panel.h"
 #include "decision/workspace/decision_dialog.h"
@@ -100,8 +101,8 @@ TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAl
   GetClientRect(window_, &client);
   EXPECT_EQ(client.right, lay::kClientWidth);
   EXPECT_EQ(client.bottom, lay::kClientHeight);
-  EXPECT_EQ(kit::control_rect(window_, IDC_CELL_5), lay::grid_cell(4));
-  EXPECT_EQ(kit::control_rect(window_, IDC_EXIT), lay::kExitButton);
+  kit::testing::expect_placed(window_, lay::kPlacements);
+  kit::testing::expect_placed(window_, lay::kButtons);
 
   // The About item at the end of the system menu.
   HMENU menu = GetSystemMenu(window_, FALSE);

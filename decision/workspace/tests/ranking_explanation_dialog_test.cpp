@@ -16,6 +16,7 @@
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
+#include "kit/testing/placement.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/decision_dialog.h"
 #include "decision/workspace/decision_dialog_layout.h"
@@ -120,15 +121,14 @@ class RankingExplanationTest : public testing::DecisionWindowTest {
 
 struct Shown {
   std::string sentences, weightiest;
-  bool on_places = true;
   SIZE client{};
 };
 Shown g_shown;
 void read_and_save(HWND box, const char* screenshot) {
   pump(30);
   g_shown.client = kit::testing::client_size(box);
-  for (const kit::Placement& place : lay::kPlacements)
-    g_shown.on_places = g_shown.on_places && kit::control_rect(box, place.id) == place.rect;
+  kit::testing::expect_placed(box, lay::kPlacements);
+  kit::testing::expect_placed(box, lay::kButtons);
   g_shown.sentences = kit::get_dlg_item_text(box, IDC_EXPLANATION_SENTENCES);
   g_shown.weightiest = kit::get_dlg_item_text(box, IDC_EXPLANATION_WEIGHTIEST);
   testing::save_screenshot(box, screenshot);
@@ -145,7 +145,6 @@ TEST_F(RankingExplanationTest, ShowsTheExplanationsTextsAndClosesWithOkEscapeAnd
   EXPECT_EQ(g_result, IDOK);
   EXPECT_EQ(g_shown.client.cx, lay::kWidth);
   EXPECT_EQ(g_shown.client.cy, lay::kHeight);
-  EXPECT_TRUE(g_shown.on_places);
   EXPECT_EQ(g_shown.sentences, close.margin_sentence + "\r\n" + close.change_sentence);
   EXPECT_EQ(g_shown.weightiest,
             "方案1 最重要的结果：稳定收入(+50)、新机会(+28)\r\n"

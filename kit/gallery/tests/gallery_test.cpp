@@ -17,6 +17,7 @@
 #include "kit/testing/pump.h"
 #include "kit/testing/screenshot.h"
 #include "kit/testing/window_test.h"
+#include "kit/testing/placement.h"
 
 namespace kit::gallery {
 namespace {
@@ -84,7 +85,7 @@ TEST_F(Gallery, OpensAtItsPictureSizeWithTheBackgroundPainted) {
 }
 
 TEST_F(Gallery, EveryControlSitsOnItsPlacement) {
-  for (const Placement& row : kPlacements) EXPECT_EQ(control_rect(gallery.hwnd(), row.id), row.rect) << row.id;
+  kit::testing::expect_placed(gallery.hwnd(), kPlacements);
 }
 
 TEST_F(Gallery, ButtonCornersLetTheBackgroundThrough) {

@@ -74,10 +74,10 @@ Image paint_more_cases(const Image& background, bool hover) {
 void add_case_library(PictureSet& set) {
   const Image background = paint_background();
   set.push_back({lay::kBackgroundFile, encode_bmp(background)});
-  set.push_back({"close_normal.bmp", encode_bmp(paint_close(background, false))});
-  set.push_back({"close_hover.bmp", encode_bmp(paint_close(background, true))});
-  set.push_back({"more_cases_normal.bmp", encode_bmp(paint_more_cases(background, false))});
-  set.push_back({"more_cases_hover.bmp", encode_bmp(paint_more_cases(background, true))});
+  set.push_back({::decision::shared_pictures::kCloseNormal.file, encode_bmp(paint_close(background, false))});
+  set.push_back({::decision::shared_pictures::kCloseHover.file, encode_bmp(paint_close(background, true))});
+  set.push_back({lay::kMoreCasesNormal.file, encode_bmp(paint_more_cases(background, false))});
+  set.push_back({lay::kMoreCasesHover.file, encode_bmp(paint_more_cases(background, true))});
 }
 
 }  // namespace painter::decision_pictures

@@ -33,22 +33,20 @@ Image cut(const Image& background, const lay::Rect& r) { return crop(background,
 enum class Mark { New, Open, Save, Help, About, Report, Exit };
 
 struct Command {
-  const char* file;
-  const char* hover_file;
-  const lay::Rect& place;
+  const kit::SkinButtonRow& button;  // place and file names
   Mark mark;
   std::u8string_view word;
   std::u8string_view line;
 };
 
 const Command kCommands[] = {
-    {"main_new.bmp", "main_new_hover.bmp", lay::kNewButton, Mark::New, u8"新建决策", u8"空白、案例或向导"},
-    {"main_open.bmp", "main_open_hover.bmp", lay::kOpenButton, Mark::Open, u8"打开决策", u8"读出决策文件"},
-    {"main_save.bmp", "main_save_hover.bmp", lay::kSaveButton, Mark::Save, u8"保存决策", u8"存入决策文件"},
-    {"main_help.bmp", "main_help_hover.bmp", lay::kHelpButton, Mark::Help, u8"帮助", u8"使用说明"},
-    {"main_about.bmp", "main_about_hover.bmp", lay::kAboutButton, Mark::About, u8"关于", u8"版本与网址"},
-    {"main_report.bmp", "main_report_hover.bmp", lay::kReportButton, Mark::Report, u8"导出报告", u8"可打印的网页"},
-    {"main_exit.bmp", "main_exit_hover.bmp", lay::kExitButton, Mark::Exit, u8"退出", u8"关闭择优宝"},
+    {lay::kNew, Mark::New, u8"新建决策", u8"空白、案例或向导"},
+    {lay::kOpen, Mark::Open, u8"打开决策", u8"读出决策文件"},
+    {lay::kSave, Mark::Save, u8"保存决策", u8"存入决策文件"},
+    {lay::kHelp, Mark::Help, u8"帮助", u8"使用说明"},
+    {lay::kAbout, Mark::About, u8"关于", u8"版本与网址"},
+    {lay::kReport, Mark::Report, u8"导出报告", u8"可打印的网页"},
+    {lay::kExit, Mark::Exit, u8"退出", u8"关闭择优宝"},
 };
 
 constexpr double kStroke = 1.8;
@@ -123,7 +121,7 @@ void command_mark(Canvas& c, Mark mark, double cx, double cy, Rgb ink) {
 // A tile on the column: deep blue at rest; blue with a light edge mark under the pointer.
 // The mark sits in a disc at the left, the word and its line to the right of it.
 Image paint_command(const Image& background, const Command& command, bool hover) {
-  return keyed_picture(cut(background, command.place), lay::kCommandKey, [&](Canvas& c) {
+  return keyed_picture(cut(background, command.button.place), command.button.key, [&](Canvas& c) {
     const Box face{2, 2, c.width() - 4, c.height() - 4};
     c.fill_rounded(face, style::kCorner, hover ? style::kBlue : style::kDeepBlue);
     if (hover) c.fill_rounded({face.x + 3, face.y + 10, 3, face.h - 20}, 1.5, style::kSkyBlue);
@@ -206,16 +204,16 @@ Image paint_summary(std::u8string_view title) {
 
 // ---- Buttons on the add/delete group and the wizard band -----------------------
 
-Image paint_edit_button(const Image& background, const lay::Rect& place, std::u8string_view word, bool primary,
-                        bool hover) {
-  return keyed_picture(cut(background, place), lay::kEditButtonKey, [&](Canvas& c) {
+Image paint_edit_button(const Image& background, const kit::SkinButtonRow& button, std::u8string_view word,
+                        bool primary, bool hover) {
+  return keyed_picture(cut(background, button.place), button.key, [&](Canvas& c) {
     if (primary) primary_button_face(c, word, style::kTab, hover);
     else secondary_button_face(c, word, style::kTab, hover);
   });
 }
 
 Image paint_wizard(const Image& background, bool hover) {
-  return keyed_picture(cut(background, lay::kWizardButton), lay::kWizardKey, [&](Canvas& c) {
+  return keyed_picture(cut(background, lay::kWizard.place), lay::kWizard.key, [&](Canvas& c) {
     primary_button_face(c, u8"用决策向导修改当前决策", style::kTab, hover);
   });
 }
@@ -242,22 +240,20 @@ Image paint_hint(const Image& background, std::u8string_view text) {
 
 void add_main_window_bitmaps(PictureSet& set, const Image& background) {
   for (const Command& command : kCommands) {
-    set.push_back({command.file, encode_bmp(paint_command(background, command, false))});
-    set.push_back({command.hover_file, encode_bmp(paint_command(background, command, true))});
+    set.push_back({command.button.normal.file, encode_bmp(paint_command(background, command, false))});
+    set.push_back({command.button.hover.file, encode_bmp(paint_command(background, command, true))});
   }
   for (const CellLook& cell : kCells) set.push_back({cell.file, encode_bmp(paint_cell(cell))});
   set.push_back({"record_summary.bmp", encode_bmp(paint_summary(u8"执行记录"))});
   set.push_back({"background_summary.bmp", encode_bmp(paint_summary(u8"决策背景"))});
-  set.push_back({"add_alternative.bmp",
-                 encode_bmp(paint_edit_button(background, lay::kAddButton, u8"增加方案", true, false))});
-  set.push_back({"add_alternative_hover.bmp",
-                 encode_bmp(paint_edit_button(background, lay::kAddButton, u8"增加方案", true, true))});
-  set.push_back({"delete_alternative.bmp",
-                 encode_bmp(paint_edit_button(background, lay::kDeleteButton, u8"删除方案", false, false))});
-  set.push_back({"delete_alternative_hover.bmp",
-                 encode_bmp(paint_edit_button(background, lay::kDeleteButton, u8"删除方案", false, true))});
-  set.push_back({"start_wizard.bmp", encode_bmp(paint_wizard(background, false))});
-  set.push_back({"start_wizard_hover.bmp", encode_bmp(paint_wizard(background, true))});
+  set.push_back({lay::kAdd.normal.file, encode_bmp(paint_edit_button(background, lay::kAdd, u8"增加方案", true, false))});
+  set.push_back({lay::kAdd.hover.file, encode_bmp(paint_edit_button(background, lay::kAdd, u8"增加方案", true, true))});
+  set.push_back({lay::kDelete.normal.file,
+                 encode_bmp(paint_edit_button(background, lay::kDelete, u8"删除方案", false, false))});
+  set.push_back({lay::kDelete.hover.file,
+                 encode_bmp(paint_edit_button(background, lay::kDelete, u8"删除方案", false, true))});
+  set.push_back({lay::kWizard.normal.file, encode_bmp(paint_wizard(background, false))});
+  set.push_back({lay::kWizard.hover.file, encode_bmp(paint_wizard(background, true))});
   set.push_back({"several_best_hint.bmp", encode_bmp(paint_hint(background, u8"提示：当前有多个最优方案。"))});
   set.push_back({"too_close_hint.bmp",
                  encode_bmp(paint_hint(background, u8"提示：最优方案与次优方案效益值比较接近，建议再仔细权衡得失。"))});

@@ -193,8 +193,8 @@ void add_main_window(PictureSet& set) {
   const Image background = paint_background();
   set.push_back({lay::kBackgroundFile, encode_bmp(background)});
   add_main_window_bitmaps(set, background);
-  set.push_back({"explain_ranking.bmp", encode_bmp(paint_explain(background, false))});
-  set.push_back({"explain_ranking_hover.bmp", encode_bmp(paint_explain(background, true))});
+  set.push_back({lay::kExplain.normal.file, encode_bmp(paint_explain(background, false))});
+  set.push_back({lay::kExplain.hover.file, encode_bmp(paint_explain(background, true))});
 }
 
 }  // namespace painter::decision_pictures

@@ -4,6 +4,11 @@
 // decision/, the headers the dialogs place their controls by.
 #pragma once
 
+#include <map>
+#include <span>
+#include <string>
+
+#include "kit/pixel_layout.h"
 #include "pictures.h"
 
 namespace painter::decision_pictures {
@@ -59,5 +64,13 @@ void add_wizard(PictureSet& set);
 // The ranking explanation dialog's background "为何如此排名.bmp" and its two text boxes'
 // pictures.
 void add_ranking_explanation(PictureSet& set);
+
+// The resource script of every picture the windows' button tables (and their lists of
+// other compiled-in pictures) name, "skin_pictures.rc", which res/decision.rc includes.
+inline constexpr char kPictureScript[] = "skin_pictures.rc";
+void add_picture_script(PictureSet& set);
+// The button tables it is written from, and the pictures it names: id to file.
+std::span<const std::span<const kit::SkinButtonRow>> button_tables();
+std::map<int, std::string> script_pictures();
 
 }  // namespace painter::decision_pictures

@@ -23,6 +23,7 @@ constexpr AddWindowPictures kWindows[] = {
     decision_pictures::add_traps,
     decision_pictures::add_wizard,
     decision_pictures::add_ranking_explanation,
+    decision_pictures::add_picture_script,
 };
 
 }  // namespace

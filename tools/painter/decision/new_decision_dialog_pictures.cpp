@@ -223,12 +223,13 @@ void add_new_decision(PictureSet& set) {
   set.push_back({lay::kBackgroundFile, encode_bmp(background)});
   set.push_back({lay::kBlankDescriptionFile, encode_bmp(paint_blank_description())});
   set.push_back({lay::kCaseDescriptionFile, encode_bmp(paint_case_description())});
-  set.push_back({"option_off.bmp", encode_bmp(paint_option(background, false))});
-  set.push_back({"option_on.bmp", encode_bmp(paint_option(background, true))});
-  set.push_back({"ok_normal.bmp", encode_bmp(paint_ok(background, false))});
-  set.push_back({"ok_hover.bmp", encode_bmp(paint_ok(background, true))});
-  set.push_back({"cancel_normal.bmp", encode_bmp(paint_cancel(background, false))});
-  set.push_back({"cancel_hover.bmp", encode_bmp(paint_cancel(background, true))});
+  namespace shared = ::decision::shared_pictures;
+  set.push_back({lay::kOptionOff.file, encode_bmp(paint_option(background, false))});
+  set.push_back({lay::kOptionOn.file, encode_bmp(paint_option(background, true))});
+  set.push_back({shared::kOkNormal.file, encode_bmp(paint_ok(background, false))});
+  set.push_back({shared::kOkHover.file, encode_bmp(paint_ok(background, true))});
+  set.push_back({shared::kCancelNormal.file, encode_bmp(paint_cancel(background, false))});
+  set.push_back({shared::kCancelHover.file, encode_bmp(paint_cancel(background, true))});
 }
 
 }  // namespace painter::decision_pictures

@@ -197,10 +197,10 @@ void add_wizard(PictureSet& set) {
     bool hover;
   };
   const Face faces[] = {
-      {"wizard_back_page.bmp", page::kBackButton, u8"‹ 上一步", false, false},
-      {"wizard_back_page_hover.bmp", page::kBackButton, u8"‹ 上一步", false, true},
-      {"wizard_next_page.bmp", page::kNextButton, u8"下一步 ›", true, false},
-      {"wizard_next_page_hover.bmp", page::kNextButton, u8"下一步 ›", true, true},
+      {page::kBackPage.file, page::kBackButton, u8"‹ 上一步", false, false},
+      {page::kBackPageHover.file, page::kBackButton, u8"‹ 上一步", false, true},
+      {page::kNextPage.file, page::kNextButton, u8"下一步 ›", true, false},
+      {page::kNextPageHover.file, page::kNextButton, u8"下一步 ›", true, true},
       {"wizard_back.bmp", page::kBackButton, u8"‹ 上一个", false, false},
       {"wizard_back_hover.bmp", page::kBackButton, u8"‹ 上一个", false, true},
       {"wizard_next.bmp", page::kNextButton, u8"下一个 ›", true, false},

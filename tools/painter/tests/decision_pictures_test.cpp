@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "decision/workspace/decision_about_dialog_layout.h"
 #include "decision/document/decision.h"
 #include "decision/workspace/decision_dialog_layout.h"
+#include "decision/decision_pictures.h"
 #include "picture_checks.h"
 #include "pictures.h"
 
@@ -201,26 +203,6 @@ const MainPicture kMainPictures[] = {
     {"several_best_hint.bmp", main_lay::kHint},
     {"too_close_hint.bmp", main_lay::kHint},
 };
-struct MainButton {
-  const char* normal;
-  const char* hover;
-  main_lay::Rect place;
-  Rgb key;
-};
-const MainButton kMainButtons[] = {
-    {"main_new.bmp", "main_new_hover.bmp", main_lay::kNewButton, main_lay::kCommandKey},
-    {"main_open.bmp", "main_open_hover.bmp", main_lay::kOpenButton, main_lay::kCommandKey},
-    {"main_save.bmp", "main_save_hover.bmp", main_lay::kSaveButton, main_lay::kCommandKey},
-    {"main_help.bmp", "main_help_hover.bmp", main_lay::kHelpButton, main_lay::kCommandKey},
-    {"main_about.bmp", "main_about_hover.bmp", main_lay::kAboutButton, main_lay::kCommandKey},
-    {"main_report.bmp", "main_report_hover.bmp", main_lay::kReportButton, main_lay::kCommandKey},
-    {"main_exit.bmp", "main_exit_hover.bmp", main_lay::kExitButton, main_lay::kCommandKey},
-    {"add_alternative.bmp", "add_alternative_hover.bmp", main_lay::kAddButton, main_lay::kEditButtonKey},
-    {"delete_alternative.bmp", "delete_alternative_hover.bmp", main_lay::kDeleteButton, main_lay::kEditButtonKey},
-    {"start_wizard.bmp", "start_wizard_hover.bmp", main_lay::kWizardButton, main_lay::kWizardKey},
-    {"explain_ranking.bmp", "explain_ranking_hover.bmp", main_lay::kExplainButton, main_lay::kWizardKey},
-};
-
 Image painted_at_size(const char* name, const main_lay::Rect& place) {
   Image image;
   EXPECT_TRUE(load_painted_bmp(kSet, name, image)) << name;
@@ -234,17 +216,37 @@ Image painted_at_size(const char* name, const main_lay::Rect& place) {
 TEST(DecisionMainWindow, ButtonsAreKeyedFacesOnAFlatGround) {
   Image main;
   ASSERT_TRUE(load_painted_bmp(kSet, main_lay::kBackgroundFile, main));
-  for (const MainButton& b : kMainButtons) {
-    const Image normal = painted_at_size(b.normal, b.place);
-    const Image hover = painted_at_size(b.hover, b.place);
-    EXPECT_TRUE(testing::is_keyed_button(normal, b.key)) << b.normal;
-    EXPECT_TRUE(testing::is_keyed_button(hover, b.key)) << b.hover;
-    EXPECT_NE(normal.pixels, hover.pixels) << b.normal;
+  for (const kit::SkinButtonRow& b : main_lay::kButtons) {
+    const Image normal = painted_at_size(b.normal.file, b.place);
+    const Image hover = painted_at_size(b.hover.file, b.place);
+    EXPECT_TRUE(testing::is_keyed_button(normal, b.key)) << b.normal.file;
+    EXPECT_TRUE(testing::is_keyed_button(hover, b.key)) << b.hover.file;
+    EXPECT_NE(normal.pixels, hover.pixels) << b.normal.file;
     const Rgb ground = main.at(b.place.x, b.place.y);
     for (int y = b.place.y; y < b.place.bottom(); ++y)
       for (int x = b.place.x; x < b.place.right(); ++x)
-        ASSERT_EQ(main.at(x, y), ground) << b.normal << " lies on a mark of the background at " << x << "," << y;
+        ASSERT_EQ(main.at(x, y), ground) << b.normal.file << " lies on a mark of the background at " << x << "," << y;
   }
+}
+
+// Every picture a window's button table names is painted at the size of the button's
+// place and named by the generated resource script under its own id (two tables that
+// gave one id two files would lose one of them there).
+TEST(DecisionButtonTables, PicturesArePaintedAtTheirButtonsSizeAndScripted) {
+  const std::map<int, std::string> scripted = decision_pictures::script_pictures();
+  const auto bytes = testing::read_bytes(path_in(std::filesystem::path(PAINTED_DIR) / kSet, decision_pictures::kPictureScript));
+  ASSERT_TRUE(bytes);
+  const std::string script(bytes->begin(), bytes->end());
+  for (auto table : decision_pictures::button_tables())
+    for (const kit::SkinButtonRow& row : table)
+      for (const kit::SkinPicture& picture : {row.hover, row.normal}) {
+        if (picture.id == 0) continue;
+        if (!row.place.empty()) painted_at_size(picture.file, row.place);
+        ASSERT_EQ(scripted.count(picture.id), 1u) << picture.file;
+        EXPECT_EQ(scripted.at(picture.id), picture.file) << picture.id;
+        const std::string line = std::to_string(picture.id) + " BITMAP \"" + picture.file + "\"\n";
+        EXPECT_NE(script.find(line), std::string::npos) << line;
+      }
 }
 
 // The cells and summaries keep every text line on an empty light surface; the three

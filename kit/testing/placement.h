@@ -1,0 +1,66 @@
+// Test support: a window's controls against its layout header's tables.  expect_placed
+// checks every row of a placement table or of a button table, so a test iterates the
+// very table the dialog placed its controls by instead of restating it.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <span>
+
+#include "kit/control.h"
+#include "kit/geometry.h"
+#include "kit/pixel_layout.h"
+#include "kit/skin_button.h"
+
+namespace kit::testing {
+
+namespace detail {
+
+inline bool is_drop_down_list(HWND control) {
+  wchar_t name[16]{};
+  GetClassNameW(control, name, 16);
+  return lstrcmpiW(name, L"ComboBox") == 0;
+}
+
+// The control id of window sits at place.  A drop-down list's height in the table is
+// its dropped-down height; closed, it is as tall as its font makes it, so only its
+// position and width are compared.
+inline void expect_at(HWND window, int id, const PixelRect& place) {
+  HWND control = GetDlgItem(window, id);
+  ASSERT_NE(control, nullptr) << "no control " << id;
+  const PixelRect at = control_rect(window, id);
+  if (is_drop_down_list(control)) {
+    EXPECT_EQ(at.x, place.x) << "control " << id;
+    EXPECT_EQ(at.y, place.y) << "control " << id;
+    EXPECT_EQ(at.w, place.w) << "control " << id;
+  } else {
+    EXPECT_EQ(at, place) << "control " << id;
+  }
+}
+
+}  // namespace detail
+
+// Every control of the placement table sits at its rectangle.
+inline void expect_placed(HWND window, std::span<const Placement> table) {
+  for (const Placement& row : table) detail::expect_at(window, row.id, row.rect);
+}
+
+// Every button of the button table is a skin button at its place (one with an empty
+// place stays where the template put it), with its pictures loaded when the row names
+// them, and its tip (or none).
+inline void expect_placed(HWND window, std::span<const SkinButtonRow> table) {
+  for (const SkinButtonRow& row : table) {
+    if (!row.place.empty()) detail::expect_at(window, row.id, row.place);
+    const auto* button = dynamic_cast<const SkinButton*>(Control::from_window(GetDlgItem(window, row.id)));
+    ASSERT_NE(button, nullptr) << "button " << row.id << " is not set up";
+    if (row.hover.id != 0) {
+      EXPECT_NE(button->hover_image().bitmap.get(), nullptr) << "button " << row.id;
+      EXPECT_EQ(button->hover_image().key, row.key.colorref()) << "button " << row.id;
+    }
+    EXPECT_EQ(button->tip_window() != nullptr, row.tip != nullptr) << "button " << row.id;
+  }
+}
+
+}  // namespace kit::testing
