@@ -151,9 +151,9 @@ int open_and_close_about(HINSTANCE module, HWND owner, int count) {
   return s_closed;
 }
 
-TEST_F(AboutBox, OpeningAndClosingItManyTimesLeavesTheGdiObjectCountWhereItWas) {
+TEST_F(AboutBox, OpeningAndClosingItInASoakLeavesTheGdiObjectCountWhereItWas) {
   kit::testing::expect_gdi_objects_return([&](int boxes) { return open_and_close_about(module(), owner_.get(), boxes); },
-                                          100);
+                                          kit::testing::soak_rounds());
 }
 
 }  // namespace

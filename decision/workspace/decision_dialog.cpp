@@ -17,6 +17,7 @@
 #include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
+#include "kit/timer.h"
 #include "res/resource_ids.h"
 #include "workspace/alternative_panel.h"
 #include "workspace/alternative_panel_layout.h"
@@ -135,7 +136,7 @@ bool DecisionDialog::on_init_dialog() {
   // The first frame at once, so the logo is never blank; the timer's first step shows
   // it again and goes on from there.
   logo_.show_picture_file(lay::logo_file(1), lay::kLogo.w, lay::kLogo.h);
-  SetTimer(hwnd(), lay::kLogoTimer, lay::kLogoStepMilliseconds, nullptr);
+  kit::start_timer(hwnd(), lay::kLogoTimer, lay::kLogoStepMilliseconds);
 
   set_up_command_column();
   set_up_workspace();
@@ -561,7 +562,7 @@ void DecisionDialog::on_paint() {
 }
 
 void DecisionDialog::on_destroy() {
-  KillTimer(hwnd(), lay::kLogoTimer);
+  kit::stop_timer(hwnd(), lay::kLogoTimer);
   close_all_panels();
 }
 
