@@ -53,12 +53,13 @@ RECT frame_of(HWND window) {
   return r;
 }
 
-// The chooser's answer the running test gives: a blank decision of g_count alternatives.
-int g_count = 3;
-void choose_blank(HWND chooser) {
-  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(chooser, IDC_WIZARD_OPTION))) << "the wizard is offered";
-  kit::combo_select(GetDlgItem(chooser, IDC_ALTERNATIVE_COUNT), g_count - 2);
-  SendMessageW(GetDlgItem(chooser, IDC_NEW_DECISION_OK), BM_CLICK, 0, 0);
+// The chooser's answer: a blank decision of count alternatives.
+auto choose_blank(int count) {
+  return [count](HWND chooser) {
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(chooser, IDC_WIZARD_OPTION))) << "the wizard is offered";
+    kit::combo_select(GetDlgItem(chooser, IDC_ALTERNATIVE_COUNT), count - 2);
+    SendMessageW(GetDlgItem(chooser, IDC_NEW_DECISION_OK), BM_CLICK, 0, 0);
+  };
 }
 void click_new(HWND window) { click(window, IDC_NEW); }
 
@@ -67,8 +68,7 @@ class DecisionDialogTest : public testing::MainWindowTest {
   DecisionDialogTest() : MainWindowTest(fixed_clock) {}
 
   void new_blank(int count) {
-    g_count = count;
-    kit::testing::while_box_is_open(window_, click_new, choose_blank);
+    kit::testing::while_box_is_open(window_, click_new, choose_blank(count));
     pump(40);
   }
   // Gives alternative i one result of value and probability and shows it.
@@ -299,7 +299,7 @@ TEST_F(DecisionDialogTest, NineAlternativesOfferNoMoreInsertion) {
 std::string g_typed;
 void focus_background(HWND window) {
   SetFocus(GetDlgItem(window, IDC_BACKGROUND_SUMMARY));
-  pump(200);
+  pump(0);
 }
 
 TEST_F(DecisionDialogTest, TheBackgroundIsEditedInTheLargeBoxAndAnEmptyTextTakesTheFallback) {
