@@ -154,15 +154,16 @@ print_stage_table() {
   printf '%-12s %8d\n' total "$total"
 }
 
-# Every GoogleTest program of the native and Windows stages writes its report here, for
-# the table of the slowest cases (tools/slowest_tests.py).
+# The native and Windows stages write their test times here, for the table of the
+# slowest cases (tools/slowest_tests.py): CTest's report of the native cases (each a test
+# of its own) and each Windows test program's GoogleTest report.
 test_times="$build_dir/test-times"
 
 # The host's tests are independent processes (each case its own), two at a time.
 test_native() {
   say "native build and tests"
   configure native
-  cmake --build --preset native && GTEST_OUTPUT="xml:$test_times/native/" ctest --preset native -j2
+  cmake --build --preset native && ctest --preset native -j2 --output-junit "$test_times/native/ctest.xml"
 }
 
 test_sanitizers() {

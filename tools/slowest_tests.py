@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Prints the slowest test cases of a test run from the GoogleTest XML reports the test
-programs wrote (GTEST_OUTPUT=xml:<folder>/), so that creeping test times show early.
+"""Prints the slowest test cases of a test run from the XML reports in the given folders,
+so that creeping test times show early: GoogleTest's (GTEST_OUTPUT=xml:<folder>/) and
+CTest's JUnit report (--output-junit), where each case is a test of its own.
 
 Usage: slowest_tests.py [--count N] folder...
 
@@ -22,13 +23,15 @@ def cases(folder):
             print(f"(unreadable report passed over: {report})", file=sys.stderr)
             continue
         for case in root.iter("testcase"):
-            if case.get("status", "run") != "run" or case.get("result", "completed") != "completed":
+            if case.get("status", "run") not in ("run", "fail") or case.get("result", "completed") != "completed":
                 continue
             try:
                 seconds = float(case.get("time", ""))
             except ValueError:
                 continue
-            yield seconds, f"{case.get('classname', '?')}.{case.get('name', '?')}"
+            name, suite = case.get("name", "?"), case.get("classname", "")
+            # CTest names a case by its test's name, which holds the suite already.
+            yield seconds, name if suite in ("", name) else f"{suite}.{name}"
 
 
 def main():
