@@ -154,22 +154,28 @@ print_stage_table() {
   printf '%-12s %8d\n' total "$total"
 }
 
+# The native and Windows stages write their test times here, for the table of the
+# slowest cases (tools/slowest_tests.py): CTest's report of the native cases (each a test
+# of its own) and each Windows test program's GoogleTest report.
+test_times="$build_dir/test-times"
+
+# The host's tests are independent processes (each case its own), two at a time.
 test_native() {
   say "native build and tests"
   configure native
-  cmake --build --preset native && ctest --preset native
+  cmake --build --preset native && ctest --preset native -j2 --output-junit "$test_times/native/ctest.xml"
 }
 
 test_sanitizers() {
   say "sanitizer build and tests"
   configure native-sanitize
-  cmake --build --preset native-sanitize && ctest --preset native-sanitize
+  cmake --build --preset native-sanitize && ctest --preset native-sanitize -j2
 }
 
 test_fuzz() {
   say "fuzzing the decision reader"
   configure fuzz
-  cmake --build --preset fuzz && "$top/tools/fuzz.sh" "$build_dir/fuzz" 20
+  cmake --build --preset fuzz && "$top/tools/fuzz.sh" "$build_dir/fuzz" 8
 }
 
 test_windows() {
@@ -181,7 +187,10 @@ test_windows() {
   mkdir -p "$shots"
   rm -f "$shots"/*.bmp
   local status=0
-  SCREENSHOT_DIR="Z:${shots//\//\\}" "$top/tools/with-xvfb" 1280x1024x24 ctest --preset windows || status=1
+  # One program at a time: they share one display.  The long soaks are ./run soak's.
+  local times="$test_times/windows/"
+  SCREENSHOT_DIR="Z:${shots//\//\\}" GTEST_OUTPUT="xml:Z:${times//\//\\}" \
+    "$top/tools/with-xvfb" 1280x1024x24 ctest --preset windows -LE soak || status=1
   local bmp
   for bmp in "$shots"/*.bmp; do
     [ -e "$bmp" ] || continue
@@ -220,6 +229,8 @@ test_release() {
 }
 
 run_all_tests() {
+  rm -rf "$test_times"
+  mkdir -p "$test_times/native" "$test_times/windows"
   run_stage native test_native
   run_stage report test_report_picture
   run_stage sanitizers test_sanitizers
@@ -227,8 +238,18 @@ run_all_tests() {
   run_stage windows test_windows
   run_stage release test_release
   print_stage_table
+  python3 "$top/tools/slowest_tests.py" "$test_times/native" "$test_times/windows" || true
   local result
   for result in "${stage_results[@]}"; do
     [ "$result" = passed ] || return 1
   done
+}
+
+# The long soaks (CTest label soak): every soak case of the Windows test programs, with
+# the rounds the build sets (SOAK_ROUNDS).
+run_soak_tests() {
+  say "windows build and the long soaks under Wine"
+  configure windows
+  cmake --build --preset windows || return 1
+  "$top/tools/with-xvfb" 1280x1024x24 ctest --preset windows -L soak
 }

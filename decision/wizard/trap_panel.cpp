@@ -6,6 +6,7 @@
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
+#include "kit/timer.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -45,7 +46,7 @@ bool TrapPanel::on_init_dialog() {
   set_up_buttons();
   if (running_) {
     show_marked_buttons(tick_ != 2 && tick_ != 4);
-    SetTimer(hwnd(), IDT_TRAP_BLINK, kBlinkPeriodMilliseconds, nullptr);
+    kit::start_timer(hwnd(), IDT_TRAP_BLINK, kBlinkPeriodMilliseconds);
   }
   return false;  // the page keeps its focus
 }
@@ -68,7 +69,7 @@ void TrapPanel::alert_traps(std::initializer_list<int> traps, AlertForm form) {
     if (n >= 1 && n <= kTrapCount) blink_[n] = true;
   running_ = true;
   tick_ = 1;
-  if (hwnd()) SetTimer(hwnd(), IDT_TRAP_BLINK, kBlinkPeriodMilliseconds, nullptr);
+  if (hwnd()) kit::start_timer(hwnd(), IDT_TRAP_BLINK, kBlinkPeriodMilliseconds);
 }
 
 void TrapPanel::show_marked_buttons(bool shown) {
@@ -82,7 +83,7 @@ void TrapPanel::on_blink_tick() {
   if (!running_) return;
   if (tick_ >= 1 && tick_ <= 4) show_marked_buttons(tick_ % 2 == 0);
   if (tick_ >= kBlinkTicks) {
-    KillTimer(hwnd(), IDT_TRAP_BLINK);
+    kit::stop_timer(hwnd(), IDT_TRAP_BLINK);
     show_marked_buttons(true);
     tick_ = 0;
     running_ = false;
@@ -131,6 +132,6 @@ bool TrapPanel::on_message(UINT message, WPARAM wparam, LPARAM, LRESULT& result)
   return false;
 }
 
-void TrapPanel::on_destroy() { KillTimer(hwnd(), IDT_TRAP_BLINK); }
+void TrapPanel::on_destroy() { kit::stop_timer(hwnd(), IDT_TRAP_BLINK); }
 
 }  // namespace decision

@@ -16,6 +16,7 @@
 #include "kit/message_box.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
+#include "kit/timer.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/alternative_panel.h"
 #include "decision/input/big_input_box.h"
@@ -66,7 +67,7 @@ bool DecisionDialog::on_init_dialog() {
   // The first frame at once, so the logo is never blank; the timer's first step shows
   // it again and goes on from there.
   logo_.show_picture_file(lay::logo_file(1), lay::kLogo.w, lay::kLogo.h);
-  SetTimer(hwnd(), lay::kLogoTimer, lay::kLogoStepMilliseconds, nullptr);
+  kit::start_timer(hwnd(), lay::kLogoTimer, lay::kLogoStepMilliseconds);
 
   kit::set_up_skin_buttons(hwnd(), lay::kButtons, picture_buttons_);
   set_up_workspace();
@@ -328,7 +329,7 @@ void DecisionDialog::on_paint() {
 }
 
 void DecisionDialog::on_destroy() {
-  KillTimer(hwnd(), lay::kLogoTimer);
+  kit::stop_timer(hwnd(), lay::kLogoTimer);
   panels_.close_all();
 }
 

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "kit/handles.h"
@@ -63,6 +64,16 @@ inline long live_gdi_objects() {
   for (std::size_t i = 0; i < detail::kGdiHandleCount; ++i)
     if (table[i].type != 0) ++live;
   return live;
+}
+
+// How many rounds a soak runs: $KIT_SOAK_ROUNDS, or kShortSoakRounds in the everyday
+// run.  A soak test's name holds "InASoak", so that the soak run (./run soak) picks the
+// soaks of a test program with --gtest_filter=*InASoak* and runs them long.
+inline constexpr int kShortSoakRounds = 25;
+inline int soak_rounds() {
+  const char* rounds = std::getenv("KIT_SOAK_ROUNDS");
+  const int asked = rounds ? std::atoi(rounds) : 0;
+  return asked > 0 ? asked : kShortSoakRounds;
 }
 
 // A soak test: soak(n) opens and closes something n times and returns how many rounds

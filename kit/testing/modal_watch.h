@@ -36,32 +36,35 @@ inline HWND find_owned_dialog(HWND owner) {
   return search.found;
 }
 
-// Runs check once on the modal box that owner opens while action runs (action returns
-// when the box has closed).  check gets the box and must close it; if it does not, or
-// no box appears, the box is closed anyway and the test fails.  The box is looked for
-// every tick_milliseconds (soak tests look more often).
-template <typename Check>
-void while_box_is_open(HWND owner, void (*action)(HWND owner), Check check, UINT tick_milliseconds = 50) {
+// How long a box may stay open before the watch takes it for a hang and closes it: far
+// longer than any check takes, so that only a box that never closes fails.
+inline constexpr ULONGLONG kBoxHangMilliseconds = 30000;
+
+// Runs check once on the modal box that owner opens while action(owner) runs (action
+// returns when the box has closed).  check gets the box and must close it; if it does
+// not, or no box appears, the box is closed anyway and the test fails.  The box is
+// looked for every tick_milliseconds (soak tests look more often).
+template <typename Action, typename Check>
+void while_box_is_open(HWND owner, Action action, Check check, UINT tick_milliseconds = 50) {
   struct Watch {
     HWND owner;
     Check* check;
-    int ticks = 0;
     bool seen = false;
-    int give_up_ticks = 60;
+    ULONGLONG seen_at = 0;
   };
   static Watch* watch = nullptr;
-  Watch current{owner, &check, 0, false, static_cast<int>(3000 / tick_milliseconds)};
+  Watch current{owner, &check};
   watch = &current;
   const UINT_PTR timer = SetTimer(nullptr, 0, tick_milliseconds, [](HWND, UINT, UINT_PTR, DWORD) {
     if (!watch) return;
-    ++watch->ticks;
     HWND box = find_owned_dialog(watch->owner);
     if (box && !watch->seen) {
       watch->seen = true;
+      watch->seen_at = GetTickCount64();
       (*watch->check)(box);
       return;
     }
-    if (box && watch->ticks > watch->give_up_ticks) {
+    if (box && GetTickCount64() - watch->seen_at > kBoxHangMilliseconds) {
       ADD_FAILURE() << "the box did not close";
       EndDialog(box, IDCANCEL);
     }
@@ -75,30 +78,29 @@ void while_box_is_open(HWND owner, void (*action)(HWND owner), Check check, UINT
 // Like while_box_is_open for an action that opens several boxes one after the other
 // (a chooser, then the box it leads to): each check gets the next box that appears and
 // must close it.
-inline void while_boxes_are_open(HWND owner, void (*action)(HWND owner),
-                                 std::vector<std::function<void(HWND box)>> checks) {
+template <typename Action>
+void while_boxes_are_open(HWND owner, Action action, std::vector<std::function<void(HWND box)>> checks) {
   struct Watch {
     HWND owner;
     std::vector<std::function<void(HWND)>>* checks;
     std::size_t next = 0;
     HWND last = nullptr;
-    int ticks = 0;
+    ULONGLONG last_at = 0;
   };
   static Watch* watch = nullptr;
   Watch current{owner, &checks};
   watch = &current;
   constexpr UINT kTickMilliseconds = 50;
-  constexpr int kGiveUpTicks = 60;
   const UINT_PTR timer = SetTimer(nullptr, 0, kTickMilliseconds, [](HWND, UINT, UINT_PTR, DWORD) {
     if (!watch) return;
     HWND box = find_owned_dialog(watch->owner);
     if (box && box != watch->last && watch->next < watch->checks->size()) {
       watch->last = box;
-      watch->ticks = 0;
+      watch->last_at = GetTickCount64();
       (*watch->checks)[watch->next++](box);
       return;
     }
-    if (box && ++watch->ticks > kGiveUpTicks) {
+    if (box && GetTickCount64() - watch->last_at > kBoxHangMilliseconds) {
       ADD_FAILURE() << "a box did not close";
       EndDialog(box, IDCANCEL);
     }

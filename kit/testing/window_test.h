@@ -3,7 +3,8 @@
 // as it found it.  After each test the fixture fails the test for every window, seam,
 // timer or mouse capture it left behind, then clears them away so that the next test
 // starts clean.  It also fails a test that destroyed a dialog object before its window
-// or left a floating window's object alive without its window.
+// or left a floating window's object alive without its window.  The programs' window
+// timers are stepped by the test (timers_), never started.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 #include "kit/dialog.h"
 #include "kit/message_box.h"
 #include "kit/launch.h"
+#include "kit/testing/timers.h"
 
 namespace kit::testing {
 
@@ -62,14 +64,9 @@ inline std::vector<HWND> thread_windows() {
 
 class WindowTest : public ::testing::Test {
  public:
-  // How long the timer check listens for a WM_TIMER.  Thread timers cannot be listed, so
-  // a timer is seen when it fires: always when its period is at most this long, and a
-  // slower one when it is due.
-  static constexpr DWORD kTimerWatchMilliseconds = 50;
-
   // Adds one failure to the running test for each thing this thread still holds: the
-  // mouse capture, the kit's message seam, the kit's launch seam, each window, each
-  // timer; and clears each away.
+  // mouse capture, the kit's message seam, the kit's launch seam, each stepped timer,
+  // each window, each thread timer that is due; and clears each away.
   static void expect_nothing_left() {
     if (HWND captured = GetCapture()) {
       ADD_FAILURE() << "the test left the mouse captured by " << describe_window(captured);
@@ -79,6 +76,10 @@ class WindowTest : public ::testing::Test {
     const LaunchSeam launch = set_launch_seam({});
     if (launch.start_program_command || launch.shell_open || launch.read_registry_default)
       ADD_FAILURE() << "the test left the launch seam installed";
+
+    if (SteppedTimers* timers = SteppedTimers::current())
+      for (const auto& [window, id] : timers->take_running())
+        ADD_FAILURE() << "the test left a timer running: id " << id << " of a window: " << describe_window(window);
 
     // Each window left behind is named once and destroyed, together with whatever goes
     // with it (owned windows, tooltips, drop-down lists).  Unowned and visible windows
@@ -106,23 +107,18 @@ class WindowTest : public ::testing::Test {
       faults_seen() = faults;
     }
 
-    // Anything else queued (messages for the windows just destroyed) is handled too.
-    const ULONGLONG until = GetTickCount64() + kTimerWatchMilliseconds;
-    for (;;) {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_TIMER) {
-          ADD_FAILURE() << "the test left a timer running: id " << message.wParam
-                        << (message.hwnd ? " of a window" : " of the thread");
-          KillTimer(message.hwnd, message.wParam);
-          continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    // Anything else queued (messages for the windows just destroyed) is handled too.  A
+    // thread timer cannot be listed: one left running is seen when it is due by now.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_TIMER) {
+        ADD_FAILURE() << "the test left a timer running: id " << message.wParam
+                      << (message.hwnd ? " of a window" : " of the thread");
+        KillTimer(message.hwnd, message.wParam);
+        continue;
       }
-      const ULONGLONG now = GetTickCount64();
-      if (now >= until) break;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
     }
   }
 
@@ -148,6 +144,10 @@ class WindowTest : public ::testing::Test {
   }
 
   bool checked_ = false;
+
+ protected:
+  // The programs' window timers, recorded for the test to step.
+  SteppedTimers timers_;
 };
 
 }  // namespace kit::testing

@@ -342,7 +342,7 @@ TEST_F(Installer, InstalledProgramStartedFromItsShortcutPaintsItsBackground) {
     // Beside the command column, below it, and right of the grid.
     const POINT points[] = {{174, 400}, {10, 450}, {885, 300}};
     int matching = 0;
-    for (DWORD waited = 0; waited < 10000 && matching < 3; waited += 100) {
+    for (DWORD waited = 0; waited < kProcessTimeoutMs && matching < 3; waited += 100) {
       Sleep(100);
       const kit::testing::Pixels shown = kit::testing::shown(window);
       matching = 0;

@@ -58,12 +58,6 @@ const BoxKind kBig{"Big",
                    big_input_box_layout::kPlacements,
                    "decision-big-input.bmp"};
 
-// The box the running test opens; while_box_is_open takes a plain function.
-TextInputBox* g_box = nullptr;
-INT_PTR g_result = 0;
-
-void run_box(HWND owner) { g_result = g_box->run(owner); }
-
 HWND text_of(HWND box, const BoxKind& kind) { return GetDlgItem(box, kind.text_id); }
 
 // Keys as the keyboard sends them, through the dialog manager as the box's own message
@@ -93,11 +87,8 @@ class InputBoxTest : public testing::DecisionWindowTest, public ::testing::WithP
       box_ = std::make_unique<BigInputBox>(module());
     else
       box_ = std::make_unique<SmallInputBox>(module());
-    g_box = box_.get();
-    g_result = 0;
   }
   void TearDown() override {
-    g_box = nullptr;
     if (owner_) DestroyWindow(owner_);
     DecisionWindowTest::TearDown();
   }
@@ -105,10 +96,13 @@ class InputBoxTest : public testing::DecisionWindowTest, public ::testing::WithP
   const BoxKind& kind() const { return GetParam(); }
 
   // Opens the box over the owner and runs check on it; check must close it.
-  void open(const std::function<void(HWND box)>& check) { kit::testing::while_box_is_open(owner_, run_box, check); }
+  void open(const std::function<void(HWND box)>& check) {
+    kit::testing::while_box_is_open(owner_, [this](HWND owner) { result_ = box_->run(owner); }, check);
+  }
 
   HWND owner_ = nullptr;
   std::unique_ptr<TextInputBox> box_;
+  INT_PTR result_ = 0;  // the box's answer
 };
 
 TEST_P(InputBoxTest, OpensAtTheGivenPointAsLargeAsItsPictureWithEveryControlInPlace) {
@@ -161,7 +155,7 @@ TEST_P(InputBoxTest, OpensAtTheGivenPointAsLargeAsItsPictureWithEveryControlInPl
     testing::save_screenshot(box, kind().screenshot);
     click(box, IDC_INPUT_BOX_CANCEL);
   });
-  EXPECT_EQ(g_result, IDCANCEL);
+  EXPECT_EQ(result_, IDCANCEL);
 }
 
 // Every way out that does not save leaves the opener's text as it gave it.
@@ -188,7 +182,7 @@ TEST_P(InputBoxTest, CancelEscapeAndAltF4AfterTypingKeepTheOpenersText) {
       }
     });
     EXPECT_EQ(typed, "原来的文字新的") << way;
-    EXPECT_EQ(g_result, IDCANCEL) << way;
+    EXPECT_EQ(result_, IDCANCEL) << way;
     EXPECT_EQ(box_->text, "原来的文字") << way;
   }
 }
@@ -204,7 +198,7 @@ TEST_P(InputBoxTest, EnterMakesANewLineAndTheParagraphsComeBackOnOk) {
     click(box, IDC_INPUT_BOX_OK);
   });
   EXPECT_TRUE(open_after_enter) << "Enter pressed the default button";
-  EXPECT_EQ(g_result, IDOK);
+  EXPECT_EQ(result_, IDOK);
   EXPECT_EQ(box_->text, "第一段：换工作。\r\n第二段：留下来。\r\n第三段");
 }
 
@@ -216,7 +210,7 @@ TEST_P(InputBoxTest, AnEmptiedTextComesBackEmpty) {
     type(edit, L"\b");
     click(box, IDC_INPUT_BOX_OK);
   });
-  EXPECT_EQ(g_result, IDOK);
+  EXPECT_EQ(result_, IDOK);
   EXPECT_EQ(box_->text, "");
 }
 
@@ -252,7 +246,7 @@ TEST_P(InputBoxTest, ALongPresetScrollsOverItsPictureAndComesBackWhole) {
   EXPECT_EQ(first_line_after_scroll, first_line_at_open - 1);
   EXPECT_TRUE(bar_shown) << "nothing shows that more text follows";
   EXPECT_TRUE(moved_text_repainted) << "the picture scrolls along with the text";
-  EXPECT_EQ(g_result, IDOK);
+  EXPECT_EQ(result_, IDOK);
   EXPECT_EQ(box_->text, lines);
 }
 

@@ -41,7 +41,6 @@ namespace {
 namespace fs = std::filesystem;
 namespace page_lay = wizard_page_layout;
 namespace alt_lay = wizard_alternatives_step_layout;
-using kit::testing::pump_until;
 using testing::pump;
 
 class Wizard : public testing::DecisionWindowTest {
@@ -99,7 +98,12 @@ class Wizard : public testing::DecisionWindowTest {
       }
     return face > 0 && same * 10 >= face * 9;
   }
-  bool wait_for_blink_end() { return pump_until([&] { return !traps_.running(); }, 3000); }
+  // Steps the trap panel's blink timer to the end of the run; false if it never ends.
+  bool finish_blink() {
+    for (int tick = 0; tick < 2 * TrapPanel::kBlinkTicks && timers_.step(traps_.hwnd(), IDT_TRAP_BLINK); ++tick) {
+    }
+    return !traps_.running();
+  }
 
   Decision decision_{};
   TrapPanel traps_{module()};
@@ -164,22 +168,24 @@ TEST_F(Wizard, LoweredCountKeepsTheNamesAndTheBlankBandCoversTheDroppedRows) {
   EXPECT_EQ(text_of(window, IDC_WIZARD_NAME_1 + 4), "方案名5");
 
   // The same count again: only the alert.
-  ASSERT_TRUE(wait_for_blink_end());
+  ASSERT_TRUE(finish_blink());
   const Decision before = decision_;
   choose(window, IDC_WIZARD_ALTERNATIVE_COUNT, 3);
   EXPECT_EQ(decision_, before);
   EXPECT_TRUE(traps_.running());
   EXPECT_TRUE(visible(window, IDC_WIZARD_NAME_1 + 4));
   EXPECT_FALSE(visible(window, IDC_WIZARD_NAME_1 + 5));
-  // Caught after the first tick: the marked traps' buttons are hidden, the rest shown.
-  ASSERT_TRUE(pump_until([&] { return traps_.tick() == 2; }, 1000));
+  // After the first tick: the marked traps' buttons are hidden, the rest shown.
+  ASSERT_TRUE(timers_.step(traps_.hwnd(), IDT_TRAP_BLINK));
+  EXPECT_EQ(traps_.tick(), 2);
   EXPECT_FALSE(IsWindowVisible(traps_.item(trap_panel_layout::button_of_trap(6))));
   EXPECT_TRUE(IsWindowVisible(traps_.item(trap_panel_layout::button_of_trap(8))));
   testing::save_screenshot(window, "wizard-page-2-blinking.bmp");
 }
 
-int g_row = 0;
-void focus_row(HWND page) { SetFocus(GetDlgItem(page, g_row)); }
+auto focus_row(int id) {
+  return [id](HWND page) { SetFocus(GetDlgItem(page, id)); };
+}
 
 TEST_F(Wizard, ANameIsTypedInTheSmallInputBoxOverItsRow) {
   decision_.alternatives[2].deci_str = "留在原单位";
@@ -187,8 +193,7 @@ TEST_F(Wizard, ANameIsTypedInTheSmallInputBoxOverItsRow) {
   ASSERT_NE(window, nullptr);
   RECT row{};
   GetWindowRect(GetDlgItem(window, IDC_WIZARD_NAME_1), &row);
-  g_row = IDC_WIZARD_NAME_1;
-  kit::testing::while_box_is_open(window, focus_row, [&](HWND box) {
+  kit::testing::while_box_is_open(window, focus_row(IDC_WIZARD_NAME_1), [&](HWND box) {
     RECT frame{};
     GetWindowRect(box, &frame);
     EXPECT_EQ(frame.left, row.left);
@@ -202,9 +207,8 @@ TEST_F(Wizard, ANameIsTypedInTheSmallInputBoxOverItsRow) {
   EXPECT_TRUE(traps_.blinks(8));
   EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_WIZARD_NEXT));
 
-  ASSERT_TRUE(wait_for_blink_end());
-  g_row = IDC_WIZARD_NAME_1 + 1;
-  kit::testing::while_box_is_open(window, focus_row, [&](HWND box) {
+  ASSERT_TRUE(finish_blink());
+  kit::testing::while_box_is_open(window, focus_row(IDC_WIZARD_NAME_1 + 1), [&](HWND box) {
     EXPECT_EQ(kit::get_window_text(GetDlgItem(box, IDC_SMALL_INPUT_TEXT)), "留在原单位");
     kit::set_window_text(GetDlgItem(box, IDC_SMALL_INPUT_TEXT), "不要这个");
     SendMessageW(GetDlgItem(box, IDC_INPUT_BOX_CANCEL), BM_CLICK, 0, 0);
@@ -286,7 +290,7 @@ TEST_F(Wizard, RatingPageWalksThePairsAndStoresThePicks) {
   for (int n : {1, 2, 3, 4, 5, 9}) EXPECT_TRUE(traps_.blinks(n)) << n;
   testing::save_screenshot(window, "wizard-page-4.bmp");
 
-  ASSERT_TRUE(wait_for_blink_end());
+  ASSERT_TRUE(finish_blink());
   click(window, IDC_RATING_VALUE_0);
   EXPECT_EQ(decision_.alternatives[1].result_value[1], -10);
   EXPECT_EQ(text_of(window, IDC_RATING_VALUE_NUMBER), "-10");
@@ -328,15 +332,13 @@ TEST_F(Wizard, RatingPageWalksThePairsAndStoresThePicks) {
 
 // The wizard modally: the pages follow the directions, the trap panel stands at one
 // place on every page and a blink started on page 2 goes on on page 3.
-DecisionWizard* g_wizard = nullptr;
-bool g_finished = false;
-void run_wizard(HWND owner) { g_finished = g_wizard->run(owner); }
 
 TEST_F(Wizard, WizardFollowsTheDirectionsAndTheBlinkGoesOnAcrossPages) {
   kit::UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
                                           nullptr, module(), nullptr));
   DecisionWizard wizard(module(), decision_);
-  g_wizard = &wizard;
+  bool finished = false;
+  auto run_wizard = [&](HWND parent) { finished = wizard.run(parent); };
   std::vector<std::function<void(HWND)>> steps = {
       [&](HWND page) {
         EXPECT_EQ(wizard.page(), 1);
@@ -370,15 +372,14 @@ TEST_F(Wizard, WizardFollowsTheDirectionsAndTheBlinkGoesOnAcrossPages) {
       },
   };
   kit::testing::while_boxes_are_open(owner.get(), run_wizard, steps);
-  EXPECT_TRUE(g_finished);
+  EXPECT_TRUE(finished);
   EXPECT_EQ(wizard.page(), 0);
 
   // Cancel on page 2 ends the wizard unfinished.
   kit::testing::while_boxes_are_open(owner.get(), run_wizard,
                                      {[&](HWND page) { click(page, IDC_WIZARD_NEXT); },
                                       [&](HWND page) { click(page, IDC_WIZARD_CANCEL); }});
-  EXPECT_FALSE(g_finished);
-  g_wizard = nullptr;
+  EXPECT_FALSE(finished);
 }
 
 // ---- the hand-over to the main window --------------------------------------------

@@ -1,6 +1,6 @@
 // The trap panel hosted in a plain window as a wizard page hosts it, and the trap
 // dialog its buttons open: the panel's size and places, the texts it loads from the
-// string table, alerts during a blink run, the run tick by tick on the real timer, and
+// string table, alerts during a blink run, the run tick by tick on the stepped timer, and
 // the dialog's two boxes, OK and close.
 #include <windows.h>
 
@@ -27,7 +27,6 @@ namespace {
 namespace panel_lay = trap_panel_layout;
 namespace dialog_lay = trap_dialog_layout;
 using Form = TrapPanel::AlertForm;
-using kit::testing::pump_until;
 using testing::pump;
 
 class Traps : public testing::DecisionWindowTest {
@@ -48,9 +47,13 @@ class Traps : public testing::DecisionWindowTest {
   }
 
   bool shown(int trap_number) const { return IsWindowVisible(panel_.item(trap_panel_layout::button_of_trap(trap_number))); }
-  // Pumps until the run has handled tick n (or has ended).
-  bool through_tick(int n) {
-    return pump_until([&] { return !panel_.running() || panel_.tick() > n; }, 2000);
+  // One tick of the blink timer, as the platform delivers it; false when it is stopped.
+  bool tick() { return timers_.step(window_, IDT_TRAP_BLINK); }
+  // Ticks until the timer stops; returns how many ticks that took.
+  int ticks_to_end() {
+    int ticks = 0;
+    while (ticks < 2 * TrapPanel::kBlinkTicks && tick()) ++ticks;
+    return ticks;
   }
 
   kit::UniqueWindow host_;
@@ -81,7 +84,7 @@ TEST_F(Traps, AnAlertDuringARunChangesNothing) {
   EXPECT_TRUE(panel_.blinks(8));
   EXPECT_FALSE(panel_.blinks(2));
   EXPECT_FALSE(panel_.blinks(3));
-  ASSERT_TRUE(through_tick(1));
+  ASSERT_TRUE(tick());
   EXPECT_FALSE(shown(8));
   EXPECT_TRUE(shown(2));
   testing::save_screenshot(window_, "traps-panel-blink.bmp");
@@ -92,10 +95,11 @@ TEST_F(Traps, AnAlertDuringARunChangesNothing) {
 
 TEST_F(Traps, AnAddAlertAfterAReplaceBlinksTheEarlierTrapsAgain) {
   panel_.alert_traps({8}, Form::Replace);
-  ASSERT_TRUE(pump_until([&] { return !panel_.running(); }, 3000));
+  EXPECT_EQ(ticks_to_end(), TrapPanel::kBlinkTicks);
+  EXPECT_FALSE(panel_.running());
   EXPECT_TRUE(panel_.blinks(8)) << "marks stay after the run";
   panel_.alert_traps({1, 4}, Form::Add);
-  ASSERT_TRUE(through_tick(1));
+  ASSERT_TRUE(tick());
   for (int n = 1; n <= kTrapCount; ++n) EXPECT_EQ(shown(n), n != 1 && n != 4 && n != 8) << "trap " << n;
 }
 
@@ -103,24 +107,25 @@ TEST_F(Traps, ARunHidesOnTicksOneAndThreeAndEndsShownAndStopped) {
   panel_.alert_traps({5, 0, 11}, Form::Replace);
   EXPECT_EQ(panel_.tick(), 1);
   const bool shown_after[] = {false, true, false, true, true};
-  for (int tick = 1; tick <= TrapPanel::kBlinkTicks; ++tick) {
-    ASSERT_TRUE(through_tick(tick));
-    EXPECT_EQ(shown(5), shown_after[tick - 1]) << "after tick " << tick;
+  for (int n = 1; n <= TrapPanel::kBlinkTicks; ++n) {
+    EXPECT_TRUE(panel_.running()) << "before tick " << n;
+    ASSERT_TRUE(tick()) << "the timer stopped before tick " << n;
+    EXPECT_EQ(shown(5), shown_after[n - 1]) << "after tick " << n;
     EXPECT_TRUE(shown(10)) << "a trap that was not alerted blinked";
   }
   EXPECT_FALSE(panel_.running());
   EXPECT_EQ(panel_.tick(), 1);
-  EXPECT_FALSE(KillTimer(window_, IDT_TRAP_BLINK)) << "the timer still runs";
+  EXPECT_FALSE(timers_.running(window_, IDT_TRAP_BLINK)) << "the timer still runs";
 }
 
 TEST_F(Traps, APanelMadeAgainGoesOnWithTheRun) {
   panel_.alert_traps({9}, Form::Replace);
-  ASSERT_TRUE(through_tick(1));
+  ASSERT_TRUE(tick());
   DestroyWindow(window_);
   window_ = panel_.create(host_.get());
   ASSERT_NE(window_, nullptr);
   EXPECT_FALSE(shown(9)) << "hidden as the last tick left it";
-  ASSERT_TRUE(pump_until([&] { return !panel_.running(); }, 3000));
+  EXPECT_EQ(ticks_to_end(), TrapPanel::kBlinkTicks - 1) << "the run goes on where it was";
   EXPECT_TRUE(shown(9));
 }
 
@@ -131,8 +136,6 @@ struct Opened {
   std::string body;
 };
 Opened g_opened;
-HWND g_panel = nullptr;
-int g_button = 0;
 
 void read_trap_dialog(HWND box) {
   pump(30);
@@ -143,13 +146,12 @@ void read_trap_dialog(HWND box) {
   g_opened.body = kit::get_dlg_item_text(box, IDC_TRAP_BODY);
 }
 
-void click_trap_button(HWND) { SendMessageW(GetDlgItem(g_panel, g_button), BM_CLICK, 0, 0); }
-
 TEST_F(Traps, ButtonsOpenTheirTrapsTextsAndOkOrCloseEndTheDialog) {
-  g_panel = window_;
+  auto click_trap_button = [this](int id) {
+    return [panel = window_, id](HWND) { SendMessageW(GetDlgItem(panel, id), BM_CLICK, 0, 0); };
+  };
   g_opened = {};
-  g_button = IDC_TRAP_BUTTON_1;
-  kit::testing::while_box_is_open(host_.get(), click_trap_button, [](HWND box) {
+  kit::testing::while_box_is_open(host_.get(), click_trap_button(IDC_TRAP_BUTTON_1), [](HWND box) {
     read_trap_dialog(box);
     testing::save_screenshot(box, "traps-dialog.bmp");
     SendMessageW(GetDlgItem(box, IDC_TRAP_OK), BM_CLICK, 0, 0);
@@ -160,14 +162,12 @@ TEST_F(Traps, ButtonsOpenTheirTrapsTextsAndOkOrCloseEndTheDialog) {
   EXPECT_EQ(g_opened.body, std::string("    ") + trap(10).explanation);
 
   g_opened = {};
-  g_button = IDC_TRAP_BUTTON_6;
-  kit::testing::while_box_is_open(host_.get(), click_trap_button, [](HWND box) {
+  kit::testing::while_box_is_open(host_.get(), click_trap_button(IDC_TRAP_BUTTON_6), [](HWND box) {
     read_trap_dialog(box);
     SendMessageW(GetDlgItem(box, IDC_TRAP_CLOSE), BM_CLICK, 0, 0);
   });
   EXPECT_EQ(g_opened.heading, trap(1).question);
   EXPECT_EQ(g_opened.body, std::string("    ") + trap(1).explanation);
-  g_panel = nullptr;
 }
 
 }  // namespace

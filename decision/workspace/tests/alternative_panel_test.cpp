@@ -106,11 +106,12 @@ class Owner {
   HWND window_ = nullptr;
 };
 
-// The small input box the running test expects, and the field that opens it.
-int g_field = 0;
-void focus_field(HWND panel) {
-  SetFocus(GetDlgItem(panel, g_field));
-  pump(200);
+// Opens the small input box of field id by giving the field the focus.
+auto focus_field(int id) {
+  return [id](HWND panel) {
+    SetFocus(GetDlgItem(panel, id));
+    pump(200);
+  };
 }
 
 class AlternativePanelTest : public testing::DecisionWindowTest {
@@ -214,9 +215,8 @@ TEST_F(AlternativePanelTest, TextsAreTypedInTheSmallInputBoxAndKeepHandsTheEdite
   EXPECT_EQ(shown_text(panel, IDC_PANEL_DESCRIPTION), kPlaceholderText);
 
   // The placeholder opens the box empty, over the field's top-left corner.
-  g_field = IDC_PANEL_DESCRIPTION;
   const RECT field = frame_of(GetDlgItem(panel, IDC_PANEL_DESCRIPTION));
-  kit::testing::while_box_is_open(panel, focus_field, [&](HWND box) {
+  kit::testing::while_box_is_open(panel, focus_field(IDC_PANEL_DESCRIPTION), [&](HWND box) {
     EXPECT_EQ(frame_of(box).left, field.left);
     EXPECT_EQ(frame_of(box).top, field.top);
     HWND text = GetDlgItem(box, IDC_SMALL_INPUT_TEXT);
@@ -228,14 +228,13 @@ TEST_F(AlternativePanelTest, TextsAreTypedInTheSmallInputBoxAndKeepHandsTheEdite
   EXPECT_NE(GetFocus(), GetDlgItem(panel, IDC_PANEL_DESCRIPTION)) << "the next click must open the box again";
 
   // A result text opens with its text; cancelling keeps it.
-  g_field = IDC_RESULT_TEXT_1;
-  kit::testing::while_box_is_open(panel, focus_field, [&](HWND box) {
+  kit::testing::while_box_is_open(panel, focus_field(IDC_RESULT_TEXT_1), [&](HWND box) {
     HWND text = GetDlgItem(box, IDC_SMALL_INPUT_TEXT);
     EXPECT_EQ(kit::get_window_text(text), "");  // a new result is the placeholder too
     kit::set_window_text(text, "收入翻倍");
     SendMessageW(GetDlgItem(box, IDC_INPUT_BOX_OK), BM_CLICK, 0, 0);
   });
-  kit::testing::while_box_is_open(panel, focus_field, [&](HWND box) {
+  kit::testing::while_box_is_open(panel, focus_field(IDC_RESULT_TEXT_1), [&](HWND box) {
     EXPECT_EQ(kit::get_window_text(GetDlgItem(box, IDC_SMALL_INPUT_TEXT)), "收入翻倍");
     kit::set_window_text(GetDlgItem(box, IDC_SMALL_INPUT_TEXT), "不要这个");
     SendMessageW(GetDlgItem(box, IDC_INPUT_BOX_CANCEL), BM_CLICK, 0, 0);

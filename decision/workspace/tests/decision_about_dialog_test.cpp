@@ -101,15 +101,13 @@ struct Seen {
   bool closed_by_click = false;
 };
 Seen g_seen;
-DecisionAboutDialog* g_about = nullptr;
-INT_PTR g_answer = 0;
 
 TEST_F(AboutBox, TheLinkOpensTheAddressAndAClickBesideItClosesTheBox) {
   g_seen = {};
   DecisionAboutDialog about(module());
-  g_about = &about;
+  INT_PTR answer = 0;
   kit::testing::while_box_is_open(
-      owner_.get(), [](HWND owner) { g_answer = g_about->run(owner); },
+      owner_.get(), [&](HWND owner) { answer = about.run(owner); },
       [](HWND box) {
         pump(30);
         testing::save_screenshot(box, "decision-about.bmp");
@@ -120,13 +118,12 @@ TEST_F(AboutBox, TheLinkOpensTheAddressAndAClickBesideItClosesTheBox) {
         pump(10);
         g_seen.closed_by_click = !IsWindow(box) || !IsWindowVisible(box);
       });
-  g_about = nullptr;
   EXPECT_TRUE(g_seen.open_after_link_click) << "a click on the link closed the box";
   ASSERT_EQ(launches_.opens.size(), 1u);
   EXPECT_EQ(launches_.opens[0].text, lay::kWebAddress);
   EXPECT_TRUE(messages_.shown.empty()) << "the open was reported as failed";
   EXPECT_TRUE(g_seen.closed_by_click);
-  EXPECT_EQ(g_answer, IDOK);
+  EXPECT_EQ(answer, IDOK);
 }
 
 // Opens the box over owner count times; a thread timer inside each box's modal loop
@@ -152,9 +149,9 @@ int open_and_close_about(HINSTANCE module, HWND owner, int count) {
   return s_closed;
 }
 
-TEST_F(AboutBox, OpeningAndClosingItManyTimesLeavesTheGdiObjectCountWhereItWas) {
+TEST_F(AboutBox, OpeningAndClosingItInASoakLeavesTheGdiObjectCountWhereItWas) {
   kit::testing::expect_gdi_objects_return([&](int boxes) { return open_and_close_about(module(), owner_.get(), boxes); },
-                                          100);
+                                          kit::testing::soak_rounds());
 }
 
 }  // namespace

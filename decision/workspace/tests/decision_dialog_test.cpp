@@ -53,12 +53,13 @@ RECT frame_of(HWND window) {
   return r;
 }
 
-// The chooser's answer the running test gives: a blank decision of g_count alternatives.
-int g_count = 3;
-void choose_blank(HWND chooser) {
-  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(chooser, IDC_WIZARD_OPTION))) << "the wizard is offered";
-  kit::combo_select(GetDlgItem(chooser, IDC_ALTERNATIVE_COUNT), g_count - 2);
-  SendMessageW(GetDlgItem(chooser, IDC_NEW_DECISION_OK), BM_CLICK, 0, 0);
+// The chooser's answer: a blank decision of count alternatives.
+auto choose_blank(int count) {
+  return [count](HWND chooser) {
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(chooser, IDC_WIZARD_OPTION))) << "the wizard is offered";
+    kit::combo_select(GetDlgItem(chooser, IDC_ALTERNATIVE_COUNT), count - 2);
+    SendMessageW(GetDlgItem(chooser, IDC_NEW_DECISION_OK), BM_CLICK, 0, 0);
+  };
 }
 void click_new(HWND window) { click(window, IDC_NEW); }
 
@@ -67,8 +68,7 @@ class DecisionDialogTest : public testing::MainWindowTest {
   DecisionDialogTest() : MainWindowTest(kFixedTime) {}
 
   void new_blank(int count) {
-    g_count = count;
-    kit::testing::while_box_is_open(window_, click_new, choose_blank);
+    kit::testing::while_box_is_open(window_, click_new, choose_blank(count));
     pump(40);
   }
   // Gives alternative i one result of value and probability and shows it.
@@ -116,11 +116,28 @@ TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAl
   save_screenshot(window_, "decision-empty.bmp");
 }
 
+// The frame (1..7) the logo shows on the screen, or 0 when it shows none of them.
+int logo_frame(HWND window) {
+  const kit::testing::Pixels logo = kit::testing::painted(GetDlgItem(window, IDC_LOGO));
+  for (int frame = 1; frame <= lay::kLogoFrames; ++frame) {
+    const kit::UniqueBitmap file(static_cast<HBITMAP>(LoadImageW(
+        nullptr, kit::to_wide(lay::logo_file(frame)).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADFROMFILE)));
+    if (kit::testing::of_bitmap(file.get()) == logo) return frame;
+  }
+  return 0;
+}
+
 TEST_F(DecisionDialogTest, TheLogoStepsThroughItsFramesAndEnterOrEscapeDoNotCloseTheWindow) {
-  EXPECT_EQ(dialog_->logo_step(), 1);
-  // Three steps show the first three frames; a busy machine may deliver them late.
-  EXPECT_TRUE(kit::testing::pump_until([&] { return dialog_->logo_step() >= 4; }, 3000));
-  EXPECT_LE(dialog_->logo_step(), 12) << "the pause keeps the third frame";
+  EXPECT_EQ(logo_frame(window_), 1) << "the first frame shows before the first tick";
+  // The frame after each tick of a cycle and the first tick of the next: three quick
+  // frames, a pause on the third, four quick frames and a longer pause on the last.
+  const std::string expected = "1233333333334567777777777777771";
+  std::string seen;
+  for (std::size_t tick = 0; tick < expected.size(); ++tick) {
+    ASSERT_TRUE(timers_.step(window_, lay::kLogoTimer));
+    seen += static_cast<char>('0' + logo_frame(window_));
+  }
+  EXPECT_EQ(seen, expected);
   SendMessageW(window_, WM_COMMAND, IDCANCEL, 0);
   SendMessageW(window_, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(IsWindow(window_));
@@ -273,7 +290,7 @@ TEST_F(DecisionDialogTest, AddingOrDeletingClosesThePanelsAndDropsTheirEdits) {
 std::string g_typed;
 void focus_background(HWND window) {
   SetFocus(GetDlgItem(window, IDC_BACKGROUND_SUMMARY));
-  pump(200);
+  pump(0);
 }
 
 TEST_F(DecisionDialogTest, TheBackgroundIsEditedInTheLargeBox) {
@@ -453,7 +470,7 @@ void cancel(HWND box) { EndDialog(box, IDCANCEL); }
 // Each round opens and closes one of them in turn: a panel with a picker (the value
 // and the probability picker by turns) and its small input box, the large input box,
 // the About box, the chooser, the chooser and the case library.
-TEST_F(DecisionDialogTest, PanelsPickersAndEveryBoxLeaveNoGdiObjectOrWindowBehind) {
+TEST_F(DecisionDialogTest, PanelsPickersAndEveryBoxLeaveNoGdiObjectOrWindowBehindInASoak) {
   new_blank(3);
   constexpr UINT kQuickTick = 10;
   auto press = [](HWND window, int id) {
@@ -500,7 +517,7 @@ TEST_F(DecisionDialogTest, PanelsPickersAndEveryBoxLeaveNoGdiObjectOrWindowBehin
   // One round of each first: what the process keeps for good is made by then.
   for (int n = 0; n < 5; ++n) ASSERT_TRUE(open_and_close(n));
   const std::size_t windows_before = kit::testing::thread_windows().size();
-  kit::testing::expect_gdi_objects_return(soak, 500);
+  kit::testing::expect_gdi_objects_return(soak, kit::testing::soak_rounds());
   EXPECT_EQ(kit::testing::thread_windows().size(), windows_before);
 }
 

@@ -86,12 +86,6 @@ RankingExplanation explained(Decision d) {
   return explain_ranking(d);
 }
 
-Decision g_decision;
-INT_PTR g_result = 0;
-void run_explanation(HWND owner) {
-  RankingExplanationDialog dialog(GetModuleHandleW(nullptr), g_decision);
-  g_result = dialog.run(owner);
-}
 void click(HWND box, int id) { SendMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0); }
 
 class RankingExplanationTest : public testing::DecisionWindowTest {
@@ -111,12 +105,18 @@ class RankingExplanationTest : public testing::DecisionWindowTest {
   // Runs the dialog on decision; check sees it open and must close it.
   template <typename Check>
   void open(const Decision& decision, Check check) {
-    g_decision = decision;
-    g_result = 0;
-    kit::testing::while_box_is_open(owner_.get(), run_explanation, check);
+    result_ = 0;
+    kit::testing::while_box_is_open(
+        owner_.get(),
+        [&](HWND owner) {
+          RankingExplanationDialog dialog(module(), decision);
+          result_ = dialog.run(owner);
+        },
+        check);
   }
 
   kit::UniqueWindow owner_;
+  INT_PTR result_ = 0;  // the dialog's answer
 };
 
 struct Shown {
@@ -142,7 +142,7 @@ TEST_F(RankingExplanationTest, ShowsTheExplanationsTextsAndClosesWithOkEscapeAnd
     read_and_save(box, "explanation-close-call.bmp");
     click(box, IDC_EXPLANATION_OK);
   });
-  EXPECT_EQ(g_result, IDOK);
+  EXPECT_EQ(result_, IDOK);
   EXPECT_EQ(g_shown.client.cx, lay::kWidth);
   EXPECT_EQ(g_shown.client.cy, lay::kHeight);
   EXPECT_EQ(g_shown.sentences, close.margin_sentence + "\r\n" + close.change_sentence);
@@ -156,9 +156,9 @@ TEST_F(RankingExplanationTest, ShowsTheExplanationsTextsAndClosesWithOkEscapeAnd
     PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, 1 | (scan << 16) | (3u << 30));
     pump(20, box);
   });
-  EXPECT_EQ(g_result, IDCANCEL);
+  EXPECT_EQ(result_, IDCANCEL);
   open(close_call(), [](HWND box) { click(box, IDC_EXPLANATION_CLOSE); });
-  EXPECT_EQ(g_result, IDOK);
+  EXPECT_EQ(result_, IDOK);
 
   const RankingExplanation robust = explained(robust_best());
   ASSERT_FALSE(robust.has_flip);
