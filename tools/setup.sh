@@ -42,7 +42,7 @@ ensure_packages() {
 # The prefix is made once and reused; the CJK font stands in for the two Chinese system faces.
 # Settings added later are applied to an existing prefix too: .settings records which
 # revision of them it has.
-wine_prefix_settings=3
+wine_prefix_settings=4
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix in $WINEPREFIX"
@@ -68,6 +68,11 @@ ensure_wine_prefix() {
   # Wine may download it, asks to; disabled in the prefix itself (as WINEDLLOVERRIDES does
   # for the processes started here), the viewer opens without any question.
   wine reg add 'HKCU\Software\Wine\DllOverrides' /v mshtml /t REG_SZ /d '' /f >/dev/null 2>&1
+  # The caption buttons draw their symbols from Marlett.  Debian's Wine fonts package
+  # installs it where Wine does not look for it; a copy in the prefix's own font folder
+  # is found at once (without it the buttons show "0", "1" and "r").
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ -f "$marlett" ] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
   wineserver -w
   echo "$wine_prefix_settings" >"$WINEPREFIX/.settings"
 }
