@@ -7,7 +7,9 @@
 #include "decision/guidance/case_library_dialog_layout.h"
 #include "decision/guidance/new_decision_dialog_layout.h"
 #include "decision/wizard/trap_dialog_layout.h"
+#include "decision/wizard/trap_panel_layout.h"
 #include "decision/wizard/wizard_page_layout.h"
+#include "decision/workspace/alternative_panel_layout.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "decision/workspace/ranking_explanation_dialog_layout.h"
 #include "decision_pictures.h"
@@ -20,6 +22,7 @@ const std::span<const kit::SkinButtonRow> kTables[] = {
     ::decision::main_window_layout::kButtons, ::decision::new_decision_layout::kButtons,
     ::decision::case_library_layout::kButtons, ::decision::trap_dialog_layout::kButtons,
     ::decision::ranking_explanation_layout::kButtons, ::decision::wizard_page_layout::kButtons,
+    ::decision::alternative_panel_layout::kButtons, ::decision::trap_panel_layout::kButtons,
 };
 
 const std::span<const kit::SkinPicture> kOthers[] = {::decision::new_decision_layout::kOtherPictures};
