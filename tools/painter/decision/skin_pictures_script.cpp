@@ -6,6 +6,8 @@
 
 #include "decision/guidance/case_library_dialog_layout.h"
 #include "decision/guidance/new_decision_dialog_layout.h"
+#include "decision/input/big_input_box_layout.h"
+#include "decision/input/small_input_box_layout.h"
 #include "decision/wizard/trap_dialog_layout.h"
 #include "decision/wizard/trap_panel_layout.h"
 #include "decision/wizard/wizard_page_layout.h"
@@ -23,6 +25,7 @@ const std::span<const kit::SkinButtonRow> kTables[] = {
     ::decision::case_library_layout::kButtons, ::decision::trap_dialog_layout::kButtons,
     ::decision::ranking_explanation_layout::kButtons, ::decision::wizard_page_layout::kButtons,
     ::decision::alternative_panel_layout::kButtons, ::decision::trap_panel_layout::kButtons,
+    ::decision::small_input_box_layout::kButtons, ::decision::big_input_box_layout::kButtons,
 };
 
 const std::span<const kit::SkinPicture> kOthers[] = {::decision::new_decision_layout::kOtherPictures};
