@@ -8,6 +8,7 @@
 #include "decision/guidance/new_decision_dialog_layout.h"
 #include "decision/input/big_input_box_layout.h"
 #include "decision/input/small_input_box_layout.h"
+#include "decision/input/value_picker_layout.h"
 #include "decision/wizard/trap_dialog_layout.h"
 #include "decision/wizard/trap_panel_layout.h"
 #include "decision/wizard/wizard_page_layout.h"
@@ -28,7 +29,8 @@ const std::span<const kit::SkinButtonRow> kTables[] = {
     ::decision::small_input_box_layout::kButtons, ::decision::big_input_box_layout::kButtons,
 };
 
-const std::span<const kit::SkinPicture> kOthers[] = {::decision::new_decision_layout::kOtherPictures};
+const std::span<const kit::SkinPicture> kOthers[] = {::decision::new_decision_layout::kOtherPictures,
+                                                     ::decision::wizard_page_layout::kOtherPictures};
 
 }  // namespace
 
@@ -46,6 +48,11 @@ std::map<int, std::string> script_pictures() {
     }
   for (auto others : kOthers)
     for (const kit::SkinPicture& picture : others) add(picture);
+  // The method switch's pictures change with the method (value_picker_layout.h).
+  for (const auto& method : ::decision::value_picker_layout::kMethodPictures) {
+    add({method.switch_hover, method.switch_hover_file});
+    add({method.switch_normal, method.switch_normal_file});
+  }
   return pictures;
 }
 
