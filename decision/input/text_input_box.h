@@ -35,7 +35,8 @@ class TextInputBox : public kit::SkinnedDialog {
 
  protected:
   // module holds the template and the pictures (the program itself).
-  TextInputBox(HINSTANCE module, const InputBoxLayout& layout) : kit::SkinnedDialog(module, layout.frame), layout_(layout) {}
+  TextInputBox(HINSTANCE module, const InputBoxLayout& layout)
+      : kit::SkinnedDialog(module, layout.frame), layout_(layout) {}
 
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;

@@ -96,7 +96,8 @@ inline constexpr Rgb kCloseKey{0x9A, 0xAD, 0xE5};
 
 // The panel's picture buttons.  Keep and drop have no fixed place: the foot line
 // follows the panel's height (foot_y).
-inline constexpr kit::SkinButtonRow kAdd{IDC_PANEL_ADD_RESULT, kAddButton, {IDB_ADD_RESULT_HOVER, "add_result_hover.bmp"},
+inline constexpr kit::SkinButtonRow kAdd{IDC_PANEL_ADD_RESULT, kAddButton,
+                                         {IDB_ADD_RESULT_HOVER, "add_result_hover.bmp"},
                                          {IDB_ADD_RESULT, "add_result.bmp"}, kButtonKey, "增加当前方案的结果"};
 inline constexpr kit::SkinButtonRow kDelete{IDC_PANEL_DELETE_RESULT, kDeleteButton,
                                             {IDB_DELETE_RESULT_HOVER, "delete_result_hover.bmp"},
