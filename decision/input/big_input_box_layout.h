@@ -6,6 +6,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
+#include "decision/input/text_input_box_layout.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision::big_input_box_layout {
@@ -28,13 +29,9 @@ inline constexpr Rect kCancelButton{385, 204, 18, 16};
 // below its top edge.
 inline constexpr int kTextMargin = 6;
 inline constexpr int kTextTop = 4;
-// The buttons' pictures show the box through every pixel of this colour.
-inline constexpr kit::PixelColor kButtonKey{255, 255, 255};
 
-inline constexpr kit::Placement kPlacements[] = {
-    {IDC_BIG_INPUT_TEXT, kText},
-    {IDC_INPUT_BOX_OK, kOkButton},
-    {IDC_INPUT_BOX_CANCEL, kCancelButton},
-};
+inline constexpr kit::Placement kPlacements[] = {{IDC_BIG_INPUT_TEXT, kText}};
+inline constexpr kit::SkinButtonRow kButtons[] = {text_input_box_layout::ok_row(kOkButton),
+                                                  text_input_box_layout::cancel_row(kCancelButton)};
 
 }  // namespace decision::big_input_box_layout

@@ -11,18 +11,11 @@ namespace {
 namespace lay = small_input_box_layout;
 
 constexpr InputBoxLayout kLayout{
-    .template_id = IDD_SMALL_INPUT_BOX,
-    .background_file = lay::kBackgroundFile,
-    .width = lay::kWidth,
-    .height = lay::kHeight,
+    .frame = {IDD_SMALL_INPUT_BOX, lay::kBackgroundFile, lay::kWidth, lay::kHeight, lay::kPlacements, lay::kButtons},
     .text_id = IDC_SMALL_INPUT_TEXT,
     .text_picture = IDB_SMALL_INPUT_TEXT,
     .text_margin = lay::kTextMargin,
     .text_top = lay::kTextTop,
-    .ok_button = lay::kOkButton,
-    .cancel_button = lay::kCancelButton,
-    .button_key = lay::kButtonKey,
-    .placements = lay::kPlacements,
 };
 
 }  // namespace

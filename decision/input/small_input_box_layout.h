@@ -5,6 +5,7 @@
 #pragma once
 
 #include "kit/pixel_layout.h"
+#include "decision/input/text_input_box_layout.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision::small_input_box_layout {
@@ -27,13 +28,9 @@ inline constexpr Rect kCancelButton{280, 61, 18, 16};
 // below its top edge.
 inline constexpr int kTextMargin = 5;
 inline constexpr int kTextTop = 4;
-// The buttons' pictures show the box through every pixel of this colour.
-inline constexpr kit::PixelColor kButtonKey{255, 255, 255};
 
-inline constexpr kit::Placement kPlacements[] = {
-    {IDC_SMALL_INPUT_TEXT, kText},
-    {IDC_INPUT_BOX_OK, kOkButton},
-    {IDC_INPUT_BOX_CANCEL, kCancelButton},
-};
+inline constexpr kit::Placement kPlacements[] = {{IDC_SMALL_INPUT_TEXT, kText}};
+inline constexpr kit::SkinButtonRow kButtons[] = {text_input_box_layout::ok_row(kOkButton),
+                                                  text_input_box_layout::cancel_row(kCancelButton)};
 
 }  // namespace decision::small_input_box_layout

@@ -7,33 +7,25 @@
 
 #include <windows.h>
 
-#include <span>
 #include <string>
 
 #include "kit/bitmap_edit.h"
-#include "kit/dialog.h"
 #include "kit/pixel_layout.h"
-#include "kit/skin_button.h"
+#include "kit/skinned_dialog.h"
 
 namespace decision {
 
-// One box's template, picture and places, from its layout header.
+// One box's frame (template, picture, places, save and don't-save buttons) and its text
+// box, from its layout header.  The frame names no OK id: Enter belongs to the text.
 struct InputBoxLayout {
-  int template_id;
-  const char* background_file;  // GBK, read from the working folder at every paint
-  int width;
-  int height;
+  kit::SkinFrame frame;
   int text_id;
   int text_picture;  // bitmap resource under the text
   int text_margin;   // left and right, inside the picture's frame
   int text_top;      // from the picture's top edge to the first line
-  kit::PixelRect ok_button;
-  kit::PixelRect cancel_button;
-  kit::PixelColor button_key;
-  std::span<const kit::Placement> placements;
 };
 
-class TextInputBox : public kit::Dialog {
+class TextInputBox : public kit::SkinnedDialog {
  public:
   // Screen position of the box's top-left corner, set by the opener.
   int x = 0;
@@ -41,27 +33,23 @@ class TextInputBox : public kit::Dialog {
   // In: the preset text; after IDOK: the text as typed (GBK, lines broken by CR LF).
   std::string text;
 
-  // Runs the box modally over owner; returns IDOK (text taken) or IDCANCEL.
-  INT_PTR run(HWND owner);
-
  protected:
   // module holds the template and the pictures (the program itself).
-  TextInputBox(HINSTANCE module, const InputBoxLayout& layout) : module_(module), layout_(layout) {}
+  TextInputBox(HINSTANCE module, const InputBoxLayout& layout)
+      : kit::SkinnedDialog(module, layout.frame), layout_(layout) {}
 
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  // Opens at (x, y), not over the owner; a press on the background does not drag.
+  void place_window() override;
+  void on_background_pressed(LPARAM) override {}
+  void on_ok_clicked() override;
 
  private:
-  void set_up_buttons();
   void set_up_text_box();
-  void on_ok_clicked();
 
-  HINSTANCE module_;
   const InputBoxLayout& layout_;
   kit::BitmapEdit text_box_;
-  kit::SkinButton ok_button_;
-  kit::SkinButton cancel_button_;
 };
 
 }  // namespace decision

@@ -15,7 +15,6 @@ namespace lay = trap_panel_layout;
 
 namespace {
 
-constexpr char kButtonTip[] = "单击查看这个陷阱的说明";
 
 }  // namespace
 
@@ -42,7 +41,6 @@ void TrapPanel::load_texts() {
 // hid them, and the timer starts again.
 bool TrapPanel::on_init_dialog() {
   SetWindowPos(hwnd(), nullptr, 0, 0, lay::kWidth, lay::kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  kit::place_controls(hwnd(), lay::kPlacements);
   set_up_buttons();
   if (running_) {
     show_marked_buttons(tick_ != 2 && tick_ != 4);
@@ -51,15 +49,7 @@ bool TrapPanel::on_init_dialog() {
   return false;  // the page keeps its focus
 }
 
-void TrapPanel::set_up_buttons() {
-  for (int i = 0; i < kTrapCount; ++i)
-    buttons_[i].set_up(hwnd(), IDC_TRAP_BUTTON_1 + i,
-                       {.place = lay::kButtons[i],
-                        .hover_picture = static_cast<WORD>(lay::hover_picture(i)),
-                        .normal_picture = static_cast<WORD>(lay::normal_picture(i)),
-                        .key = lay::kButtonKey,
-                        .tip = kButtonTip});
-}
+void TrapPanel::set_up_buttons() { kit::set_up_skin_buttons(hwnd(), lay::kButtons, std::span(buttons_)); }
 
 void TrapPanel::alert_traps(std::initializer_list<int> traps, AlertForm form) {
   if (running_) return;

@@ -46,25 +46,34 @@ constexpr int button_of_trap(int n) {
   return 0;
 }
 
-// Index i is button IDC_TRAP_BUTTON_1 + i (which trap it opens: trap_of_button).
-inline constexpr Rect kButtons[kTrapCount] = {
-    button_at(22, 36),  button_at(45, 65),   button_at(57, 93),   button_at(134, 93),  button_at(38, 123),
-    button_at(122, 126), button_at(53, 155), button_at(133, 155), button_at(65, 182),  button_at(45, 211),
-};
-
-inline constexpr kit::Placement kPlacements[] = {
-    {IDC_TRAP_BUTTON_1, kButtons[0]}, {IDC_TRAP_BUTTON_2, kButtons[1]}, {IDC_TRAP_BUTTON_3, kButtons[2]},
-    {IDC_TRAP_BUTTON_4, kButtons[3]}, {IDC_TRAP_BUTTON_5, kButtons[4]}, {IDC_TRAP_BUTTON_6, kButtons[5]},
-    {IDC_TRAP_BUTTON_7, kButtons[6]}, {IDC_TRAP_BUTTON_8, kButtons[7]}, {IDC_TRAP_BUTTON_9, kButtons[8]},
-    {IDC_TRAP_BUTTON_10, kButtons[9]},
-};
-
-// Button IDC_TRAP_BUTTON_1 + i shows pictures IDB_TRAP_BUTTON_1 + i (normal) and
-// IDB_TRAP_BUTTON_HOVER_1 + i (under the pointer).
-constexpr int normal_picture(int i) { return IDB_TRAP_BUTTON_1 + i; }
-constexpr int hover_picture(int i) { return IDB_TRAP_BUTTON_HOVER_1 + i; }
 // The buttons' pictures show the panel through every pixel of this colour.
 inline constexpr kit::PixelColor kButtonKey{255, 255, 255};
+inline constexpr char kButtonTip[] = "单击查看这个陷阱的说明";
+
+// Row i is button IDC_TRAP_BUTTON_1 + i (which trap it opens: trap_of_button), light at
+// rest and deep blue under the pointer.
+inline constexpr kit::SkinButtonRow kButtons[kTrapCount] = {
+    {IDC_TRAP_BUTTON_1, button_at(22, 36), {IDB_TRAP_BUTTON_HOVER_1, "trap_button_1_hover.bmp"},
+     {IDB_TRAP_BUTTON_1, "trap_button_1.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_2, button_at(45, 65), {IDB_TRAP_BUTTON_HOVER_2, "trap_button_2_hover.bmp"},
+     {IDB_TRAP_BUTTON_2, "trap_button_2.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_3, button_at(57, 93), {IDB_TRAP_BUTTON_HOVER_3, "trap_button_3_hover.bmp"},
+     {IDB_TRAP_BUTTON_3, "trap_button_3.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_4, button_at(134, 93), {IDB_TRAP_BUTTON_HOVER_4, "trap_button_4_hover.bmp"},
+     {IDB_TRAP_BUTTON_4, "trap_button_4.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_5, button_at(38, 123), {IDB_TRAP_BUTTON_HOVER_5, "trap_button_5_hover.bmp"},
+     {IDB_TRAP_BUTTON_5, "trap_button_5.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_6, button_at(122, 126), {IDB_TRAP_BUTTON_HOVER_6, "trap_button_6_hover.bmp"},
+     {IDB_TRAP_BUTTON_6, "trap_button_6.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_7, button_at(53, 155), {IDB_TRAP_BUTTON_HOVER_7, "trap_button_7_hover.bmp"},
+     {IDB_TRAP_BUTTON_7, "trap_button_7.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_8, button_at(133, 155), {IDB_TRAP_BUTTON_HOVER_8, "trap_button_8_hover.bmp"},
+     {IDB_TRAP_BUTTON_8, "trap_button_8.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_9, button_at(65, 182), {IDB_TRAP_BUTTON_HOVER_9, "trap_button_9_hover.bmp"},
+     {IDB_TRAP_BUTTON_9, "trap_button_9.bmp"}, kButtonKey, kButtonTip},
+    {IDC_TRAP_BUTTON_10, button_at(45, 211), {IDB_TRAP_BUTTON_HOVER_10, "trap_button_10_hover.bmp"},
+     {IDB_TRAP_BUTTON_10, "trap_button_10.bmp"}, kButtonKey, kButtonTip},
+};
 
 // The label of a trap's place and button: its name without the ending "陷阱" (UTF-8 in
 // the painter, which alone draws it).

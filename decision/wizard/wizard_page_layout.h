@@ -43,6 +43,15 @@ inline constexpr kit::SkinPicture kBackPageHover{IDB_WIZARD_BACK_PAGE_HOVER, "wi
 inline constexpr kit::SkinPicture kBackPage{IDB_WIZARD_BACK_PAGE, "wizard_back_page.bmp"};
 inline constexpr kit::SkinPicture kNextPageHover{IDB_WIZARD_NEXT_PAGE_HOVER, "wizard_next_page_hover.bmp"};
 inline constexpr kit::SkinPicture kNextPage{IDB_WIZARD_NEXT_PAGE, "wizard_next_page.bmp"};
+// Back, Next and Finish as they walk within a page (between alternatives or pairs).
+inline constexpr kit::SkinPicture kBackHover{IDB_WIZARD_BACK_HOVER, "wizard_back_hover.bmp"};
+inline constexpr kit::SkinPicture kBack{IDB_WIZARD_BACK, "wizard_back.bmp"};
+inline constexpr kit::SkinPicture kNextHover{IDB_WIZARD_NEXT_HOVER, "wizard_next_hover.bmp"};
+inline constexpr kit::SkinPicture kNext{IDB_WIZARD_NEXT, "wizard_next.bmp"};
+inline constexpr kit::SkinPicture kFinishHover{IDB_WIZARD_FINISH_HOVER, "wizard_finish_hover.bmp"};
+inline constexpr kit::SkinPicture kFinish{IDB_WIZARD_FINISH, "wizard_finish.bmp"};
+// The pictures compiled in that no button of the table starts with.
+inline constexpr kit::SkinPicture kOtherPictures[] = {kBackHover, kBack, kNextHover, kNext, kFinishHover, kFinish};
 inline constexpr kit::SkinButtonRow kButtons[] = {
     {IDC_WIZARD_BACK, kBackButton, kBackPageHover, kBackPage, kButtonKey, "回到上一步"},
     {IDC_WIZARD_NEXT, kNextButton, kNextPageHover, kNextPage, kButtonKey, "继续下一步"},

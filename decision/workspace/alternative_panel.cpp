@@ -26,10 +26,6 @@ namespace {
 constexpr UINT kTextFocused = WM_APP + 1;
 constexpr int kDescriptionRow = 0;
 
-constexpr char kAddTip[] = "增加当前方案的结果";
-constexpr char kDeleteTip[] = "删除结果";
-constexpr char kKeepTip[] = "保存修改";
-constexpr char kDropTip[] = "不保存修改";
 constexpr char kNumberTip[] = "点击修改";
 constexpr char kResultsFull[] = "结果数量已满";
 constexpr char kCannotDelete[] = "不可删除";
@@ -97,29 +93,8 @@ void AlternativePanel::set_up_buttons() {
   number_.set_state_color(kit::SkinButton::ActiveText, kStripText, false);
   foot_number_.set_up(hwnd(), IDC_PANEL_FOOT_NUMBER, {});
   total_.set_up(hwnd(), IDC_PANEL_TOTAL, {});
-  add_button_.set_up(hwnd(), IDC_PANEL_ADD_RESULT,
-                     {.place = lay::kAddButton,
-                      .hover_picture = IDB_ADD_RESULT_HOVER,
-                      .normal_picture = IDB_ADD_RESULT,
-                      .key = lay::kButtonKey,
-                      .tip = kAddTip});
-  delete_button_.set_up(hwnd(), IDC_PANEL_DELETE_RESULT,
-                        {.place = lay::kDeleteButton,
-                         .hover_picture = IDB_DELETE_RESULT_HOVER,
-                         .normal_picture = IDB_DELETE_RESULT,
-                         .key = lay::kButtonKey,
-                         .tip = kDeleteTip});
-  keep_button_.set_up(hwnd(), IDC_PANEL_KEEP,
-                      {.hover_picture = IDB_OK_HOVER, .normal_picture = IDB_OK_NORMAL, .key = lay::kButtonKey,
-                       .tip = kKeepTip});
-  drop_button_.set_up(hwnd(), IDC_PANEL_DROP,
-                      {.hover_picture = IDB_CANCEL_HOVER, .normal_picture = IDB_CANCEL_NORMAL,
-                       .key = lay::kButtonKey, .tip = kDropTip});
-  close_button_.set_up(hwnd(), IDC_PANEL_CLOSE,
-                       {.place = lay::kCloseButton,
-                        .hover_picture = IDB_CLOSE_HOVER,
-                        .normal_picture = IDB_CLOSE_NORMAL,
-                        .key = lay::kCloseKey});
+  kit::set_up_skin_buttons(hwnd(), lay::kButtons,
+                           {&add_button_, &delete_button_, &keep_button_, &drop_button_, &close_button_});
   for (int k = 1; k <= lay::kMaxRows; ++k) {
     value_buttons_[k - 1].set_up(hwnd(), lay::kValueIds[k - 1], {.place = lay::value_button(k), .tip = kNumberTip});
     probability_buttons_[k - 1].set_up(hwnd(), lay::kProbabilityIds[k - 1],

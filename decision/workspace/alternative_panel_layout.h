@@ -7,6 +7,7 @@
 
 #include "kit/pixel_layout.h"
 #include "decision/res/resource_ids.h"
+#include "decision/res/shared_button_pictures.h"
 
 namespace decision::alternative_panel_layout {
 
@@ -92,6 +93,22 @@ inline constexpr int kFootBandAbove = 8;
 // Key colours: white for the add, delete, keep and drop pictures, 0xE5AD9A for close.
 inline constexpr Rgb kButtonKey{255, 255, 255};
 inline constexpr Rgb kCloseKey{0x9A, 0xAD, 0xE5};
+
+// The panel's picture buttons.  Keep and drop have no fixed place: the foot line
+// follows the panel's height (foot_y).
+inline constexpr kit::SkinButtonRow kAdd{IDC_PANEL_ADD_RESULT, kAddButton,
+                                         {IDB_ADD_RESULT_HOVER, "add_result_hover.bmp"},
+                                         {IDB_ADD_RESULT, "add_result.bmp"}, kButtonKey, "增加当前方案的结果"};
+inline constexpr kit::SkinButtonRow kDelete{IDC_PANEL_DELETE_RESULT, kDeleteButton,
+                                            {IDB_DELETE_RESULT_HOVER, "delete_result_hover.bmp"},
+                                            {IDB_DELETE_RESULT, "delete_result.bmp"}, kButtonKey, "删除结果"};
+inline constexpr kit::SkinButtonRow kButtons[] = {
+    kAdd,
+    kDelete,
+    {IDC_PANEL_KEEP, {}, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "保存修改"},
+    {IDC_PANEL_DROP, {}, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey, "不保存修改"},
+    {IDC_PANEL_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey},
+};
 
 // The description's and the result texts' colours.
 inline constexpr Rgb kEditBack{239, 244, 250};

@@ -38,6 +38,7 @@ struct BoxKind {
   int height;
   int text_id;
   std::span<const kit::Placement> placements;
+  std::span<const kit::SkinButtonRow> buttons;
   const char* screenshot;
 };
 
@@ -49,6 +50,7 @@ const BoxKind kSmall{"Small",
                      small_input_box_layout::kHeight,
                      IDC_SMALL_INPUT_TEXT,
                      small_input_box_layout::kPlacements,
+                     small_input_box_layout::kButtons,
                      "decision-small-input.bmp"};
 const BoxKind kBig{"Big",
                    true,
@@ -56,6 +58,7 @@ const BoxKind kBig{"Big",
                    big_input_box_layout::kHeight,
                    IDC_BIG_INPUT_TEXT,
                    big_input_box_layout::kPlacements,
+                   big_input_box_layout::kButtons,
                    "decision-big-input.bmp"};
 
 HWND text_of(HWND box, const BoxKind& kind) { return GetDlgItem(box, kind.text_id); }
@@ -121,6 +124,7 @@ TEST_P(InputBoxTest, OpensAtTheGivenPointAsLargeAsItsPictureWithEveryControlInPl
     EXPECT_EQ(client.cx, kind().width);
     EXPECT_EQ(client.cy, kind().height);
     kit::testing::expect_placed(box, kind().placements);
+    kit::testing::expect_placed(box, kind().buttons);
 
     HWND edit = text_of(box, kind());
     EXPECT_EQ(GetFocus(), edit);
@@ -136,15 +140,8 @@ TEST_P(InputBoxTest, OpensAtTheGivenPointAsLargeAsItsPictureWithEveryControlInPl
     EXPECT_EQ(picture.height(), kit::control_rect(box, kind().text_id).h);
 
     auto* ok = dynamic_cast<kit::SkinButton*>(kit::Control::from_window(GetDlgItem(box, IDC_INPUT_BOX_OK)));
-    auto* cancel = dynamic_cast<kit::SkinButton*>(kit::Control::from_window(GetDlgItem(box, IDC_INPUT_BOX_CANCEL)));
     ASSERT_NE(ok, nullptr);
-    ASSERT_NE(cancel, nullptr);
     EXPECT_TRUE(ok->is_default());
-    EXPECT_NE(ok->normal_image().bitmap.get(), nullptr);
-    EXPECT_NE(ok->hover_image().bitmap.get(), nullptr);
-    EXPECT_NE(cancel->normal_image().bitmap.get(), nullptr);
-    EXPECT_NE(ok->tip_window(), nullptr);
-    EXPECT_NE(cancel->tip_window(), nullptr);
 
     // The box's own picture is on the screen: its navy frame at the corner and the
     // text box's picture where the text box is.

@@ -66,8 +66,8 @@ TEST_F(Traps, PanelIsItsPictureWithTheButtonsOnTheirPlacesAndTheStoredTexts) {
   const SIZE client = kit::testing::client_size(window_);
   EXPECT_EQ(client.cx, panel_lay::kWidth);
   EXPECT_EQ(client.cy, panel_lay::kHeight);
-  kit::testing::expect_placed(window_, panel_lay::kPlacements);
-  for (const kit::Placement& place : panel_lay::kPlacements) EXPECT_TRUE(IsWindowVisible(panel_.item(place.id)));
+  kit::testing::expect_placed(window_, panel_lay::kButtons);
+  for (const kit::SkinButtonRow& button : panel_lay::kButtons) EXPECT_TRUE(IsWindowVisible(panel_.item(button.id)));
   // The string table holds the very texts of the table, divided for the dialog.
   for (int n = 1; n <= kTrapCount; ++n) {
     EXPECT_EQ(kit::load_string_resource(module(), IDS_TRAP_1 + n - 1), stored_trap_text(n)) << "trap " << n;

@@ -18,6 +18,7 @@
 #include "kit/skin_background.h"
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
+#include "kit/testing/placement.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/alternative_panel.h"
@@ -258,6 +259,8 @@ TEST_F(AlternativePanelTest, TheFifthResultGrowsThePanelAndTheFourthShrinksItAtT
   ASSERT_NE(panel, nullptr);
   const RECT opened = frame_of(panel);
   EXPECT_EQ(kit::testing::client_size(panel).cy, lay::kShortHeight);
+  kit::testing::expect_placed(panel, lay::kPlacements);
+  kit::testing::expect_placed(panel, lay::kButtons);
   EXPECT_EQ(kit::control_rect(panel, IDC_PANEL_KEEP), lay::keep_button(lay::kShortFootY));
   EXPECT_EQ(kit::control_rect(panel, IDC_PANEL_TOTAL), lay::total(lay::kShortFootY, lay::kTotalOpeningWidth));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(panel, IDC_RESULT_TEXT_5)));

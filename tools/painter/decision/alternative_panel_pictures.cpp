@@ -137,16 +137,16 @@ Image paint_blank_rows() {
 // Add: a filled deep-blue button, lighter under the pointer.  Its word is the lightest
 // blue, not white: white is the key.
 Image paint_add(const Image& background, bool hover) {
-  const lay::Rect& r = lay::kAddButton;
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kButtonKey, [&](Canvas& c) {
+  const lay::Rect& r = lay::kAdd.place;
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kAdd.key, [&](Canvas& c) {
     primary_button_face(c, u8"增加", style::kTab, hover);
   });
 }
 
 // Delete: a framed light button, bluer under the pointer.
 Image paint_delete(const Image& background, bool hover) {
-  const lay::Rect& r = lay::kDeleteButton;
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kButtonKey, [&](Canvas& c) {
+  const lay::Rect& r = lay::kDelete.place;
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kDelete.key, [&](Canvas& c) {
     secondary_button_face(c, u8"删除", style::kTab, hover);
   });
 }
@@ -158,10 +158,10 @@ void add_alternative_panel(PictureSet& set) {
   set.push_back({lay::kShortFile, encode_bmp(short_background)});
   set.push_back({lay::kTallFile, encode_bmp(paint_background(lay::kTallHeight))});
   set.push_back({"panel_blank_rows.bmp", encode_bmp(paint_blank_rows())});
-  set.push_back({"add_result.bmp", encode_bmp(paint_add(short_background, false))});
-  set.push_back({"add_result_hover.bmp", encode_bmp(paint_add(short_background, true))});
-  set.push_back({"delete_result.bmp", encode_bmp(paint_delete(short_background, false))});
-  set.push_back({"delete_result_hover.bmp", encode_bmp(paint_delete(short_background, true))});
+  set.push_back({lay::kAdd.normal.file, encode_bmp(paint_add(short_background, false))});
+  set.push_back({lay::kAdd.hover.file, encode_bmp(paint_add(short_background, true))});
+  set.push_back({lay::kDelete.normal.file, encode_bmp(paint_delete(short_background, false))});
+  set.push_back({lay::kDelete.hover.file, encode_bmp(paint_delete(short_background, true))});
 }
 
 }  // namespace painter::decision_pictures

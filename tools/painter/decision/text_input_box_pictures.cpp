@@ -7,6 +7,7 @@
 #include "canvas.h"
 #include "decision/input/small_input_box_layout.h"
 #include "decision/input/big_input_box_layout.h"
+#include "decision/input/text_input_box_layout.h"
 #include "decision_pictures.h"
 #include "elements.h"
 #include "text_input_box_look.h"
@@ -39,11 +40,11 @@ namespace {
 
 namespace small = decision::small_input_box_layout;
 namespace big = decision::big_input_box_layout;
+namespace shared = decision::text_input_box_layout;
 
 static_assert(small::kOkButton.w == big::kOkButton.w && small::kOkButton.h == big::kOkButton.h &&
                   small::kCancelButton.w == big::kCancelButton.w && small::kCancelButton.h == big::kCancelButton.h,
               "both boxes show the same button pictures");
-static_assert(small::kButtonKey == big::kButtonKey, "both boxes key the button pictures alike");
 
 constexpr double kStroke = 1.8;
 
@@ -64,7 +65,7 @@ void cross(Canvas& c, Rgb ink) {
 
 Image paint_ok(bool hover) {
   const Image ground(small::kOkButton.w, small::kOkButton.h, input_box::kGround);
-  return keyed_picture(ground, small::kButtonKey, [&](Canvas& c) {
+  return keyed_picture(ground, shared::kButtonKey, [&](Canvas& c) {
     button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite, u8"", style::kButton);
     // The key is white, so the tick takes the lightest blue that a mask cannot mistake
     // for it.
@@ -74,7 +75,7 @@ Image paint_ok(bool hover) {
 
 Image paint_cancel(bool hover) {
   const Image ground(small::kCancelButton.w, small::kCancelButton.h, input_box::kGround);
-  return keyed_picture(ground, small::kButtonKey, [&](Canvas& c) {
+  return keyed_picture(ground, shared::kButtonKey, [&](Canvas& c) {
     button_face(c, hover ? style::kSkyBlue : style::kMistBlue, style::kNavy, u8"", style::kButton);
     c.outline_rounded({0, 0, c.width(), c.height()}, style::kButtonCorner, style::kFrameBlue);
     cross(c, style::kNavy);
@@ -84,10 +85,10 @@ Image paint_cancel(bool hover) {
 }  // namespace
 
 void add_input_box_buttons(PictureSet& set) {
-  set.push_back({"input_box_ok.bmp", encode_bmp(paint_ok(false))});
-  set.push_back({"input_box_ok_hover.bmp", encode_bmp(paint_ok(true))});
-  set.push_back({"input_box_cancel.bmp", encode_bmp(paint_cancel(false))});
-  set.push_back({"input_box_cancel_hover.bmp", encode_bmp(paint_cancel(true))});
+  set.push_back({shared::kOkNormal.file, encode_bmp(paint_ok(false))});
+  set.push_back({shared::kOkHover.file, encode_bmp(paint_ok(true))});
+  set.push_back({shared::kCancelNormal.file, encode_bmp(paint_cancel(false))});
+  set.push_back({shared::kCancelHover.file, encode_bmp(paint_cancel(true))});
 }
 
 }  // namespace painter::decision_pictures

@@ -45,7 +45,7 @@ Image paint_panel() {
   title_strip(c, panel::kWidth, panel::kTitleStripHeight, u8"决策陷阱", u8"当心！");
 
   for (int i = 0; i < decision::kTrapCount; ++i) {
-    const panel::Rect& r = panel::kButtons[i];
+    const panel::Rect& r = panel::kButtons[i].place;
     const Box place{r.x + kPlaceInset, r.y + kPlaceInset, r.w - 2 * kPlaceInset, r.h - 2 * kPlaceInset};
     c.fill_rounded(place, kPillCorner - kPlaceInset, style::kAmber);
     c.fill_rounded({place.x + 1, place.y + 1, place.w - 2, place.h - 2}, kPillCorner - kPlaceInset - 1,
@@ -65,8 +65,8 @@ Image paint_panel() {
 
 // Button i: a light pill with its trap's name at rest, deep blue under the pointer.
 Image paint_trap_button(const Image& background, int i, bool hover) {
-  const panel::Rect& r = panel::kButtons[i];
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), panel::kButtonKey, [&](Canvas& c) {
+  const panel::Rect& r = panel::kButtons[i].place;
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), panel::kButtons[i].key, [&](Canvas& c) {
     const Box all{0, 0, c.width(), c.height()};
     if (hover) {
       c.fill_rounded(all, kPillCorner, style::kBlue);
@@ -123,9 +123,8 @@ void add_traps(PictureSet& set) {
   const Image background = paint_panel();
   set.push_back({panel::kBackgroundFile, encode_bmp(background)});
   for (int i = 0; i < decision::kTrapCount; ++i) {
-    const std::string number = std::to_string(i + 1);
-    set.push_back({"trap_button_" + number + ".bmp", encode_bmp(paint_trap_button(background, i, false))});
-    set.push_back({"trap_button_" + number + "_hover.bmp", encode_bmp(paint_trap_button(background, i, true))});
+    set.push_back({panel::kButtons[i].normal.file, encode_bmp(paint_trap_button(background, i, false))});
+    set.push_back({panel::kButtons[i].hover.file, encode_bmp(paint_trap_button(background, i, true))});
   }
   set.push_back({dialog::kBackgroundFile, encode_bmp(paint_dialog())});
   set.push_back({"trap_heading.bmp", encode_bmp(paint_heading_picture())});

@@ -201,12 +201,12 @@ void add_wizard(PictureSet& set) {
       {page::kBackPageHover.file, page::kBackButton, u8"‹ 上一步", false, true},
       {page::kNextPage.file, page::kNextButton, u8"下一步 ›", true, false},
       {page::kNextPageHover.file, page::kNextButton, u8"下一步 ›", true, true},
-      {"wizard_back.bmp", page::kBackButton, u8"‹ 上一个", false, false},
-      {"wizard_back_hover.bmp", page::kBackButton, u8"‹ 上一个", false, true},
-      {"wizard_next.bmp", page::kNextButton, u8"下一个 ›", true, false},
-      {"wizard_next_hover.bmp", page::kNextButton, u8"下一个 ›", true, true},
-      {"wizard_finish.bmp", page::kNextButton, u8"完成", true, false},
-      {"wizard_finish_hover.bmp", page::kNextButton, u8"完成", true, true},
+      {page::kBack.file, page::kBackButton, u8"‹ 上一个", false, false},
+      {page::kBackHover.file, page::kBackButton, u8"‹ 上一个", false, true},
+      {page::kNext.file, page::kNextButton, u8"下一个 ›", true, false},
+      {page::kNextHover.file, page::kNextButton, u8"下一个 ›", true, true},
+      {page::kFinish.file, page::kNextButton, u8"完成", true, false},
+      {page::kFinishHover.file, page::kNextButton, u8"完成", true, true},
   };
   for (const Face& face : faces)
     set.push_back({face.file, encode_bmp(foot_button(alternatives_page, face.place, face.word, face.primary,

@@ -26,13 +26,13 @@ bool overlap(const panel::Rect& a, const panel::Rect& b) {
 
 TEST(DecisionTrapPictures, ButtonPlacesLieApartBetweenTheTitleAndTheHint) {
   for (int i = 0; i < decision::kTrapCount; ++i) {
-    const panel::Rect& r = panel::kButtons[i];
+    const panel::Rect& r = panel::kButtons[i].place;
     EXPECT_GE(r.x, 1);
     EXPECT_LE(r.x + r.w, panel::kWidth - 1);
     EXPECT_GE(r.y, panel::kTitleStripHeight) << "button " << i + 1;
     EXPECT_LE(r.y + r.h, panel::kHintTop - 4) << "button " << i + 1;
     for (int j = i + 1; j < decision::kTrapCount; ++j)
-      EXPECT_FALSE(overlap(r, panel::kButtons[j])) << "buttons " << i + 1 << " and " << j + 1;
+      EXPECT_FALSE(overlap(r, panel::kButtons[j].place)) << "buttons " << i + 1 << " and " << j + 1;
   }
 }
 
@@ -42,9 +42,8 @@ TEST(DecisionTrapPictures, EachButtonIsKeyedAndUnlikeThePlaceUnderIt) {
   ASSERT_EQ(background.width, panel::kWidth);
   ASSERT_EQ(background.height, panel::kHeight);
   for (int i = 0; i < decision::kTrapCount; ++i) {
-    const panel::Rect& r = panel::kButtons[i];
-    const std::string number = std::to_string(i + 1);
-    for (const std::string& name : {"trap_button_" + number + ".bmp", "trap_button_" + number + "_hover.bmp"}) {
+    const panel::Rect& r = panel::kButtons[i].place;
+    for (const char* name : {panel::kButtons[i].normal.file, panel::kButtons[i].hover.file}) {
       Image button;
       ASSERT_TRUE(load_painted_bmp(kSet, name, button));
       ASSERT_EQ(button.width, r.w) << name;

@@ -57,14 +57,14 @@ TEST(InputBoxPictures, TextBoxPicturesFitTheirFrames) {
 }
 
 TEST(InputBoxPictures, SaveAndDontSaveAreKeyedButtonsOfTheButtonsSize) {
-  for (const char* name : {"input_box_ok.bmp", "input_box_ok_hover.bmp", "input_box_cancel.bmp",
-                           "input_box_cancel_hover.bmp"}) {
-    Image button;
-    ASSERT_TRUE(load_painted_bmp(kSet, name, button));
-    EXPECT_EQ(button.width, small::kOkButton.w) << name;
-    EXPECT_EQ(button.height, small::kOkButton.h) << name;
-    EXPECT_TRUE(testing::is_keyed_button(button, small::kButtonKey)) << name;
-  }
+  for (const kit::SkinButtonRow& row : small::kButtons)
+    for (const char* name : {row.hover.file, row.normal.file}) {
+      Image button;
+      ASSERT_TRUE(load_painted_bmp(kSet, name, button));
+      EXPECT_EQ(button.width, row.place.w) << name;
+      EXPECT_EQ(button.height, row.place.h) << name;
+      EXPECT_TRUE(testing::is_keyed_button(button, row.key)) << name;
+    }
 }
 
 }  // namespace
