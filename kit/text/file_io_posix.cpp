@@ -151,4 +151,12 @@ int replace_file_bytes(std::string_view path, std::string_view bytes) {
   return kFileOk;
 }
 
+int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes) {
+  return read_file_bytes(path.native(), out, max_bytes);
+}
+
+int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes) {
+  return replace_file_bytes(path.native(), bytes);
+}
+
 }  // namespace kit
