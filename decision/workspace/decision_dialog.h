@@ -89,7 +89,9 @@ class DecisionDialog : public kit::Dialog {
   void on_redo();
   void on_method_switched(int method) { session_.set_method(method); }
   // At start, once the window shows: a decision a run left behind, if the user wants it.
+  // The window shows first: a modal loop shows it only once its queue is empty.
   void on_left_over_offered() {
+    ShowWindow(hwnd(), SW_SHOW);
     if (keeper_.offer_left_over()) show_decision();
   }
   void on_add_clicked();
