@@ -18,6 +18,9 @@ constexpr char kUnsoundPrefix[] = "unsound-";
 constexpr char kDecExtension[] = ".dec";
 constexpr char kNameExtension[] = ".name";
 constexpr char kLockExtension[] = ".lock";
+// Written at every edit, which must not wait for the disk: each file is still replaced in
+// one step, and the system writes it out within seconds.
+constexpr bool kNoFlush = false;
 // A file name is short; a longer name file is not one of ours.
 constexpr std::size_t kMaxNameBytes = 4096;
 
@@ -53,13 +56,13 @@ bool RecoveryFile::start() { return !folder_.empty() && lock_.acquire(file_of(ru
 bool RecoveryFile::write(std::string_view file_name, std::string_view text) {
   if (!started()) return false;
   if (!name_written_ || written_name_ != file_name) {
-    if (kit::replace_path_bytes(name_path_, file_name) != kit::kFileOk) return false;
+    if (kit::replace_path_bytes(name_path_, file_name, kNoFlush) != kit::kFileOk) return false;
     written_name_ = file_name;
     name_written_ = true;
   }
   std::string bytes(text);
   scramble_bytes(bytes);
-  return kit::replace_path_bytes(decision_path_, bytes) == kit::kFileOk;
+  return kit::replace_path_bytes(decision_path_, bytes, kNoFlush) == kit::kFileOk;
 }
 
 void RecoveryFile::remove() {

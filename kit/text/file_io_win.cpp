@@ -116,7 +116,7 @@ int read_wide(const std::wstring& wide, std::string& out, std::size_t max_bytes)
   return kFileOk;
 }
 
-int replace_wide(const std::wstring& target, std::string_view bytes) {
+int replace_wide(const std::wstring& target, std::string_view bytes, bool flush = true) {
   if (target.empty()) return kFileWriteFailed;
 
   std::wstring temp;
@@ -133,9 +133,9 @@ int replace_wide(const std::wstring& target, std::string_view bytes) {
   TempFileGuard guard(temp, file);
 
   if (!write_all(file.get(), bytes)) return kFileWriteFailed;
-  if (!FlushFileBuffers(file.get())) return kFileWriteFailed;
+  if (flush && !FlushFileBuffers(file.get())) return kFileWriteFailed;
   if (!file.close()) return kFileWriteFailed;
-  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | (flush ? MOVEFILE_WRITE_THROUGH : 0)))
     return kFileWriteFailed;
   guard.release();
   return kFileOk;
@@ -153,8 +153,8 @@ int read_path_bytes(const std::filesystem::path& path, std::string& out, std::si
   return read_wide(path.native(), out, max_bytes);
 }
 
-int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes) {
-  return replace_wide(path.native(), bytes);
+int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes, bool flush) {
+  return replace_wide(path.native(), bytes, flush);
 }
 
 }  // namespace kit
