@@ -15,6 +15,18 @@ void add_system_menu_item(HWND window, HINSTANCE module, UINT text_id, UINT comm
   AppendMenuW(menu, MF_STRING, command_id, to_wide(text).c_str());
 }
 
+void insert_system_menu_item(HWND window, UINT before_id, UINT command_id, std::string_view text) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  if (!menu) return;
+  if (!InsertMenuW(menu, before_id, MF_BYCOMMAND | MF_STRING, command_id, to_wide(text).c_str()))
+    AppendMenuW(menu, MF_STRING, command_id, to_wide(text).c_str());
+}
+
+void enable_system_menu_item(HWND window, UINT command_id, bool enabled) {
+  if (HMENU menu = GetSystemMenu(window, FALSE))
+    EnableMenuItem(menu, command_id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 UniqueIcon set_program_icon(HWND window, HINSTANCE module, int icon_id) {
   UniqueIcon icon(static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(icon_id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));

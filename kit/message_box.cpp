@@ -9,10 +9,10 @@ namespace {
 MessageSeam message_seam = nullptr;
 }  // namespace
 
-int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon) {
+int show_message(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
   if (!owner) owner = GetActiveWindow();
-  if (message_seam) return message_seam(owner, text, caption, MB_OK | icon);
-  return message_box(owner, text, caption, MB_OK | icon);
+  if (message_seam) return message_seam(owner, text, caption, flags);
+  return message_box(owner, text, caption, flags);
 }
 
 MessageSeam set_message_seam(MessageSeam seam) {

@@ -1,5 +1,6 @@
-// The programs' message box: a text, a caption and one OK button, owned by the window
-// in front, with a seam through which tests record the texts instead of showing a box.
+// The programs' message box: a text, a caption and one OK button (or the buttons a
+// question names), owned by the window in front, with a seam through which tests record
+// the texts and give the answers instead of showing a box.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +9,10 @@
 
 namespace kit {
 
-// Shows text and caption (GBK) with one OK button (plus an optional icon flag), owned
-// by owner or, when that is null, by the active window of this program.  Returns the
-// box's answer.
-int show_message(HWND owner, std::string_view text, std::string_view caption, UINT icon = 0);
+// Shows text and caption (GBK) with one OK button, or the buttons and icon of flags
+// (MB_YESNOCANCEL | MB_ICONQUESTION), owned by owner or, when that is null, by the active
+// window of this program.  Returns the box's answer (IDOK, IDYES, IDNO, IDCANCEL).
+int show_message(HWND owner, std::string_view text, std::string_view caption, UINT flags = MB_OK);
 
 // Test seam: replaces the message box behind show_message (null restores it) and
 // returns the one it replaces.

@@ -22,4 +22,16 @@ constexpr InputBoxLayout kLayout{
 
 BigInputBox::BigInputBox(HINSTANCE module) : TextInputBox(module, kLayout) {}
 
+bool BigInputBox::edit_below(HINSTANCE module, HWND owner, HWND box, std::string& text) {
+  RECT place{};
+  GetWindowRect(box, &place);
+  BigInputBox input(module);
+  input.x = place.left;
+  input.y = place.bottom;
+  input.text = text;
+  if (input.run(owner) != IDOK) return false;
+  text = input.text;
+  return true;
+}
+
 }  // namespace decision

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "decision/input/text_input_box.h"
 
 namespace decision {
@@ -16,6 +18,10 @@ namespace decision {
 class BigInputBox : public TextInputBox {
  public:
   explicit BigInputBox(HINSTANCE module);
+
+  // Runs the box over owner at the lower-left corner of box (a control) with text:
+  // true and the typed text on OK.
+  static bool edit_below(HINSTANCE module, HWND owner, HWND box, std::string& text);
 };
 
 }  // namespace decision

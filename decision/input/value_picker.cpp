@@ -29,7 +29,7 @@ int next_method(int method) {
 
 }  // namespace
 
-ValuePicker::ValuePicker(Key key, Decision& decision, POINT top_left, int value)
+ValuePicker::ValuePicker(Key key, const Decision& decision, POINT top_left, int value)
     : kit::FloatingDialog(key),
       decision_(decision),
       top_left_(top_left),
@@ -77,11 +77,11 @@ void ValuePicker::on_position_clicked(int position) {
   PostMessageW(GetWindow(hwnd(), GW_OWNER), VALUE_PICKED, 1, 0);
 }
 
-// The repaint is only requested here; it runs after the change, with the new method's
-// picture.
+// The owner changes the method (through the main window's session, so it counts as a
+// change); the repaint only requested here runs after it, with the new method's picture.
 void ValuePicker::on_method_switch_clicked() {
+  SendMessageW(GetWindow(hwnd(), GW_OWNER), METHOD_SWITCHED, static_cast<WPARAM>(next_method(decision_.base_of)), 0);
   InvalidateRect(hwnd(), nullptr, TRUE);
-  decision_.base_of = next_method(decision_.base_of);
   show_method_switch();
 }
 

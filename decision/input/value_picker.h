@@ -1,6 +1,6 @@
 // ValuePicker: the floating window in which a result's value is picked on a scale bar
 // of 21 buttons (-10..+10), over the picture of the decision's evaluation method, with
-// a switch that moves the decision on to the next method (base_of 1 -> 2 -> 3 -> 1).
+// a switch that asks for the decision's next method (base_of 1 -> 2 -> 3 -> 1).
 // It opens at a screen point beside what was clicked, shows the current value, and
 // after opening and after every click on the bar posts VALUE_PICKED (wParam 1,
 // lParam 0) to the window that owns it.
@@ -9,8 +9,10 @@
 //   HWND picker = kit::FloatingDialog::open<ValuePicker>(module, IDD_VALUE_PICKER, owner,
 //                                                        decision, POINT{x, y}, value);
 // The opener keeps the returned window; on VALUE_PICKED it reads the value through
-// ValuePicker::of(picker)->value() (of gives null once the window is gone).  The
-// decision must outlive the picker's window.  The picker has no close button: the owner
+// ValuePicker::of(picker)->value() (of gives null once the window is gone).  The switch
+// sends METHOD_SWITCHED (wParam the next method) to the owner, which changes the
+// decision's method before the picker shows it.  The decision must outlive the picker's
+// window.  The picker has no close button: the owner
 // destroys its window, and the object deletes itself with it (also when the owner's
 // window takes it along).
 #pragma once
@@ -28,7 +30,7 @@ class ValuePicker : public kit::FloatingDialog {
  public:
   // top_left: the window's place on the screen; value: the value shown first (brought
   // into -10..+10).
-  ValuePicker(Key key, Decision& decision, POINT top_left, int value);
+  ValuePicker(Key key, const Decision& decision, POINT top_left, int value);
 
   // The picker of window, or null when window is not (or no longer) one.
   static ValuePicker* of(HWND window);
@@ -49,7 +51,7 @@ class ValuePicker : public kit::FloatingDialog {
   void on_paint();
   void show_method_switch();
 
-  Decision& decision_;
+  const Decision& decision_;
   POINT top_left_;
   int value_;
   ScaleBar bar_;

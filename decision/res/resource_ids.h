@@ -7,6 +7,9 @@
 #define IDI_DECISION 128
 // The system menu's item that shows the About box, and its text.
 #define IDM_ABOUT_BOX 16
+// Undo and redo: items of the system menu and commands of the main window's keys.
+#define IDM_UNDO 32
+#define IDM_REDO 48
 #define IDS_ABOUT_MENU_ITEM 101
 // The logo, the command column, the two summaries, adding and deleting an alternative.
 #define IDC_LOGO 1156
@@ -122,6 +125,9 @@
 // the owner then reads the picker's value.
 #define PROBABILITY_PICKED 1124
 #define VALUE_PICKED 1125
+// Sent by the value picker's method switch to its owner, and by a panel on to the main
+// window: wParam the method (base_of) to switch the decision to.
+#define METHOD_SWITCHED 1135
 
 
 // ---- new-decision chooser and case library -------------------------------------------

@@ -50,7 +50,7 @@ RECT screen_rect(HWND dialog, int id) {
 
 }  // namespace
 
-AlternativePanel::AlternativePanel(Key key, Decision& decision, int index, POINT top_left)
+AlternativePanel::AlternativePanel(Key key, const Decision& decision, int index, POINT top_left)
     : kit::FloatingDialog(key),
       decision_(decision),
       index_(index),
@@ -419,6 +419,9 @@ bool AlternativePanel::on_message(UINT message, WPARAM wparam, LPARAM lparam, LR
       return true;
     case VALUE_PICKED:
       on_value_picked(wparam);
+      return true;
+    case METHOD_SWITCHED:  // the decision's, not the copy's: the main window changes it
+      SendMessageW(GetWindow(hwnd(), GW_OWNER), METHOD_SWITCHED, wparam, 0);
       return true;
     case WM_LBUTTONDOWN:
       on_surface_pressed(lparam);

@@ -31,7 +31,7 @@ class AlternativePanel : public kit::FloatingDialog {
  public:
   // index: the alternative (1..9) of decision the panel edits a copy of; top_left: the
   // panel's place on the screen (kept inside the monitor's work area).
-  AlternativePanel(Key key, Decision& decision, int index, POINT top_left);
+  AlternativePanel(Key key, const Decision& decision, int index, POINT top_left);
 
   // The panel of window, or null when window is not (or no longer) one.
   static AlternativePanel* of(HWND window);
@@ -76,7 +76,7 @@ class AlternativePanel : public kit::FloatingDialog {
   LRESULT on_erase_background(HDC dc);
   void draw_face(HDC dc) const;
 
-  Decision& decision_;
+  const Decision& decision_;
   int index_;
   POINT top_left_;
   Alternative copy_;

@@ -8,7 +8,6 @@
 #include "decision/guidance/new_decision_dialog.h"
 #include "kit/clock.h"
 #include "kit/font.h"
-#include "kit/file_dialog.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
 #include "kit/list_text.h"
@@ -36,6 +35,8 @@ constexpr UINT kSummaryFocused = WM_APP + 1;
 constexpr UINT kCellFocused = WM_APP + 2;
 // Posted to the window itself when it or another window of the program was activated.
 constexpr UINT kKeepPanelsAbove = WM_APP + 3;
+// Posted at start: a decision a run left behind is offered once the window shows.
+constexpr UINT kOfferLeftOver = WM_APP + 4;
 
 constexpr char kHelpMissingText[] = "无法打开帮助文件 help.chm，请确认它在程序所在的文件夹中。";
 constexpr char kHelpMissingCaption[] = "帮助";
@@ -58,6 +59,8 @@ HWND DecisionDialog::create(HWND owner) {
 // buttons show; the workspace controls start hidden in the template.
 bool DecisionDialog::on_init_dialog() {
   kit::add_system_menu_item(hwnd(), module_, IDS_ABOUT_MENU_ITEM, IDM_ABOUT_BOX);
+  keeper_.attach(hwnd());
+  PostMessageW(hwnd(), kOfferLeftOver, 0, 0);
   icon_ = kit::set_program_icon(hwnd(), module_, IDI_DECISION);
   kit::fit_client_area(hwnd(), lay::kClientWidth, lay::kClientHeight);
   kit::set_window_text(hwnd(), session_.title());
@@ -139,6 +142,7 @@ void DecisionDialog::show_cell(int index) {
 }
 
 void DecisionDialog::on_new_clicked() {
+  if (!keeper_.may_discard()) return;
   NewDecisionDialog chooser(module_);
   if (chooser.run(hwnd()) != IDOK) return;
   switch (chooser.mode()) {
@@ -156,7 +160,8 @@ void DecisionDialog::start_from_case() {
   CaseLibraryDialog library(module_);
   if (library.run(hwnd()) != IDOK) return;
   // The library refuses a case that does not read; a failure here keeps the decision.
-  if (show_failure(session_.start_from_case(library.case_text(), library.case_name())) == kDecOk) show_decision();
+  const int result = session_.start_from_case(library.case_text(), library.case_name());
+  if (keeper_.show_failure(result) == kDecOk) show_decision();
 }
 
 void DecisionDialog::on_wizard_clicked() {
@@ -184,14 +189,13 @@ void DecisionDialog::run_wizard(bool revise) {
 
 void DecisionDialog::on_open_clicked() {
   std::string path;
-  const kit::FileDialogRequest request{.filter = kDecisionFileFilter, .default_extension = kDecisionFileExtension};
-  if (kit::choose_file(hwnd(), kit::FileDialogKind::Open, request, path)) open_file(path);
+  if (keeper_.may_discard() && keeper_.choose_file_to_open(path)) open_file(path);
 }
 
 // A missing, oversized or unsound file leaves the decision, its name and its open
 // panels as they were.
 int DecisionDialog::open_file(std::string_view path) {
-  const int result = show_failure(session_.open(path));
+  const int result = keeper_.show_failure(session_.open(path));
   if (result != kDecOk) return result;
   panels_.close_all();
   show_decision();
@@ -199,29 +203,10 @@ int DecisionDialog::open_file(std::string_view path) {
 }
 
 void DecisionDialog::on_save_clicked() {
-  if (!session_.has_decision()) return;
-  std::string path;
-  const kit::FileDialogRequest request{.filter = kDecisionFileFilter,
-                                       .default_extension = kDecisionFileExtension,
-                                       .proposed_name = session_.file_name()};
-  if (kit::choose_file(hwnd(), kit::FileDialogKind::Save, request, path)) save_file(path);
+  if (session_.has_decision()) keeper_.save_with_dialog();
 }
 
-// Open panels stay open; their edits are not part of the decision and are not saved.
-int DecisionDialog::save_file(std::string_view path) {
-  const int result = show_failure(session_.save(path));
-  if (result == kDecOk) kit::set_window_text(hwnd(), session_.title());
-  return result;
-}
-
-// A failed file operation's message; returns the code.
-int DecisionDialog::show_failure(int dec_result) {
-  if (dec_result != kDecOk) {
-    const DecMessage message = dec_message(dec_result);
-    kit::show_message(hwnd(), message.text, message.caption);
-  }
-  return dec_result;
-}
+int DecisionDialog::save_file(std::string_view path) { return keeper_.save_to(path); }
 
 // The report is named and dated like the decision: its file name and the clock.
 void DecisionDialog::on_export_report_clicked() {
@@ -240,8 +225,20 @@ void DecisionDialog::on_about_clicked() {
 }
 
 void DecisionDialog::on_exit_clicked() {
+  if (!keeper_.may_discard()) return;
   panels_.close_all();
   end(IDOK);
+}
+
+// Undo and redo drop the panels' edits, as adding and deleting do, and show it all.
+void DecisionDialog::on_undo() {
+  panels_.close_all();
+  if (session_.undo()) show_decision();
+}
+
+void DecisionDialog::on_redo() {
+  panels_.close_all();
+  if (session_.redo()) show_decision();
 }
 
 void DecisionDialog::on_add_clicked() {
@@ -277,19 +274,14 @@ void DecisionDialog::on_explain_ranking_clicked() {
 void DecisionDialog::on_summary_focused(int id) {
   SetFocus(item(IDC_NEW));
   const bool background = id == IDC_BACKGROUND_SUMMARY;
-  const std::string& text = background ? session_.decision().background : session_.decision().finish_str;
-  RECT place{};
-  GetWindowRect(item(id), &place);
-  BigInputBox input(module_);
-  input.x = place.left;
-  input.y = place.bottom;
-  input.text = text;
-  if (input.run(hwnd()) != IDOK) return;
+  const std::string& kept = background ? session_.decision().background : session_.decision().finish_str;
+  std::string text = kept;
+  if (!BigInputBox::edit_below(module_, hwnd(), item(id), text)) return;
   if (background)
-    session_.set_background(input.text);
+    session_.set_background(text);
   else
-    session_.set_record(input.text);
-  kit::set_window_text(item(id), summary_text(text));
+    session_.set_record(text);
+  kit::set_window_text(item(id), summary_text(kept));
 }
 
 void DecisionDialog::on_cell_focused(int index) { open_panel(index); }
@@ -301,7 +293,7 @@ void DecisionDialog::open_panel(int index) {
     kit::show_message(hwnd(), kTooManyPanelsText, kTooManyPanelsCaption);
     return;
   }
-  panels_.open(module_, hwnd(), session_.decision_for_pickers(), index,
+  panels_.open(module_, hwnd(), session_.decision(), index,
                cells_[static_cast<std::size_t>(index - 1)].hwnd());
 }
 
@@ -330,6 +322,7 @@ void DecisionDialog::on_paint() {
 
 void DecisionDialog::on_destroy() {
   kit::stop_timer(hwnd(), lay::kLogoTimer);
+  keeper_.detach();
   panels_.close_all();
 }
 
@@ -343,14 +336,17 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
       return false;
     return true;
   }
-  if (code != BN_CLICKED) return false;
+  if (code != BN_CLICKED) return false;  // the window's keys and menu items come as clicks
   switch (id) {
     case IDC_NEW: on_new_clicked(); return true;
     case IDC_OPEN: on_open_clicked(); return true;
     case IDC_SAVE: on_save_clicked(); return true;
     case IDC_EXPORT_REPORT: on_export_report_clicked(); return true;
     case IDC_SHOW_HELP: on_help_clicked(); return true;
-    case IDC_ABOUT: on_about_clicked(); return true;
+    case IDC_ABOUT:
+    case IDM_ABOUT_BOX: on_about_clicked(); return true;
+    case IDM_UNDO: on_undo(); return true;
+    case IDM_REDO: on_redo(); return true;
     case IDC_EXIT: on_exit_clicked(); return true;
     case IDC_ADD_ALTERNATIVE: on_add_clicked(); return true;
     case IDC_DELETE_ALTERNATIVE: on_delete_clicked(); return true;
@@ -373,11 +369,14 @@ bool DecisionDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRES
       if (wparam != lay::kLogoTimer) return false;
       on_logo_step();
       return true;
-    case WM_SYSCOMMAND:
-      if ((wparam & 0xFFF0) != IDM_ABOUT_BOX) return false;  // the platform's own commands
-      on_about_clicked();
-      return true;
+    // The menu's own items are the window's commands; the platform's go on.
+    case WM_SYSCOMMAND: return on_command(static_cast<int>(wparam & 0xFFF0), BN_CLICKED, nullptr);
+    case WM_INITMENUPOPUP: keeper_.update_menu(); return false;
     case WM_CLOSE: on_exit_clicked(); return true;
+    case WM_QUERYENDSESSION: result = keeper_.may_discard() ? TRUE : FALSE; return true;
+    case WM_ENDSESSION:
+      if (wparam) session_.end_run();  // the process ends without returning from run
+      return true;
     case WM_ACTIVATE:
       // After the activation has stacked the windows (see keep_owned_windows_above).
       PostMessageW(hwnd(), kKeepPanelsAbove, 0, 0);
@@ -387,6 +386,8 @@ bool DecisionDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRES
     case PANEL_CLOSED: on_panel_closed(static_cast<int>(wparam), lparam != 0); return true;
     case kSummaryFocused: on_summary_focused(static_cast<int>(wparam)); return true;
     case kCellFocused: on_cell_focused(static_cast<int>(wparam)); return true;
+    case METHOD_SWITCHED: on_method_switched(static_cast<int>(wparam)); return true;
+    case kOfferLeftOver: on_left_over_offered(); return true;
   }
   return false;
 }

@@ -6,8 +6,10 @@
 // panel (at most three at a time); a kept panel's copy replaces the alternative.
 //
 // It shows the application's session (the current decision, its name and title) and
-// hands every command to it; nothing tracks unsaved changes.  Open and Save keep the
-// working folder, from which every picture is read.
+// hands every command to it.  Before a decision with unsaved changes is replaced or the
+// window closes, its WorkKeeper asks whether to save; Ctrl+Z and Ctrl+Y (and the system
+// menu) undo and redo.  Open and Save keep the working folder, from which every picture
+// is read.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +22,7 @@
 #include "decision/workspace/decision_dialog_layout.h"
 #include "decision/workspace/decision_session.h"
 #include "decision/workspace/open_panels.h"
+#include "decision/workspace/work_keeper.h"
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
 #include "kit/handles.h"
@@ -70,7 +73,6 @@ class DecisionDialog : public kit::Dialog {
  private:
   void set_up_workspace();
   void show_decision();
-  int show_failure(int dec_result);
   void show_cell(int index);
 
   void on_new_clicked();
@@ -83,6 +85,15 @@ class DecisionDialog : public kit::Dialog {
   void on_help_clicked();
   void on_about_clicked();
   void on_exit_clicked();
+  void on_undo();
+  void on_redo();
+  void on_method_switched(int method) { session_.set_method(method); }
+  // At start, once the window shows: a decision a run left behind, if the user wants it.
+  // The window shows first: a modal loop shows it only once its queue is empty.
+  void on_left_over_offered() {
+    ShowWindow(hwnd(), SW_SHOW);
+    if (keeper_.offer_left_over()) show_decision();
+  }
   void on_add_clicked();
   void on_delete_clicked();
   void on_rank_clicked(int id);
@@ -96,6 +107,7 @@ class DecisionDialog : public kit::Dialog {
   HINSTANCE module_;
   DecisionSession& session_;
   Decision& wizard_;
+  WorkKeeper keeper_{session_};
   OpenPanels panels_;
   int logo_step_ = 1;
   kit::UniqueIcon icon_;

@@ -31,6 +31,14 @@ std::string new_decision_name(const kit::LocalTime& now) {
   return name;
 }
 
+std::string unsaved_question(std::string_view file_name) {
+  return "“" + std::string(file_name) + "”已修改。是否保存修改？";
+}
+
+std::string recovery_question(std::string_view file_name) {
+  return "上次未正常关闭，有未保存的决策“" + std::string(file_name) + "”。是否恢复？";
+}
+
 DecisionSession::DecisionSession() { reset_decision(decision_); }
 
 std::string DecisionSession::title() const {
@@ -61,7 +69,7 @@ int DecisionSession::start_blank(int count, const kit::LocalTime& now) {
   for (int i = 1; i <= kLastSlot; ++i) reset_alternative(decision_.alternatives[static_cast<std::size_t>(i)]);
   file_name_ = new_decision_name(now);
   has_decision_ = true;
-  changed();
+  started(true);
   return kShapeOk;
 }
 
@@ -70,7 +78,7 @@ int DecisionSession::start_from_case(std::string_view case_text, std::string_vie
   if (result != kDecOk) return result;
   file_name_ = std::string(case_name);
   has_decision_ = true;
-  changed();
+  started(true);
   return kDecOk;
 }
 
@@ -81,7 +89,7 @@ int DecisionSession::open(std::string_view path) {
   decision_ = opened;
   file_name_ = std::string(kit::bare_file_name(path));
   has_decision_ = true;
-  changed();
+  started(true);
   return kDecOk;
 }
 
@@ -89,6 +97,8 @@ int DecisionSession::save(std::string_view path) {
   const int result = save_decision_file(decision_, path);
   if (result != kDecOk) return result;
   file_name_ = std::string(kit::bare_file_name(path));
+  saved_text_ = text_;
+  keep_recovery_file();
   return kDecOk;
 }
 
@@ -126,16 +136,103 @@ void DecisionSession::finish_wizard_revision(const Decision& revised) {
   changed();
 }
 
+// The wizard's work is a new decision not saved yet.
 void DecisionSession::finish_wizard_new(const Decision& made, const kit::LocalTime& now) {
   decision_ = made;
   file_name_ = new_decision_name(now);
   has_decision_ = true;
-  changed();
+  started(false);
 }
 
+int DecisionSession::set_method(int method) {
+  if (method < ByEvaluation || method > ByUtility) return kBadPosition;
+  decision_.base_of = method;
+  changed();
+  return kShapeOk;
+}
+
+bool DecisionSession::undo() {
+  if (undo_.empty()) return false;
+  redo_.push_back(decision_);
+  decision_ = undo_.back();
+  undo_.pop_back();
+  walked();
+  return true;
+}
+
+bool DecisionSession::redo() {
+  if (redo_.empty()) return false;
+  undo_.push_back(decision_);
+  decision_ = redo_.back();
+  redo_.pop_back();
+  walked();
+  return true;
+}
+
+bool DecisionSession::find_left_over(std::string& file_name) {
+  if (!recovery_ || !recovery_->take_left_over(left_over_, left_over_name_)) return false;
+  file_name = left_over_name_;
+  return true;
+}
+
+void DecisionSession::restore_left_over() {
+  decision_ = left_over_;
+  file_name_ = left_over_name_;
+  has_decision_ = true;
+  started(false);
+}
+
+void DecisionSession::discard_left_over() {
+  if (recovery_) recovery_->remove();
+}
+
+void DecisionSession::end_run() {
+  if (recovery_) recovery_->end();
+  recovery_ = nullptr;
+}
+
+// A change that leaves the text as it was (a kept panel that changed nothing) is no
+// step of the history.
 void DecisionSession::changed() {
   compute_totals(decision_);
   hints_ = compute_ranking(decision_);
+  std::string text = write_decision_text(decision_);
+  if (text == text_) return;
+  undo_.push_back(last_);
+  if (undo_.size() > kUndoSteps) undo_.pop_front();
+  redo_.clear();
+  last_ = decision_;
+  text_ = std::move(text);
+  keep_recovery_file();
+}
+
+void DecisionSession::started(bool saved) {
+  undo_.clear();
+  redo_.clear();
+  settle();
+  saved_text_ = saved ? text_ : std::string();
+  keep_recovery_file();
+}
+
+void DecisionSession::walked() {
+  settle();
+  keep_recovery_file();
+}
+
+void DecisionSession::settle() {
+  compute_totals(decision_);
+  hints_ = compute_ranking(decision_);
+  text_ = write_decision_text(decision_);
+  last_ = decision_;
+}
+
+// The recovery file exists exactly while there are unsaved changes.
+void DecisionSession::keep_recovery_file() {
+  if (!recovery_) return;
+  if (modified())
+    recovery_->write(file_name_, text_);
+  else
+    recovery_->remove();
 }
 
 }  // namespace decision

@@ -4,14 +4,18 @@
 // rules live here and are tested on any host.  Paths and texts are GBK.
 //
 // Every change of the decision ends in one place (changed()), which keeps the totals
-// and the ranking up to date.
+// and the ranking up to date, records the step for undo and keeps the recovery file.
+// Unsaved changes are judged by content: the decision's .dec text against the text it
+// had when it was last started, opened or saved.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "decision/document/decision.h"
+#include "decision/workspace/recovery_file.h"
 #include "kit/local_time.h"
 
 namespace decision {
@@ -25,8 +29,18 @@ inline constexpr char kDecisionFileExtension[] = "dec";
 inline constexpr char kBackgroundFallback[] = "在这里记录决策的背景：为何事，达到何种目标等。";
 inline constexpr char kRecordFallback[] = "在这里记录决策的执行情况（可以随时添加内容）。";
 
+// The question before a decision with unsaved changes is replaced or closed, and the
+// one at start about a decision a run left behind.
+inline constexpr char kQuestionCaption[] = "择优宝";
+// Undo goes back at least this many changes.
+inline constexpr std::size_t kUndoSteps = 100;
+
 // "新决策(12-6 9：5).dec": month, day, hour and minute without leading zeros.
 std::string new_decision_name(const kit::LocalTime& now);
+// "“name”已修改。是否保存修改？"
+std::string unsaved_question(std::string_view file_name);
+// "上次未正常关闭，有未保存的决策“name”。是否恢复？"
+std::string recovery_question(std::string_view file_name);
 
 class DecisionSession {
  public:
@@ -42,6 +56,8 @@ class DecisionSession {
   std::string title() const;
   // The hints of the current ranking.
   const RankingHints& hints() const { return hints_; }
+  // Whether the decision differs from what was last started, opened or saved.
+  bool modified() const { return has_decision_ && text_ != saved_text_; }
 
   // The insertion list: "在方案k之前" for k = 1..count and "在方案count之后", entry i
   // standing for position i + 1; "方案数量已满" alone at nine.  The deletion list:
@@ -78,18 +94,56 @@ class DecisionSession {
   void finish_wizard_revision(const Decision& revised);
   void finish_wizard_new(const Decision& made, const kit::LocalTime& now);
 
-  // The decision the value pickers of the panels switch the method of (base_of) in
-  // place; that one setting does not go through the session.
-  Decision& decision_for_pickers() { return decision_; }
+  // The evaluation method (base_of) a value picker switched to; kBadPosition for a
+  // value that is not one.
+  int set_method(int method);
+
+  // Undo and redo walk the changes since the last start or open; a new change drops
+  // what could be redone.  False when there is nothing to walk to.
+  bool can_undo() const { return !undo_.empty(); }
+  bool can_redo() const { return !redo_.empty(); }
+  bool undo();
+  bool redo();
+
+  // From now on every change is written to recovery (started by the caller), and the
+  // file is removed whenever there are no unsaved changes.
+  void use_recovery(RecoveryFile& recovery) { recovery_ = &recovery; }
+  // A decision a run that did not end left in the recovery folder, taken as this run's:
+  // true with its name, for the window to ask about; then restore_left_over opens it
+  // (with unsaved changes, a fresh history) or discard_left_over removes it.
+  bool find_left_over(std::string& file_name);
+  void restore_left_over();
+  void discard_left_over();
+  // The program ends normally: the recovery file goes, and nothing more is kept.
+  void end_run();
 
  private:
   // Every change of the decision ends here.
   void changed();
+  // A decision started, opened or restored: a fresh history; saved tells whether it
+  // counts as unchanged.
+  void started(bool saved);
+  // After an undo or redo: the decision as it now is, and its recovery file.
+  void walked();
+  // Totals, ranking, text and the state the next change is undone to.
+  void settle();
+  void keep_recovery_file();
 
   Decision decision_{};
   std::string file_name_;
   bool has_decision_ = false;
   RankingHints hints_{};
+  // The .dec text of the decision, and of what it was when last started, opened, saved.
+  std::string text_;
+  std::string saved_text_;
+  // The decisions before each change (newest last), and those undone (newest last).
+  std::deque<Decision> undo_;
+  std::vector<Decision> redo_;
+  // The decision as the last change left it: what the next change is undone to.
+  Decision last_{};
+  RecoveryFile* recovery_ = nullptr;
+  Decision left_over_{};
+  std::string left_over_name_;
 };
 
 }  // namespace decision

@@ -18,7 +18,7 @@ int OpenPanels::count() const {
   return count;
 }
 
-HWND OpenPanels::open(HINSTANCE module, HWND owner, Decision& decision, int index, HWND cell) {
+HWND OpenPanels::open(HINSTANCE module, HWND owner, const Decision& decision, int index, HWND cell) {
   RECT r{};
   GetWindowRect(cell, &r);
   const kit::PixelRect cell_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};

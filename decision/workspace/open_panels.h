@@ -25,7 +25,7 @@ class OpenPanels {
 
   // Opens alternative index's panel over owner beside cell (the cell's control), on
   // decision, and shows it.  Its window, or null when it could not be made.
-  HWND open(HINSTANCE module, HWND owner, Decision& decision, int index, HWND cell);
+  HWND open(HINSTANCE module, HWND owner, const Decision& decision, int index, HWND cell);
   // Forgets index's panel and destroys its window.
   void close(int index);
   // Destroys every open panel without keeping its changes.

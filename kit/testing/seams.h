@@ -24,7 +24,8 @@ struct ShownMessage {
   UINT flags;
 };
 
-// Records every show_message instead of showing a box.
+// Records every show_message instead of showing a box.  The n-th box gets answers[n]
+// (IDYES, IDNO, IDCANCEL for a question) while there is one, every later box answer.
 class RecordedMessages {
  public:
   RecordedMessages() {
@@ -43,12 +44,15 @@ class RecordedMessages {
   }
 
   std::vector<ShownMessage> shown;
+  std::vector<int> answers;
   int answer = IDOK;
 
  private:
   static int record(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
-    current_->shown.push_back({owner, std::string(text), std::string(caption), flags});
-    return current_->answer;
+    RecordedMessages& self = *current_;
+    self.shown.push_back({owner, std::string(text), std::string(caption), flags});
+    if (self.shown.size() > self.answers.size()) return self.answer;
+    return self.answers[self.shown.size() - 1];
   }
 
   static inline RecordedMessages* current_ = nullptr;

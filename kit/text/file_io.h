@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,12 @@ int read_file_bytes(std::string_view path, std::string& out, std::size_t max_byt
 // same folder, flushes it to disk and moves it over the target in one step; on any
 // failure the target keeps its old content and the temporary file is removed.
 int replace_file_bytes(std::string_view path, std::string_view bytes);
+
+// The same on a path of the platform's own kind (wide on Windows), for folders whose
+// names GBK may lack, such as the user's application data.  Without flush the move does
+// not wait for the disk (still one step, but the newest bytes may be lost in a power
+// cut): for a copy written at every edit, which must not slow editing.
+int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes);
+int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes, bool flush = true);
 
 }  // namespace kit

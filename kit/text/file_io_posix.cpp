@@ -125,7 +125,9 @@ int read_file_bytes(std::string_view path, std::string& out, std::size_t max_byt
   return kFileOk;
 }
 
-int replace_file_bytes(std::string_view path, std::string_view bytes) {
+namespace {
+
+int replace_bytes(std::string_view path, std::string_view bytes, bool flush) {
   std::string target(path);
   if (target.empty()) return kFileWriteFailed;
 
@@ -140,15 +142,28 @@ int replace_file_bytes(std::string_view path, std::string_view bytes) {
   TempFileGuard guard(temp);
 
   if (!write_all(file.get(), bytes)) return kFileWriteFailed;
-  if (::fsync(file.get()) != 0) return kFileWriteFailed;
+  if (flush && ::fsync(file.get()) != 0) return kFileWriteFailed;
   if (!file.close()) return kFileWriteFailed;
   if (::rename(temp.c_str(), target.c_str()) != 0) return kFileWriteFailed;
   guard.release();
 
   // Make the new name itself durable; the content is already on disk.
+  if (!flush) return kFileOk;
   FileDescriptor folder(::open(folder_of(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.valid()) ::fsync(folder.get());
   return kFileOk;
+}
+
+}  // namespace
+
+int replace_file_bytes(std::string_view path, std::string_view bytes) { return replace_bytes(path, bytes, true); }
+
+int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes) {
+  return read_file_bytes(path.native(), out, max_bytes);
+}
+
+int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes, bool flush) {
+  return replace_bytes(path.native(), bytes, flush);
 }
 
 }  // namespace kit

@@ -86,11 +86,8 @@ std::wstring temp_name_candidate(const std::wstring& target, unsigned attempt) {
   return name;
 }
 
-}  // namespace
-
-int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes) {
+int read_wide(const std::wstring& wide, std::string& out, std::size_t max_bytes) {
   out.clear();
-  std::wstring wide = to_wide(path);
   if (wide.empty()) return kFileCannotOpen;
   FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -119,8 +116,7 @@ int read_file_bytes(std::string_view path, std::string& out, std::size_t max_byt
   return kFileOk;
 }
 
-int replace_file_bytes(std::string_view path, std::string_view bytes) {
-  std::wstring target = to_wide(path);
+int replace_wide(const std::wstring& target, std::string_view bytes, bool flush = true) {
   if (target.empty()) return kFileWriteFailed;
 
   std::wstring temp;
@@ -137,12 +133,28 @@ int replace_file_bytes(std::string_view path, std::string_view bytes) {
   TempFileGuard guard(temp, file);
 
   if (!write_all(file.get(), bytes)) return kFileWriteFailed;
-  if (!FlushFileBuffers(file.get())) return kFileWriteFailed;
+  if (flush && !FlushFileBuffers(file.get())) return kFileWriteFailed;
   if (!file.close()) return kFileWriteFailed;
-  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | (flush ? MOVEFILE_WRITE_THROUGH : 0)))
     return kFileWriteFailed;
   guard.release();
   return kFileOk;
+}
+
+}  // namespace
+
+int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes) {
+  return read_wide(to_wide(path), out, max_bytes);
+}
+
+int replace_file_bytes(std::string_view path, std::string_view bytes) { return replace_wide(to_wide(path), bytes); }
+
+int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes) {
+  return read_wide(path.native(), out, max_bytes);
+}
+
+int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes, bool flush) {
+  return replace_wide(path.native(), bytes, flush);
 }
 
 }  // namespace kit

@@ -70,6 +70,9 @@ class Owner {
 
   HWND picker = nullptr;
   std::vector<Picked> picked;
+  // The decision whose method the owner switches when the value picker asks, as the
+  // main window has its session do.
+  Decision* decision = nullptr;
 
  private:
   static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -78,6 +81,9 @@ class Owner {
       case PROBABILITY_PICKED:
       case VALUE_PICKED:
         if (self) self->record(message, wparam, lparam);
+        return 0;
+      case METHOD_SWITCHED:
+        if (self && self->decision) self->decision->base_of = static_cast<int>(wparam);
         return 0;
       case WM_PAINT: {
         // The grid of alternatives, where a panel opens its pickers.
@@ -115,6 +121,7 @@ class Pickers : public testing::DecisionWindowTest {
   void SetUp() override {
     DecisionWindowTest::SetUp();
     ASSERT_TRUE(IsWindow(owner_.window()));
+    owner_.decision = &decision_;
     UpdateWindow(owner_.window());
   }
   void TearDown() override {

@@ -1,5 +1,6 @@
 // The main window's session: starting, opening and saving a decision, its name and
-// title, and the changes the window hands to it.
+// title, the changes the window hands to it, unsaved changes, undo and redo, and the
+// recovery file two runs share a folder for.
 #include "decision/workspace/decision_session.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "decision/document/dec_format.h"
+#include "decision/workspace/recovery_file.h"
 #include "kit/text/file_io.h"
 
 namespace decision {
@@ -31,6 +33,7 @@ class SessionFiles : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
   std::string path(const char* name) const { return folder_.string() + "/" + name; }
+  bool holds(const std::string& name) const { return fs::exists(folder_ / name); }
   std::string bytes_of(const char* name) const {
     std::string bytes;
     kit::read_file_bytes(path(name), bytes, kMaxDecFileBytes);
@@ -155,6 +158,99 @@ TEST(DecisionSession, AFinishedWizardRevisesUnderTheOldNameOrStartsANewOne) {
 
   session.finish_wizard_new(revised, kSixDecemberAtFivePastNine);
   EXPECT_EQ(session.file_name(), "新决策(12-6 9：5).dec");
+}
+
+// Modified by content: a change that changes nothing, or one undone, leaves none.
+TEST(DecisionSession, UnsavedChangesAreJudgedByContentAndWalkedByUndoAndRedo) {
+  DecisionSession session;
+  session.start_blank(3, kSixDecemberAtFivePastNine);
+  EXPECT_FALSE(session.modified());
+  session.accept_alternative(1, session.decision().alternatives[1]);  // a kept panel, nothing changed
+  EXPECT_FALSE(session.modified());
+  EXPECT_FALSE(session.can_undo());
+
+  session.insert_at(1);
+  session.set_method(ByUtility);
+  EXPECT_EQ(session.set_method(4), kBadPosition);
+  EXPECT_TRUE(session.modified());
+  ASSERT_TRUE(session.undo());
+  EXPECT_EQ(session.decision().base_of, ByEvaluation);
+  ASSERT_TRUE(session.undo());
+  EXPECT_EQ(session.decision().deci_count, 3);
+  EXPECT_FALSE(session.modified());
+  EXPECT_FALSE(session.undo());
+  ASSERT_TRUE(session.redo());
+  EXPECT_EQ(session.decision().deci_count, 4);
+  EXPECT_TRUE(session.can_redo());
+  session.set_record("新的一步");  // a new change drops what could be redone
+  EXPECT_FALSE(session.can_redo());
+
+  // At least a hundred steps back; a new start forgets them.
+  for (int i = 0; i < 120; ++i) session.set_background(std::to_string(i));
+  int steps = 0;
+  while (session.undo()) ++steps;
+  EXPECT_EQ(steps, 100);
+  EXPECT_EQ(session.decision().background, "19");
+  session.start_from_case(write_decision_text(session.decision()), "案例.dec");
+  EXPECT_FALSE(session.can_undo() || session.can_redo() || session.modified());
+  // The wizard's new decision is work not saved yet.
+  session.finish_wizard_new(session.decision(), kSixDecemberAtFivePastNine);
+  EXPECT_TRUE(session.modified());
+}
+
+// A run that did not end leaves its recovery file; the next run takes it, a live run's
+// is never offered, and an unsound one is set aside.
+TEST_F(SessionFiles, TheRecoveryFileOutlivesAKilledRunOnlyAndIsTakenOnce) {
+  {
+    RecoveryFile killed(folder_, "1-a");
+    ASSERT_TRUE(killed.start());
+    DecisionSession run;
+    run.use_recovery(killed);
+    run.start_blank(9, kSixDecemberAtFivePastNine);
+    EXPECT_FALSE(holds("recovery-1-a.dec")) << "nothing unsaved yet";
+    run.set_background("一小时的权衡");
+    EXPECT_TRUE(holds("recovery-1-a.dec"));
+    run.undo();
+    EXPECT_FALSE(holds("recovery-1-a.dec")) << "undone to the saved state";
+    run.redo();
+    ASSERT_TRUE(holds("recovery-1-a.dec"));
+    // Killed here: the lock goes with the process, the file stays.
+  }
+  RecoveryFile live(folder_, "2-b");
+  ASSERT_TRUE(live.start());
+  DecisionSession other;
+  other.use_recovery(live);
+  other.start_blank(2, kSixDecemberAtFivePastNine);
+  other.set_record("另一个程序的决策");
+
+  RecoveryFile next(folder_, "3-c");
+  ASSERT_TRUE(next.start());
+  DecisionSession session;
+  session.use_recovery(next);
+  std::string name;
+  ASSERT_TRUE(session.find_left_over(name));
+  EXPECT_EQ(name, "新决策(12-6 9：5).dec");
+  EXPECT_FALSE(session.find_left_over(name)) << "the live run's file is not offered";
+  EXPECT_TRUE(holds("recovery-2-b.dec"));
+  session.restore_left_over();
+  EXPECT_EQ(session.decision().background, "一小时的权衡");
+  EXPECT_EQ(session.decision().deci_count, 9);
+  EXPECT_TRUE(session.modified());
+  EXPECT_TRUE(holds("recovery-3-c.dec"));
+  EXPECT_FALSE(holds("recovery-1-a.dec"));
+
+  // Saved, the file goes; the live run's normal end takes its own.
+  ASSERT_EQ(session.save(path("saved.dec")), kDecOk);
+  EXPECT_FALSE(holds("recovery-3-c.dec"));
+  other.end_run();
+  EXPECT_FALSE(holds("recovery-2-b.dec"));
+
+  kit::replace_file_bytes(path("recovery-4-d.dec"), "not a decision");
+  RecoveryFile last(folder_, "5-e");
+  ASSERT_TRUE(last.start());
+  Decision decision;
+  EXPECT_FALSE(last.take_left_over(decision, name));
+  EXPECT_TRUE(holds("unsound-4-d.dec"));
 }
 
 }  // namespace

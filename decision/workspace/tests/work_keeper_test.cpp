@@ -1,0 +1,245 @@
+// What keeps the user's work, wired into the main window: the question from 退出, the
+// close box and 打开决策 with each of its answers, Ctrl+Z and Ctrl+Y, and a killed
+// decision.exe whose next start offers the decision back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "decision/res/resource_ids.h"
+#include "decision/testing/main_window_test.h"
+#include "kit/list_text.h"
+#include "kit/testing/modal_watch.h"
+#include "kit/testing/screenshot.h"
+#include "kit/testing/test_folder.h"
+#include "kit/text/wide.h"
+
+namespace decision {
+namespace {
+
+namespace fs = std::filesystem;
+using kit::testing::pump;
+using kit::testing::pump_until;
+
+constexpr kit::LocalTime kFixedTime{2026, 12, 6, 9, 5};
+constexpr char kName[] = "新决策(12-6 9：5).dec";
+// Hang nets only: a child process and its windows normally answer within a second.
+constexpr DWORD kChildHangNet = 30000;
+
+void click_new(HWND window) { SendMessageW(GetDlgItem(window, IDC_NEW), BM_CLICK, 0, 0); }
+void choose_three(HWND chooser) {
+  kit::combo_select(GetDlgItem(chooser, IDC_ALTERNATIVE_COUNT), 1);
+  SendMessageW(GetDlgItem(chooser, IDC_NEW_DECISION_OK), BM_CLICK, 0, 0);
+}
+
+class WorkKeeperTest : public testing::MainWindowTest {
+ protected:
+  WorkKeeperTest() : MainWindowTest(kFixedTime) {}
+
+  void new_blank_with_a_change() {
+    kit::testing::while_box_is_open(window_, click_new, choose_three);
+    click(IDC_ADD_ALTERNATIVE);
+    ASSERT_EQ(current_.deci_count, 4);
+  }
+  void click(int id) {
+    SendMessageW(GetDlgItem(window_, id), BM_CLICK, 0, 0);
+    pump(40);
+  }
+  // A key pressed with Ctrl (and Shift) held while the New button has the focus, through
+  // the window's message loop.
+  void press(UINT key, bool shift = false) {
+    BYTE keys[256] = {}, held[256] = {};
+    GetKeyboardState(keys);
+    std::copy(std::begin(keys), std::end(keys), held);
+    held[VK_CONTROL] = 0x80;
+    held[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(held);
+    PostMessageW(GetDlgItem(window_, IDC_NEW), WM_KEYDOWN, key, 0);
+    pump(40, window_);
+    SetKeyboardState(keys);
+  }
+  bool greyed(UINT command) {
+    SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSystemMenu(window_, FALSE)), MAKELPARAM(0, TRUE));
+    return (GetMenuState(GetSystemMenu(window_, FALSE), command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+  }
+};
+
+TEST_F(WorkKeeperTest, TheQuestionFromExitTheCloseBoxAndOpenAndItsThreeAnswers) {
+  new_blank_with_a_change();
+  const std::string saved = kit::testing::gbk_path(scratch() / "saved.dec");
+  messages_.answers = {IDCANCEL, IDYES, IDYES, IDNO, IDNO};
+
+  click(IDC_EXIT);  // 取消: nothing happens
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "“" + std::string(kName) + "”已修改。是否保存修改？");
+  EXPECT_EQ(messages_.shown[0].caption, "择优宝");
+  EXPECT_EQ(messages_.shown[0].flags, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+  EXPECT_TRUE(IsWindow(window_));
+
+  SendMessageW(window_, WM_CLOSE, 0, 0);  // 是, but the save dialog is cancelled: it stays
+  pump(40);
+  EXPECT_EQ(files_.calls, 1);
+  EXPECT_EQ(files_.proposed, kName);
+  EXPECT_TRUE(IsWindow(window_));
+  EXPECT_TRUE(session_.modified());
+
+  files_.answer = saved;  // 是: saved, then the open dialog, which opens the saved file
+  click(IDC_OPEN);
+  EXPECT_EQ(files_.calls, 3);
+  EXPECT_EQ(files_.kind, kit::FileDialogKind::Open);
+  EXPECT_EQ(title(), "择优宝 V1.2 — saved.dec");
+  EXPECT_FALSE(session_.modified());
+
+  click(IDC_ADD_ALTERNATIVE);
+  click(IDC_OPEN);  // 否: opened without saving
+  EXPECT_EQ(current_.deci_count, 4);
+  click(IDC_ADD_ALTERNATIVE);
+  click(IDC_EXIT);  // 否: the window closes
+  EXPECT_EQ(messages_.shown.size(), 5u);
+  EXPECT_FALSE(IsWindow(window_));
+}
+
+TEST_F(WorkKeeperTest, CtrlZAndCtrlYWalkOverAnAddedAlternativeAndTheMenuFollows) {
+  new_blank_with_a_change();
+  EXPECT_FALSE(greyed(IDM_UNDO));
+  press('Z');
+  EXPECT_EQ(current_.deci_count, 3);
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(window_, IDC_CELL_4)));
+  EXPECT_TRUE(greyed(IDM_UNDO));
+  EXPECT_FALSE(greyed(IDM_REDO));
+  press('Y');
+  EXPECT_EQ(current_.deci_count, 4);
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(window_, IDC_CELL_4)));
+  press('Z');
+  press('Z', true);
+  EXPECT_EQ(current_.deci_count, 4);
+  // The system menu's items do the same.
+  SendMessageW(window_, WM_SYSCOMMAND, IDM_UNDO, 0);
+  EXPECT_EQ(current_.deci_count, 3);
+}
+
+// ---- a killed run ---------------------------------------------------------------------
+
+struct Child {
+  PROCESS_INFORMATION info{};
+  ~Child() {
+    if (!info.hProcess) return;
+    TerminateProcess(info.hProcess, 1);
+    WaitForSingleObject(info.hProcess, kChildHangNet);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+  }
+};
+
+// decision.exe beside the test program, in the working folder (its pictures), with
+// LOCALAPPDATA pointed at app_data.
+bool start_decision(Child& child, const fs::path& app_data) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + (fs::path(self).parent_path() / L"decision.exe").wstring() + L"\"";
+  SetEnvironmentVariableW(L"LOCALAPPDATA", app_data.c_str());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                      &child.info);
+  SetEnvironmentVariableW(L"LOCALAPPDATA", nullptr);
+  return started != FALSE;
+}
+
+// The visible dialog window of the child whose owner is owner (null: the main window).
+HWND child_window(const Child& child, HWND owner) {
+  struct Search {
+    DWORD process;
+    HWND owner, found;
+  } search{child.info.dwProcessId, owner, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (process != s.process || !IsWindowVisible(window) || std::wstring_view(name) != L"#32770" ||
+            GetWindow(window, GW_OWNER) != s.owner)
+          return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND wait_for_window(const Child& child, HWND owner) {
+  HWND found = nullptr;
+  pump_until([&] { return (found = child_window(child, owner)) != nullptr; }, kChildHangNet);
+  return found;
+}
+
+// The text of a message box (its static text control).
+std::string box_text(HWND box) {
+  std::string text;
+  for (HWND part = GetWindow(box, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+    wchar_t name[16] = {};
+    GetClassNameW(part, name, 16);
+    if (std::wstring_view(name) == L"Static") text += kit::get_window_text(part);
+  }
+  return text;
+}
+
+int recovery_files(const fs::path& folder) {
+  int count = 0;
+  std::error_code error;
+  for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    if (it->path().filename().string().starts_with("recovery-") && it->path().extension() == ".dec") ++count;
+  return count;
+}
+
+TEST_F(WorkKeeperTest, AKilledRunsEditIsOfferedAtTheNextStart) {
+  const fs::path app_data = scratch();
+  {
+    Child killed;
+    ASSERT_TRUE(start_decision(killed, app_data));
+    HWND main = wait_for_window(killed, nullptr);
+    ASSERT_NE(main, nullptr);
+    PostMessageW(GetDlgItem(main, IDC_NEW), BM_CLICK, 0, 0);
+    HWND chooser = wait_for_window(killed, main);
+    ASSERT_NE(chooser, nullptr);
+    SendMessageW(GetDlgItem(chooser, IDC_NEW_DECISION_OK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(pump_until([&] { return IsWindowVisible(GetDlgItem(main, IDC_ADD_ALTERNATIVE)); }, kChildHangNet));
+    EXPECT_EQ(recovery_files(app_data), 0) << "nothing unsaved yet";
+    SendMessageW(GetDlgItem(main, IDC_ADD_ALTERNATIVE), BM_CLICK, 0, 0);
+    EXPECT_EQ(recovery_files(app_data), 1);
+  }  // killed
+
+  Child next;
+  ASSERT_TRUE(start_decision(next, app_data));
+  HWND main = wait_for_window(next, nullptr);
+  ASSERT_NE(main, nullptr);
+  HWND box = wait_for_window(next, main);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(kit::get_window_text(box), "择优宝");
+  EXPECT_TRUE(box_text(box).starts_with("上次未正常关闭，有未保存的决策“新决策(")) << box_text(box);
+  RECT area{};
+  GetWindowRect(box, &area);
+  kit::testing::save_screen_area(area, "decision-recovery-question.bmp");
+  PostMessageW(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
+  ASSERT_TRUE(pump_until([&] { return kit::get_window_text(main).starts_with("择优宝 V1.2 — 新决策("); },
+                         kChildHangNet))
+      << "the decision is back under its name";
+
+  // Restored with unsaved changes: closing asks; 否 ends the run and takes the file.
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  box = wait_for_window(next, main);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box_text(box).ends_with("”已修改。是否保存修改？")) << box_text(box);
+  GetWindowRect(main, &area);
+  kit::testing::save_screen_area(area, "decision-unsaved-question.bmp");
+  PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(next.info.hProcess, kChildHangNet), WAIT_OBJECT_0);
+  EXPECT_EQ(recovery_files(app_data), 0);
+}
+
+}  // namespace
+}  // namespace decision
