@@ -177,6 +177,10 @@ HWND wait_for_window(const Child& child, HWND owner) {
   return found;
 }
 
+// Has the child's window (and its controls) paint what is due now: the paint messages
+// are sent, so the picture is whole when this returns.
+void paint_now(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
 // The text of a message box (its static text control).
 std::string box_text(HWND box) {
   std::string text;
@@ -223,6 +227,7 @@ TEST_F(WorkKeeperTest, AKilledRunsEditIsOfferedAtTheNextStart) {
   EXPECT_TRUE(box_text(box).starts_with("上次未正常关闭，有未保存的决策“新决策(")) << box_text(box);
   RECT area{};
   GetWindowRect(box, &area);
+  paint_now(box);
   kit::testing::save_screen_area(area, "decision-recovery-question.bmp");
   PostMessageW(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
   ASSERT_TRUE(pump_until([&] { return kit::get_window_text(main).starts_with("择优宝 V1.2 — 新决策("); },
@@ -235,6 +240,8 @@ TEST_F(WorkKeeperTest, AKilledRunsEditIsOfferedAtTheNextStart) {
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box_text(box).ends_with("”已修改。是否保存修改？")) << box_text(box);
   GetWindowRect(main, &area);
+  paint_now(main);
+  paint_now(box);
   kit::testing::save_screen_area(area, "decision-unsaved-question.bmp");
   PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
   EXPECT_EQ(WaitForSingleObject(next.info.hProcess, kChildHangNet), WAIT_OBJECT_0);
