@@ -77,7 +77,6 @@ bool FaceloreDialog::on_init_dialog() {
   kit::fit_client_area(hwnd(), layout::kClientWidth, layout::kClientHeight);
   place_controls();
   skin_buttons();
-  skin_installer_button();
   skin_text_boxes();
   skin_result_labels();
   kit::combo_select(item(IDC_PART_LIST), 0);
@@ -92,29 +91,16 @@ void FaceloreDialog::place_controls() {
     set_list_field_height(item(list), layout::kListFieldHeight);
 }
 
-// The buttons and labels are already in place; the labels are see-through buttons
-// without pictures.
+// The table's buttons go to their places as they are set up; the labels are already in
+// place and are see-through buttons without pictures.
 void FaceloreDialog::skin_buttons() {
   HWND dialog = hwnd();
-  analyse_button_.set_up(dialog, IDC_ANALYSE,
-                         {.hover_picture = IDB_ANALYSE_HOVER,
-                          .normal_picture = IDB_ANALYSE_NORMAL,
-                          .key = layout::kAnalyseKey,
-                          .pointer = IDC_HAND_POINTER});
-  close_button_.set_up(dialog, IDC_CLOSE, {.pointer = IDC_HAND_POINTER});
-  about_button_.set_up(dialog, IDC_ABOUT, {.pointer = IDC_HAND_POINTER});
+  kit::set_up_skin_buttons(dialog, layout::kButtons, {&analyse_button_, &close_button_, &about_button_, &installer_button_});
+  if (!installer_offered(kit::local_now())) ShowWindow(installer_button_.hwnd(), SW_HIDE);
   heading_label_.set_up(dialog, IDC_HEADING, {});
   prompts_[0].set_up(dialog, IDC_PART_PROMPT, {});
   prompts_[1].set_up(dialog, IDC_FEATURE_PROMPT, {});
   prompts_[2].set_up(dialog, IDC_OPTION_PROMPT, {});
-}
-
-void FaceloreDialog::skin_installer_button() {
-  installer_button_.set_up(hwnd(), IDC_INSTALLER,
-                           {.hover_picture = IDB_INSTALL_HOVER,
-                            .normal_picture = IDB_INSTALL_NORMAL,
-                            .key = layout::kInstallerKey});
-  if (!installer_offered(kit::local_now())) ShowWindow(installer_button_.hwnd(), SW_HIDE);
 }
 
 void FaceloreDialog::skin_text_boxes() {

@@ -57,7 +57,6 @@ class FaceloreDialog : public kit::Dialog {
   // The steps of on_init_dialog.
   void place_controls();
   void skin_buttons();
-  void skin_installer_button();
   void skin_text_boxes();
   void skin_result_labels();
 
@@ -86,12 +85,13 @@ class FaceloreDialog : public kit::Dialog {
 
   kit::UniqueIcon icon_;
 
+  // Set up from layout::kButtons, in its order.
   kit::SkinButton analyse_button_;
-  kit::SkinButton heading_label_;
-  std::array<kit::SkinButton, 3> prompts_;
   kit::SkinButton close_button_;
   kit::SkinButton about_button_;
   kit::SkinButton installer_button_;
+  kit::SkinButton heading_label_;
+  std::array<kit::SkinButton, 3> prompts_;
   std::array<kit::SkinButton, 4> result_labels_;
   kit::BitmapEdit definition_box_;
   kit::BitmapEdit character_box_;

@@ -47,8 +47,7 @@ inline constexpr int kTextScrollBarGap = 4;    // between the text and the bar
 inline constexpr Rgb kTextScrollTrack{0xDC, 0xE8, 0xF4};
 inline constexpr Rgb kTextScrollThumb{0xA9, 0xC6, 0xE3};
 
-// The analysis button (IDC_ANALYSE): pictures IDB_ANALYSE_NORMAL and IDB_ANALYSE_HOVER of
-// its size.
+// The analysis button (IDC_ANALYSE): pictures of its size.
 inline constexpr Rect kAnalyseButton{86, 380, 131, 35};
 inline constexpr Rgb kAnalyseKey{93, 180, 195};
 
@@ -69,12 +68,29 @@ inline constexpr Rect kResultLabels[kResultLabelCount] = {
 inline constexpr Rect kAboutHotArea{572, 523, 80, 30};   // IDC_ABOUT, "关于"
 inline constexpr Rect kCloseHotArea{664, 523, 80, 30};   // IDC_CLOSE, "关闭"
 
-// The button that starts the sister program's installer (IDC_INSTALLER): pictures
-// IDB_INSTALL_NORMAL and IDB_INSTALL_HOVER of its size.
+// The button that starts the sister program's installer (IDC_INSTALLER): pictures of
+// its size.
 inline constexpr Rect kInstallerButton{38, 513, 222, 52};
 inline constexpr Rgb kInstallerKey{255, 0, 0};
 
-// Every control the main window's picture frames, placed before the first paint
+// The main window's skin buttons.  The analysis button and the two hot areas show the
+// hand pointer; the installer does not (and hides before its date).
+inline constexpr kit::SkinButtonRow kAnalyseRow{.id = IDC_ANALYSE,
+                                                .place = kAnalyseButton,
+                                                .hover = {IDB_ANALYSE_HOVER, "analyse_hover.bmp"},
+                                                .normal = {IDB_ANALYSE_NORMAL, "analyse_normal.bmp"},
+                                                .key = kAnalyseKey,
+                                                .pointer = IDC_HAND_POINTER};
+inline constexpr kit::SkinButtonRow kCloseRow{.id = IDC_CLOSE, .place = kCloseHotArea, .pointer = IDC_HAND_POINTER};
+inline constexpr kit::SkinButtonRow kAboutRow{.id = IDC_ABOUT, .place = kAboutHotArea, .pointer = IDC_HAND_POINTER};
+inline constexpr kit::SkinButtonRow kInstallerRow{.id = IDC_INSTALLER,
+                                                  .place = kInstallerButton,
+                                                  .hover = {IDB_INSTALL_HOVER, "install_hover.bmp"},
+                                                  .normal = {IDB_INSTALL_NORMAL, "install_normal.bmp"},
+                                                  .key = kInstallerKey};
+inline constexpr kit::SkinButtonRow kButtons[] = {kAnalyseRow, kCloseRow, kAboutRow, kInstallerRow};
+
+// Every other control the main window's picture frames, placed before the first paint
 // (see-through buttons capture the picture under them at that paint).
 inline constexpr kit::Placement kMainPlacements[] = {
     {IDC_PART_PROMPT, kPartPrompt},
@@ -86,15 +102,11 @@ inline constexpr kit::Placement kMainPlacements[] = {
     {IDC_DEFINITION_BOX, kDefinitionBox},
     {IDC_CHARACTER_BOX, kCharacterBox},
     {IDC_ADVICE_BOX, kAdviceBox},
-    {IDC_ANALYSE, kAnalyseButton},
     {IDC_HEADING, kHeadingLabel},
     {IDC_RESULT_1, kResultLabels[0]},
     {IDC_RESULT_2, kResultLabels[1]},
     {IDC_RESULT_3, kResultLabels[2]},
     {IDC_RESULT_4, kResultLabels[3]},
-    {IDC_ABOUT, kAboutHotArea},
-    {IDC_CLOSE, kCloseHotArea},
-    {IDC_INSTALLER, kInstallerButton},
 };
 
 // ---- About box -----------------------------------------------------------------

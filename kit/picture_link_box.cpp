@@ -1,14 +1,27 @@
+// The About box's frame and link (see picture_link_box.h).
 #include "kit/picture_link_box.h"
-
-#include "kit/geometry.h"
-#include "kit/skin_background.h"
 
 namespace kit {
 
+namespace {
+
+// The box's frame: no buttons, and OK (Enter) its only command of its own.
+SkinFrame frame_of(const PictureLinkBoxLayout& layout) {
+  return {.template_id = layout.template_id,
+          .background_file = layout.background_file,
+          .width = layout.width,
+          .height = layout.height,
+          .placements = layout.placements,
+          .ok_id = IDOK};
+}
+
+}  // namespace
+
+PictureLinkBox::PictureLinkBox(HINSTANCE module, const PictureLinkBoxLayout& layout)
+    : SkinnedDialog(module, frame_of(layout)), layout_(layout) {}
+
 bool PictureLinkBox::on_init_dialog() {
-  fit_client_area(hwnd(), layout_.width, layout_.height);
-  centre_over_owner(hwnd());
-  place_controls(hwnd(), layout_.placements);
+  SkinnedDialog::on_init_dialog();
   link_.bind(hwnd(), layout_.link_id);
   link_.show_bitmap(layout_.link_bitmap);
   link_.set_link_target(layout_.address);
@@ -16,31 +29,7 @@ bool PictureLinkBox::on_init_dialog() {
   return true;
 }
 
-bool PictureLinkBox::on_command(int id, int code, HWND control) {
-  if (id == IDOK) {
-    end(IDOK);
-    return true;
-  }
-  return Dialog::on_command(id, code, control);
-}
-
-bool PictureLinkBox::on_message(UINT message, WPARAM, LPARAM, LRESULT&) {
-  switch (message) {
-    case WM_PAINT:
-      on_paint();
-      return true;
-    case WM_LBUTTONDOWN:
-      on_background_clicked();
-      return true;
-  }
-  return false;
-}
-
-void PictureLinkBox::on_paint() {
-  paint_skin_background(hwnd(), layout_.background_file, layout_.width, layout_.height);
-}
-
 // Clicks on the link go to the link; one anywhere else closes the box.
-void PictureLinkBox::on_background_clicked() { end(IDOK); }
+void PictureLinkBox::on_background_pressed(LPARAM) { end(IDOK); }
 
 }  // namespace kit

@@ -46,7 +46,8 @@ struct SkinPicture {
 };
 
 // One row of a window's button table: the button's control id, its place, its pictures
-// under the pointer and at rest, their key colour and its tip (GBK in the program).  The
+// under the pointer and at rest, their key colour, its tip (GBK in the program) and the
+// pointer it shows (a cursor resource).  The
 // dialog sets the buttons up from it (set_up_skin_buttons), the painter paints the
 // pictures and names them in the resource script, and the test checks the places.
 struct SkinButtonRow {
@@ -56,6 +57,7 @@ struct SkinButtonRow {
   SkinPicture normal{};  // id 0: the hover picture in every state
   PixelColor key{255, 255, 255};
   const char* tip = nullptr;
+  int pointer = 0;  // cursor resource; 0: the usual pointer
 };
 
 // What every skinned box has: its template, its background picture file (read from the

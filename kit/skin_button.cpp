@@ -554,7 +554,8 @@ int set_up_skin_button(HWND dialog, SkinButton& button, const SkinButtonRow& row
                         .hover_picture = static_cast<WORD>(row.hover.id),
                         .normal_picture = static_cast<WORD>(row.normal.id),
                         .key = row.key,
-                        .tip = row.tip});
+                        .tip = row.tip,
+                        .pointer = static_cast<WORD>(row.pointer)});
 }
 
 int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::initializer_list<SkinButton*> buttons) {

@@ -75,9 +75,8 @@ bool DecisionDialog::on_init_dialog() {
   kit::set_up_skin_buttons(hwnd(), lay::kButtons, picture_buttons_);
   set_up_workspace();
   // The rank buttons show the alternative's label over the painted strip.
-  for (std::size_t i = 0; i < rank_buttons_.size(); ++i) {
-    kit::SkinButton& button = rank_buttons_[i];
-    button.set_up(hwnd(), lay::kRankButtons[i].id, {.place = lay::kRankButtons[i].rect, .tip = lay::kRankTip});
+  kit::set_up_skin_buttons(hwnd(), lay::kRankButtons, rank_buttons_);
+  for (kit::SkinButton& button : rank_buttons_) {
     button.set_state_color(kit::SkinButton::NormalText, lay::kRankText.colorref(), false);
     button.set_state_color(kit::SkinButton::ActiveText, lay::kRankText.colorref(), false);
   }

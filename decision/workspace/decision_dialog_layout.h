@@ -94,10 +94,12 @@ inline constexpr Rect kRunnerUpLabel{kBestButton.right() + 14, kRankY, kRankLabe
 inline constexpr Rect kRunnerUpButton{kRunnerUpLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
 inline constexpr Rect kWorstLabel{kRunnerUpButton.right() + 14, kRankY, kRankLabelWidth, kRankHeight};
 inline constexpr Rect kWorstButton{kWorstLabel.right(), kRankY, kRankButtonWidth, kRankHeight};
-inline constexpr Placement kRankButtons[] = {
-    {IDC_BEST, kBestButton}, {IDC_RUNNER_UP, kRunnerUpButton}, {IDC_WORST, kWorstButton}};
 inline constexpr Rgb kRankText{0x1F, 0x3A, 0x5F};
 inline constexpr char kRankTip[] = "单击展开此方案";
+// Caption-only buttons: no pictures, the same tip.
+inline constexpr kit::SkinButtonRow kRankButtons[] = {{.id = IDC_BEST, .place = kBestButton, .tip = kRankTip},
+                                                      {.id = IDC_RUNNER_UP, .place = kRunnerUpButton, .tip = kRankTip},
+                                                      {.id = IDC_WORST, .place = kWorstButton, .tip = kRankTip}};
 // The button that opens the explanation of the ranking, after the strip.
 inline constexpr Rect kExplainButton{kWorstButton.right() + 18, kRankY, 92, kRankHeight};
 

@@ -6,7 +6,8 @@ set(FACELORE_PICTURES
   advice_box.bmp definition_box.bmp character_box.bmp
   analyse_normal.bmp analyse_hover.bmp web_address.bmp
   install_normal.bmp install_hover.bmp
-  hand.cur facelore.ico)
+  hand.cur facelore.ico
+  skin_pictures.rc)
 # The two backgrounds the windows read from the working folder, installed beside the
 # program; the rest are compiled into it by res/facelore.rc.
 set(FACELORE_FOLDER_PICTURES gr.bmp about.ggr)

@@ -15,6 +15,7 @@
 #include "kit/bitmap_edit.h"
 #include "kit/skin_button.h"
 #include "kit/testing/clock.h"
+#include "kit/testing/placement.h"
 #include "kit/text/wide.h"
 #include "facelore/layout.h"
 #include "facelore/res/resource_ids.h"
@@ -26,14 +27,6 @@ namespace {
 using testing::control_rect;
 using testing::list_entries;
 using testing::pump;
-
-bool same_rect(const layout::Rect& a, const layout::Rect& b) {
-  return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
-}
-
-std::string describe(const layout::Rect& r) {
-  return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) + "x" + std::to_string(r.h);
-}
 
 // The list entry of text (its index in the window's list, placeholder at 0).
 int entry_of(const std::vector<std::string_view>& labels, std::string_view text) {
@@ -126,45 +119,24 @@ TEST_F(MainWindow, ClientAreaIsThePictureSize) {
   EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
 }
 
-TEST_F(MainWindow, EveryFramedControlSitsOnItsLayoutRectangle) {
-  // A drop-down list's rectangle holds its dropped-down height: its closed field sits at
-  // the rectangle's top left and width, as tall as the picture frames it whatever the
-  // font.
-  const int lists[] = {IDC_PART_LIST, IDC_FEATURE_LIST, IDC_OPTION_LIST};
-  for (const kit::Placement& p : layout::kMainPlacements) {
-    layout::Rect wanted = p.rect;
-    if (std::find(std::begin(lists), std::end(lists), p.id) != std::end(lists)) wanted.h = layout::kListFieldHeight;
-    const layout::Rect got = control_rect(window_, p.id);
-    EXPECT_TRUE(same_rect(got, wanted)) << p.id << " at " << describe(got) << ", wanted " << describe(wanted);
+TEST_F(MainWindow, EveryFramedControlSitsOnItsLayoutRectangleAndButtonsWearTheirSkins) {
+  kit::testing::expect_placed(window_, layout::kMainPlacements);
+  kit::testing::expect_placed(window_, layout::kButtons);
+  // Closed, each list's field is as tall as the picture frames it, whatever the font.
+  for (int list : {IDC_PART_LIST, IDC_FEATURE_LIST, IDC_OPTION_LIST})
+    EXPECT_EQ(control_rect(window_, list).h, layout::kListFieldHeight) << list;
+  // The labels are see-through buttons without pictures or the hand pointer.
+  for (int id : {IDC_HEADING, IDC_PART_PROMPT, IDC_FEATURE_PROMPT, IDC_OPTION_PROMPT, IDC_RESULT_1, IDC_RESULT_2,
+                 IDC_RESULT_3, IDC_RESULT_4}) {
+    const auto* label = dynamic_cast<kit::SkinButton*>(kit::Control::from_window(GetDlgItem(window_, id)));
+    ASSERT_NE(label, nullptr) << id;
+    EXPECT_EQ(label->pointer(), nullptr) << id;
+    EXPECT_EQ(label->hover_image().bitmap.get(), nullptr) << id;
   }
 }
 
-TEST_F(MainWindow, ButtonsAndBoxesWearTheirPictures) {
-  auto button = [this](int id) { return dynamic_cast<kit::SkinButton*>(kit::Control::from_window(GetDlgItem(window_, id))); };
+TEST_F(MainWindow, TextBoxesWearTheirPictures) {
   auto box = [this](int id) { return dynamic_cast<kit::BitmapEdit*>(kit::Control::from_window(GetDlgItem(window_, id))); };
-
-  const kit::SkinButton* analyse = button(IDC_ANALYSE);
-  ASSERT_NE(analyse, nullptr);
-  EXPECT_EQ(analyse->hover_image().width, layout::kAnalyseButton.w);
-  EXPECT_EQ(analyse->normal_image().height, layout::kAnalyseButton.h);
-  EXPECT_EQ(analyse->hover_image().key, layout::kAnalyseKey.colorref());
-  const kit::SkinButton* installer = button(IDC_INSTALLER);
-  ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(installer->normal_image().width, layout::kInstallerButton.w);
-  EXPECT_EQ(installer->hover_image().key, layout::kInstallerKey.colorref());
-
-  // The hand pointer on the three buttons a user clicks, not on the labels.
-  for (int id : {IDC_ANALYSE, IDC_ABOUT, IDC_CLOSE}) {
-    ASSERT_NE(button(id), nullptr) << id;
-    EXPECT_NE(button(id)->pointer(), nullptr) << id;
-  }
-  for (int id : {IDC_HEADING, IDC_PART_PROMPT, IDC_FEATURE_PROMPT, IDC_OPTION_PROMPT, IDC_RESULT_1, IDC_RESULT_2,
-                 IDC_RESULT_3, IDC_RESULT_4, IDC_INSTALLER}) {
-    ASSERT_NE(button(id), nullptr) << id;
-    EXPECT_EQ(button(id)->pointer(), nullptr) << id;
-    EXPECT_EQ(button(id)->hover_image().bitmap.get() == nullptr, id != IDC_INSTALLER) << id;
-  }
-
   const std::pair<int, layout::Rect> boxes[] = {{IDC_DEFINITION_BOX, layout::kDefinitionBox},
                                                 {IDC_CHARACTER_BOX, layout::kCharacterBox},
                                                 {IDC_ADVICE_BOX, layout::kAdviceBox}};

@@ -49,7 +49,7 @@ inline void expect_placed(HWND window, std::span<const Placement> table) {
 
 // Every button of the button table is a skin button at its place (one with an empty
 // place stays where the template put it), with its pictures loaded when the row names
-// them, and its tip (or none).
+// them, its tip (or none) and its pointer (or none).
 inline void expect_placed(HWND window, std::span<const SkinButtonRow> table) {
   for (const SkinButtonRow& row : table) {
     if (!row.place.empty()) detail::expect_at(window, row.id, row.place);
@@ -60,6 +60,7 @@ inline void expect_placed(HWND window, std::span<const SkinButtonRow> table) {
       EXPECT_EQ(button->hover_image().key, row.key.colorref()) << "button " << row.id;
     }
     EXPECT_EQ(button->tip_window() != nullptr, row.tip != nullptr) << "button " << row.id;
+    EXPECT_EQ(button->pointer() != nullptr, row.pointer != 0) << "button " << row.id;
   }
 }
 

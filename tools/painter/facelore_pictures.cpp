@@ -1,15 +1,18 @@
 // facelore's pictures: the main window's background and About box (files beside the
 // program), and the bitmaps, cursor and icon compiled into it.  Every position comes
-// from facelore/layout.h, the header the dialogs place their controls by.
+// from facelore/layout.h, the header the dialogs place their controls by; the buttons'
+// picture files and ids come from its button table, which the set's resource script names.
 #include <cairo.h>
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "canvas.h"
 #include "elements.h"
 #include "facelore/layout.h"
+#include "picture_script.h"
 #include "pictures.h"
 #include "style.h"
 
@@ -19,6 +22,8 @@ namespace {
 
 namespace lay = facelore::layout;
 using detail::utf8;
+
+const std::span<const kit::SkinButtonRow> kButtonTables[] = {lay::kButtons};
 
 // The two columns of the main window, as cards on the window ground.
 constexpr Box kLeftCard{8, 64, 284, 424};
@@ -86,8 +91,8 @@ Image paint_main_background() {
 }
 
 Image paint_analyse_button(const Image& background, bool hover) {
-  const lay::Rect& r = lay::kAnalyseButton;
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kAnalyseKey,
+  const lay::Rect& r = lay::kAnalyseRow.place;
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kAnalyseRow.key,
                        [&](Canvas& c) {
                          button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite,
                                      u8"开始分析", style::kButton);
@@ -105,8 +110,8 @@ void install_mark(Canvas& c, double cx, double cy, Rgb colour) {
 }
 
 Image paint_installer_button(const Image& background, bool hover) {
-  const lay::Rect& r = lay::kInstallerButton;
-  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kInstallerKey,
+  const lay::Rect& r = lay::kInstallerRow.place;
+  return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kInstallerRow.key,
                        [&](Canvas& c) {
                          const Box all{0, 0, c.width(), c.height()};
                          c.fill_rounded(all, style::kButtonCorner,
@@ -219,13 +224,14 @@ PictureSet paint_facelore() {
       {"advice_box.bmp", encode_bmp(paint_text_box(lay::kAdviceBox, u8"建议"))},
       {"definition_box.bmp", encode_bmp(paint_text_box(lay::kDefinitionBox, u8"定义"))},
       {"character_box.bmp", encode_bmp(paint_text_box(lay::kCharacterBox, u8"性格"))},
-      {"analyse_normal.bmp", encode_bmp(paint_analyse_button(background, false))},
-      {"analyse_hover.bmp", encode_bmp(paint_analyse_button(background, true))},
+      {lay::kAnalyseRow.normal.file, encode_bmp(paint_analyse_button(background, false))},
+      {lay::kAnalyseRow.hover.file, encode_bmp(paint_analyse_button(background, true))},
       {"web_address.bmp", encode_bmp(crop(about, link.x, link.y, link.w, link.h))},
-      {"install_normal.bmp", encode_bmp(paint_installer_button(background, false))},
-      {"install_hover.bmp", encode_bmp(paint_installer_button(background, true))},
+      {lay::kInstallerRow.normal.file, encode_bmp(paint_installer_button(background, false))},
+      {lay::kInstallerRow.hover.file, encode_bmp(paint_installer_button(background, true))},
       {"hand.cur", encode_cur(paint_hand_cursor())},
       {"facelore.ico", encode_ico(icons)},
+      picture_script("facelore", table_pictures(kButtonTables)),
   };
 }
 

@@ -103,6 +103,7 @@ TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAl
   EXPECT_EQ(client.bottom, lay::kClientHeight);
   kit::testing::expect_placed(window_, lay::kPlacements);
   kit::testing::expect_placed(window_, lay::kButtons);
+  kit::testing::expect_placed(window_, lay::kRankButtons);
 
   // The About item at the end of the system menu.
   HMENU menu = GetSystemMenu(window_, FALSE);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "kit/pixel_layout.h"
+#include "picture_script.h"
 #include "pictures.h"
 
 namespace painter::decision_pictures {
@@ -67,7 +68,7 @@ void add_ranking_explanation(PictureSet& set);
 
 // The resource script of every picture the windows' button tables (and their lists of
 // other compiled-in pictures) name, "skin_pictures.rc", which res/decision.rc includes.
-inline constexpr char kPictureScript[] = "skin_pictures.rc";
+using painter::kPictureScript;
 void add_picture_script(PictureSet& set);
 // The button tables it is written from, and the pictures it names: id to file.
 std::span<const std::span<const kit::SkinButtonRow>> button_tables();

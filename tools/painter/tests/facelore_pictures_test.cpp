@@ -10,6 +10,7 @@
 #include "facelore/layout.h"
 #include "picture_checks.h"
 #include "picture_files.h"
+#include "picture_script.h"
 #include "pictures.h"
 
 namespace painter {
@@ -58,6 +59,7 @@ TEST(FaceloreFiles, TheBuildWroteEveryFileOfTheSetAsPainted) {
   for (const Expected& e : kBitmaps) expected.emplace_back(e.name);
   expected.emplace_back("hand.cur");
   expected.emplace_back("facelore.ico");
+  expected.emplace_back(kPictureScript);
   std::sort(names.begin(), names.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(names, expected);
@@ -82,25 +84,29 @@ TEST(FaceloreFiles, BitmapsAreUncompressed24BitOfTheirExactSize) {
   }
 }
 
-TEST(FaceloreKeys, AnalyseButtonMasksCleanlyOnItsKey) {
-  const Rgb key{93, 180, 195};
-  const Image normal = painted("analyse_normal.bmp");
-  const Image hover = painted("analyse_hover.bmp");
-  EXPECT_TRUE(testing::is_keyed_button(normal, key));
-  EXPECT_TRUE(testing::is_keyed_button(hover, key));
-  EXPECT_NE(normal.pixels, hover.pixels);
+// Every picture of the button table is painted at its button's size, masks cleanly on
+// the row's key, differs under the pointer, and is named by the resource script.
+TEST(FaceloreButtonTable, PicturesFitTheirButtonsMaskOnTheirKeysAndAreScripted) {
+  const testing::Bytes script_bytes = painted_bytes(kPictureScript);
+  const std::string script(script_bytes.begin(), script_bytes.end());
+  for (const kit::SkinButtonRow& row : lay::kButtons) {
+    if (row.hover.id == 0) continue;
+    const Image hover = painted(row.hover.file);
+    const Image normal = painted(row.normal.file);
+    for (const Image* image : {&hover, &normal}) {
+      EXPECT_EQ(image->width, row.place.w) << row.id;
+      EXPECT_EQ(image->height, row.place.h) << row.id;
+      EXPECT_TRUE(testing::is_keyed_button(*image, row.key)) << row.id;
+    }
+    EXPECT_NE(normal.pixels, hover.pixels) << row.id;
+    for (const kit::SkinPicture& picture : {row.hover, row.normal}) {
+      const std::string line = std::to_string(picture.id) + " BITMAP \"" + picture.file + "\"\n";
+      EXPECT_NE(script.find(line), std::string::npos) << line;
+    }
+  }
 }
 
-TEST(FaceloreKeys, InstallerButtonMasksCleanlyOnItsKey) {
-  const Rgb key{255, 0, 0};
-  const Image normal = painted("install_normal.bmp");
-  const Image hover = painted("install_hover.bmp");
-  EXPECT_TRUE(testing::is_keyed_button(normal, key));
-  EXPECT_TRUE(testing::is_keyed_button(hover, key));
-  EXPECT_NE(normal.pixels, hover.pixels);
-}
-
-// The placement tables the dialogs place their controls by: every rectangle lies on the
+// The placement and button tables the dialogs place their controls by: every rectangle lies on the
 // picture that frames it (a list's rectangle holds its dropped-down height).
 TEST(FaceloreLayout, EveryPlacedControlLiesOnItsWindowsPicture) {
   for (const kit::Placement& p : lay::kMainPlacements) {
@@ -108,16 +114,16 @@ TEST(FaceloreLayout, EveryPlacedControlLiesOnItsWindowsPicture) {
     EXPECT_LE(p.rect.right(), lay::kClientWidth) << p.id;
     EXPECT_LE(p.rect.bottom(), lay::kClientHeight) << p.id;
   }
+  for (const kit::SkinButtonRow& b : lay::kButtons) {
+    EXPECT_TRUE(b.place.x >= 0 && b.place.y >= 0 && !b.place.empty()) << b.id;
+    EXPECT_LE(b.place.right(), lay::kClientWidth) << b.id;
+    EXPECT_LE(b.place.bottom(), lay::kClientHeight) << b.id;
+  }
   for (const kit::Placement& p : lay::kAboutPlacements) {
     EXPECT_TRUE(p.rect.x >= 0 && p.rect.y >= 0 && !p.rect.empty()) << p.id;
     EXPECT_LE(p.rect.right(), lay::kAboutWidth) << p.id;
     EXPECT_LE(p.rect.bottom(), lay::kAboutHeight) << p.id;
   }
-}
-
-TEST(FaceloreKeys, LayoutKeysAreTheProgramsKeys) {
-  EXPECT_EQ(lay::kAnalyseKey.colorref(), 0x00C3B45Du);
-  EXPECT_EQ(lay::kInstallerKey.colorref(), 0x000000FFu);
 }
 
 TEST(FaceloreFit, AreasTheWindowWritesIntoAreLightAndEmpty) {
