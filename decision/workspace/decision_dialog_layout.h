@@ -121,19 +121,19 @@ inline constexpr Rgb kWizardKey{0x91, 0xCB, 0xFB};
 // The main window's skin buttons: the command column, adding and deleting an
 // alternative, explaining the ranking and starting the wizard.
 inline constexpr kit::SkinButtonRow kNew{IDC_NEW, kNewButton, {IDB_NEW_HOVER, "main_new_hover.bmp"},
-                                         {IDB_NEW, "main_new.bmp"}, kCommandKey, "建立一个新的决策项目"};
+                                         {IDB_NEW, "main_new.bmp"}, kCommandKey, "建立一个新的决策项目 (Ctrl+N)"};
 inline constexpr kit::SkinButtonRow kOpen{IDC_OPEN, kOpenButton, {IDB_OPEN_HOVER, "main_open_hover.bmp"},
-                                          {IDB_OPEN, "main_open.bmp"}, kCommandKey, "从文件中读出决策项目"};
+                                          {IDB_OPEN, "main_open.bmp"}, kCommandKey, "从文件中读出决策项目 (Ctrl+O)"};
 inline constexpr kit::SkinButtonRow kSave{IDC_SAVE, kSaveButton, {IDB_SAVE_HOVER, "main_save_hover.bmp"},
-                                          {IDB_SAVE, "main_save.bmp"}, kCommandKey, "把决策内容保存到文件"};
+                                          {IDB_SAVE, "main_save.bmp"}, kCommandKey, "把决策内容保存到文件 (Ctrl+S)"};
 inline constexpr kit::SkinButtonRow kHelp{IDC_SHOW_HELP, kHelpButton, {IDB_HELP_HOVER, "main_help_hover.bmp"},
-                                          {IDB_HELP, "main_help.bmp"}, kCommandKey};
+                                          {IDB_HELP, "main_help.bmp"}, kCommandKey, "打开帮助 (F1)"};
 inline constexpr kit::SkinButtonRow kAbout{IDC_ABOUT, kAboutButton, {IDB_ABOUT_HOVER, "main_about_hover.bmp"},
                                            {IDB_ABOUT, "main_about.bmp"}, kCommandKey};
 inline constexpr kit::SkinButtonRow kReport{IDC_EXPORT_REPORT, kReportButton,
                                             {IDB_EXPORT_REPORT_HOVER, "main_report_hover.bmp"},
                                             {IDB_EXPORT_REPORT, "main_report.bmp"}, kCommandKey,
-                                            "把决策保存为可打印的网页"};
+                                            "把决策保存为可打印的网页 (Ctrl+E)"};
 inline constexpr kit::SkinButtonRow kExit{IDC_EXIT, kExitButton, {IDB_EXIT_HOVER, "main_exit_hover.bmp"},
                                           {IDB_EXIT, "main_exit.bmp"}, kCommandKey};
 inline constexpr kit::SkinButtonRow kAdd{IDC_ADD_ALTERNATIVE, kAddButton,

@@ -20,6 +20,12 @@ constexpr kit::KeyCommand kKeys[] = {
     {'Z', kit::kCtrl, IDM_UNDO},
     {'Y', kit::kCtrl, IDM_REDO},
     {'Z', kit::kCtrl | kit::kShift, IDM_REDO},
+    // The command column's keys, as its buttons' tips name them.
+    {'N', kit::kCtrl, IDC_NEW},
+    {'O', kit::kCtrl, IDC_OPEN},
+    {'S', kit::kCtrl, IDC_SAVE},
+    {VK_F1, kit::kNoModifier, IDC_SHOW_HELP},
+    {'E', kit::kCtrl, IDC_EXPORT_REPORT},
 };
 
 }  // namespace

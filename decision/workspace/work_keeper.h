@@ -1,8 +1,8 @@
 // WorkKeeper: what keeps the user's work in decision's main window.  The question before
 // a decision with unsaved changes is replaced or closed, Save through the save dialog
-// and the failures' messages, the undo and redo items of the system menu and their keys,
-// and at start the offer of a decision a run that did not end left behind.  The rules
-// are the session's; this asks and shows.
+// and the failures' messages, the undo and redo items of the system menu, the window's
+// keys (undo, redo and the command column's), and at start the offer of a decision a
+// run that did not end left behind.  The rules are the session's; this asks and shows.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +19,7 @@ class WorkKeeper {
  public:
   explicit WorkKeeper(DecisionSession& session) : session_(session) {}
 
-  // Adds undo and redo to window's system menu above the About item, and their keys.
+  // Adds undo and redo to window's system menu above the About item, and the keys.
   void attach(HWND window);
   void detach();
 

@@ -1,6 +1,7 @@
 // What keeps the user's work, wired into the main window: the question from 退出, the
-// close box and 打开决策 with each of its answers, Ctrl+Z and Ctrl+Y, and a killed
-// decision.exe whose next start offers the decision back.
+// close box and 打开决策 with each of its answers, the window's keys (Ctrl+Z, Ctrl+Y and
+// the command column's), and a killed decision.exe whose next start offers the decision
+// back.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -47,16 +48,17 @@ class WorkKeeperTest : public testing::MainWindowTest {
     SendMessageW(GetDlgItem(window_, id), BM_CLICK, 0, 0);
     pump(40);
   }
-  // A key pressed with Ctrl (and Shift) held while the New button has the focus, through
-  // the window's message loop.
-  void press(UINT key, bool shift = false) {
+  // A key pressed with Ctrl (and Shift) held while control has the focus, through the
+  // window's message loop.
+  void press(UINT key, bool shift = false, int control = IDC_NEW, bool ctrl = true) {
+    SetFocus(GetDlgItem(window_, control));
     BYTE keys[256] = {}, held[256] = {};
     GetKeyboardState(keys);
     std::copy(std::begin(keys), std::end(keys), held);
-    held[VK_CONTROL] = 0x80;
+    held[VK_CONTROL] = ctrl ? 0x80 : 0;
     held[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(held);
-    PostMessageW(GetDlgItem(window_, IDC_NEW), WM_KEYDOWN, key, 0);
+    PostMessageW(GetDlgItem(window_, control), WM_KEYDOWN, key, 0);
     pump(40, window_);
     SetKeyboardState(keys);
   }
@@ -118,6 +120,40 @@ TEST_F(WorkKeeperTest, CtrlZAndCtrlYWalkOverAnAddedAlternativeAndTheMenuFollows)
   // The system menu's items do the same.
   SendMessageW(window_, WM_SYSCOMMAND, IDM_UNDO, 0);
   EXPECT_EQ(current_.deci_count, 3);
+}
+
+// Each key from another control than its button; without a decision Save and Export do
+// nothing, as their buttons do.
+TEST_F(WorkKeeperTest, TheCommandColumnsKeysWorkFromAnyControl) {
+  const fs::path folder = scratch();
+  const std::string saved = kit::testing::gbk_path(folder / "keys.dec");
+  files_.answer = saved;
+  press('S', false, IDC_EXIT);
+  press('E', false, IDC_EXIT);
+  EXPECT_EQ(files_.calls, 0);
+
+  kit::testing::while_box_is_open(window_, [&](HWND) { press('N', false, IDC_EXIT); }, choose_three);
+  ASSERT_EQ(current_.deci_count, 3);
+  press('S', false, IDC_INSERT_AT);
+  EXPECT_EQ(files_.kind, kit::FileDialogKind::Save);
+  EXPECT_EQ(title(), "择优宝 V1.2 — keys.dec");
+
+  files_.answer = kit::testing::gbk_path(folder / "keys.htm");
+  press('E', false, IDC_ADD_ALTERNATIVE);
+  EXPECT_EQ(files_.calls, 2);
+  EXPECT_TRUE(fs::exists(folder / "keys.htm"));
+
+  press(VK_F1, false, IDC_OPEN, false);
+  ASSERT_EQ(launches_.help_files.size(), 1u);
+  EXPECT_NE(launches_.help_files[0].find("help.chm"), std::string::npos);
+
+  click(IDC_ADD_ALTERNATIVE);
+  files_.answer = saved;
+  messages_.answers = {IDNO};
+  press('O', false, IDC_SAVE);
+  EXPECT_EQ(files_.kind, kit::FileDialogKind::Open);
+  EXPECT_EQ(current_.deci_count, 3);
+  EXPECT_EQ(messages_.shown.size(), 1u);
 }
 
 // ---- a killed run ---------------------------------------------------------------------
