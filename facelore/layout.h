@@ -80,14 +80,18 @@ inline constexpr kit::SkinButtonRow kAnalyseRow{.id = IDC_ANALYSE,
                                                 .hover = {IDB_ANALYSE_HOVER, "analyse_hover.bmp"},
                                                 .normal = {IDB_ANALYSE_NORMAL, "analyse_normal.bmp"},
                                                 .key = kAnalyseKey,
+                                                .name = "开始分析",
                                                 .pointer = IDC_HAND_POINTER};
-inline constexpr kit::SkinButtonRow kCloseRow{.id = IDC_CLOSE, .place = kCloseHotArea, .pointer = IDC_HAND_POINTER};
-inline constexpr kit::SkinButtonRow kAboutRow{.id = IDC_ABOUT, .place = kAboutHotArea, .pointer = IDC_HAND_POINTER};
+inline constexpr kit::SkinButtonRow kCloseRow{
+    .id = IDC_CLOSE, .place = kCloseHotArea, .name = "关闭", .pointer = IDC_HAND_POINTER};
+inline constexpr kit::SkinButtonRow kAboutRow{
+    .id = IDC_ABOUT, .place = kAboutHotArea, .name = "关于", .pointer = IDC_HAND_POINTER};
 inline constexpr kit::SkinButtonRow kInstallerRow{.id = IDC_INSTALLER,
                                                   .place = kInstallerButton,
                                                   .hover = {IDB_INSTALL_HOVER, "install_hover.bmp"},
                                                   .normal = {IDB_INSTALL_NORMAL, "install_normal.bmp"},
-                                                  .key = kInstallerKey};
+                                                  .key = kInstallerKey,
+                                                  .name = "安装择优宝"};
 inline constexpr kit::SkinButtonRow kButtons[] = {kAnalyseRow, kCloseRow, kAboutRow, kInstallerRow};
 
 // Every other control the main window's picture frames, placed before the first paint

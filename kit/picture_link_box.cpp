@@ -1,6 +1,8 @@
 // The About box's frame and link (see picture_link_box.h).
 #include "kit/picture_link_box.h"
 
+#include "kit/text/wide.h"
+
 namespace kit {
 
 namespace {
@@ -24,6 +26,7 @@ bool PictureLinkBox::on_init_dialog() {
   SkinnedDialog::on_init_dialog();
   link_.bind(hwnd(), layout_.link_id);
   link_.show_bitmap(layout_.link_bitmap);
+  set_control_name(link_.hwnd(), layout_.address);
   link_.set_link_target(layout_.address);
   link_.set_link_tip(layout_.address);
   return true;

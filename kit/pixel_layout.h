@@ -46,9 +46,10 @@ struct SkinPicture {
 };
 
 // One row of a window's button table: the button's control id, its place, its pictures
-// under the pointer and at rest, their key colour, its tip (GBK in the program) and the
-// pointer it shows (a cursor resource).  The
-// dialog sets the buttons up from it (set_up_skin_buttons), the painter paints the
+// under the pointer and at rest, their key colour, its tip (GBK in the program), its
+// name: the label its picture shows, which screen readers announce (never drawn; the
+// painter draws the picture's label from it), and the pointer it shows (a cursor resource).
+// The dialog sets the buttons up from it (set_up_skin_buttons), the painter paints the
 // pictures and names them in the resource script, and the test checks the places.
 struct SkinButtonRow {
   int id = 0;
@@ -57,7 +58,8 @@ struct SkinButtonRow {
   SkinPicture normal{};  // id 0: the hover picture in every state
   PixelColor key{255, 255, 255};
   const char* tip = nullptr;
-  int pointer = 0;  // cursor resource; 0: the usual pointer
+  const char* name = nullptr;  // null: the button shows a caption, which is its name
+  int pointer = 0;             // cursor resource; 0: the usual pointer
 };
 
 // What every skinned box has: its template, its background picture file (read from the

@@ -123,6 +123,7 @@ int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
     result = load_state_images(setup.hover_picture, setup.key.colorref(), setup.normal_picture,
                                setup.key.colorref());
   if (setup.tip) set_tip_text(setup.tip, true);
+  if (setup.name) set_name(setup.name);
   if (setup.pointer && set_pointer(setup.pointer, true) != kOk && result == kOk) result = kPointerNotLoaded;
   return result;
 }
@@ -233,8 +234,15 @@ int SkinButton::set_pointer(WORD cursor_id, bool repaint) {
 
 void SkinButton::set_caption(std::string_view text) {
   if (!hwnd()) return;
+  name_only_ = false;
   set_window_text(hwnd(), text);
   invalidate(true);
+}
+
+void SkinButton::set_name(std::string_view text) {
+  if (!hwnd()) return;
+  name_only_ = true;
+  set_window_text(hwnd(), text);
 }
 
 // ---- drawing --------------------------------------------------------------------
@@ -256,7 +264,7 @@ void SkinButton::on_draw_item(const DRAWITEMSTRUCT& item) {
 
   if (hover_border_ && (pressed_ || hovering_)) draw_border(dc, r);
 
-  int length = GetWindowTextLengthW(hwnd());
+  int length = name_only_ ? 0 : GetWindowTextLengthW(hwnd());
   std::wstring caption;
   if (length > 0) {
     caption.resize(static_cast<std::size_t>(length) + 1);
@@ -555,7 +563,8 @@ int set_up_skin_button(HWND dialog, SkinButton& button, const SkinButtonRow& row
                         .normal_picture = static_cast<WORD>(row.normal.id),
                         .key = row.key,
                         .tip = row.tip,
-                        .pointer = static_cast<WORD>(row.pointer)});
+                        .pointer = static_cast<WORD>(row.pointer),
+                        .name = row.name});
 }
 
 int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::initializer_list<SkinButton*> buttons) {

@@ -62,6 +62,7 @@ class SkinButton : public Control {
     PixelColor key{255, 255, 255}; // of both pictures
     const char* tip = nullptr;     // GBK; null: no tooltip
     WORD pointer = 0;              // cursor resource; 0: the usual pointer
+    const char* name = nullptr;    // GBK; see set_name
   };
 
   // One picture: the bitmap (changed in place: key-coloured pixels become black), its
@@ -105,6 +106,9 @@ class SkinButton : public Control {
   int set_pointer(WORD cursor_id, bool repaint);
   // Sets the caption (GBK) and repaints.
   void set_caption(std::string_view text);
+  // Sets the button's name (GBK): its window text, which screen readers announce, but
+  // not drawn, for a button whose label is in its pictures.  set_caption draws again.
+  void set_name(std::string_view text);
 
   // The module the pictures and the pointer are loaded from; null restores the program
   // itself.
@@ -140,6 +144,7 @@ class SkinButton : public Control {
   bool hover_border_ = true;
   bool see_through_ = false;
   bool is_default_ = false;
+  bool name_only_ = false;  // the window text is a name, not a caption
   // Taken afresh from every draw request.
   bool pressed_ = false;
   bool focused_ = false;

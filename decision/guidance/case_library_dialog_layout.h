@@ -47,11 +47,11 @@ inline constexpr char kMoreCasesTip[] = "到软件的官方网站下载更多精
 inline constexpr kit::SkinPicture kMoreCasesHover{IDB_MORE_CASES_HOVER, "more_cases_hover.bmp"};
 inline constexpr kit::SkinPicture kMoreCasesNormal{IDB_MORE_CASES_NORMAL, "more_cases_normal.bmp"};
 inline constexpr kit::SkinButtonRow kButtons[] = {
-    {IDC_OPEN_CASE, kOpenButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey},
+    {IDC_OPEN_CASE, kOpenButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, nullptr, "确定"},
     {IDC_CASE_LIBRARY_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal,
-     kButtonKey},
-    {IDC_CASE_LIBRARY_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey},
-    {IDC_MORE_CASES, kMoreCasesButton, kMoreCasesHover, kMoreCasesNormal, kMoreCasesKey, kMoreCasesTip},
+     kButtonKey, nullptr, "取消"},
+    {IDC_CASE_LIBRARY_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey, nullptr, "关闭"},
+    {IDC_MORE_CASES, kMoreCasesButton, kMoreCasesHover, kMoreCasesNormal, kMoreCasesKey, kMoreCasesTip, "下载更多案例"},
 };
 
 // OK opens the chosen case; the close button cancels.

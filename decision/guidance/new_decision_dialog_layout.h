@@ -61,11 +61,12 @@ inline constexpr kit::SkinPicture kOptionOn{IDB_OPTION_ON, "option_on.bmp"};
 // The pictures compiled in that no button of the table starts with.
 inline constexpr kit::SkinPicture kOtherPictures[] = {kOptionOff, kOptionOn};
 inline constexpr kit::SkinButtonRow kButtons[] = {
-    {IDC_BLANK_OPTION, kBlankOption},
-    {IDC_CASE_OPTION, kCaseOption},
-    {IDC_WIZARD_OPTION, kWizardOption},
-    {IDC_NEW_DECISION_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey},
-    {IDC_NEW_DECISION_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey},
+    {.id = IDC_BLANK_OPTION, .place = kBlankOption, .name = "空白决策"},
+    {.id = IDC_CASE_OPTION, .place = kCaseOption, .name = "决策案例"},
+    {.id = IDC_WIZARD_OPTION, .place = kWizardOption, .name = "决策向导"},
+    {IDC_NEW_DECISION_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, nullptr, "确定"},
+    {IDC_NEW_DECISION_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey,
+     nullptr, "取消"},
 };
 
 inline constexpr kit::SkinFrame kFrame{IDD_NEW_DECISION, kBackgroundFile, kWidth, kHeight, kPlacements, kButtons,

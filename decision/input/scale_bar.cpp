@@ -2,6 +2,7 @@
 #include "decision/input/scale_bar.h"
 
 #include <algorithm>
+#include <string>
 
 #include "kit/geometry.h"
 
@@ -19,6 +20,7 @@ bool ScaleBar::bind(HWND dialog, int first_id, const scale_bar_layout::BarGeomet
     // dialog's picture does not show through.
     if (!buttons_[k].bind(dialog, first_id + k)) return false;
     buttons_[k].enable_hover_border(false, true);
+    buttons_[k].set_name(std::to_string(scale_bar_layout::position_number(count, k)));
     kit::place_control(dialog, first_id + k, geometry.button(k));
   }
   return true;

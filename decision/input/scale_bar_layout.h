@@ -45,6 +45,9 @@ constexpr Rect probability_button(int k) { return kProbabilityBar.button(k); }
 // Value -10..+10: position p is value p - 10.
 inline constexpr int kValuePositions = 21;
 inline constexpr int kValueOffset = 10;
+
+// The number position k of a bar of count buttons stands for: its name for screen readers.
+constexpr int position_number(int count, int k) { return count == kValuePositions ? k - kValueOffset : k; }
 inline constexpr BarGeometry kValueBar{7, 10, 13, 12, 22, kValuePositions};
 constexpr Rect value_button(int k) { return kValueBar.button(k); }
 

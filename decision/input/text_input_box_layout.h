@@ -19,10 +19,10 @@ inline constexpr char kCancelTip[] = "不保存修改";
 
 // A box's button table: save and don't-save at their places.
 constexpr kit::SkinButtonRow ok_row(kit::PixelRect place) {
-  return {IDC_INPUT_BOX_OK, place, kOkHover, kOkNormal, kButtonKey, kOkTip};
+  return {IDC_INPUT_BOX_OK, place, kOkHover, kOkNormal, kButtonKey, kOkTip, "确定"};
 }
 constexpr kit::SkinButtonRow cancel_row(kit::PixelRect place) {
-  return {IDC_INPUT_BOX_CANCEL, place, kCancelHover, kCancelNormal, kButtonKey, kCancelTip};
+  return {IDC_INPUT_BOX_CANCEL, place, kCancelHover, kCancelNormal, kButtonKey, kCancelTip, "取消"};
 }
 
 }  // namespace decision::text_input_box_layout

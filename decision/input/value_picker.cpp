@@ -90,6 +90,7 @@ void ValuePicker::show_method_switch() {
   const COLORREF key = lay::kMethodSwitchKey.colorref();
   method_switch_.load_state_images(static_cast<WORD>(pictures.switch_hover), key,
                                    static_cast<WORD>(pictures.switch_normal), key);
+  method_switch_.set_name(pictures.name);
 }
 
 void ValuePicker::on_paint() {

@@ -28,7 +28,8 @@ inline constexpr Rgb kMethodSwitchKey{0xFF, 0xFF, 0xFF};
 // What each evaluation method shows: the background (narrow literals are UTF-8 in the
 // painter, which writes the files under these names, and GBK in the program, which
 // converts them with code page 936), and the switch's hover and normal pictures, with
-// the names the resource script compiles them from.
+// the names the resource script compiles them from, and the switch's name for screen
+// readers (the method its pictures name).
 struct MethodPictures {
   int method;  // a DecisionMethod
   const char* background_file;
@@ -36,15 +37,16 @@ struct MethodPictures {
   int switch_normal;
   const char* switch_hover_file;
   const char* switch_normal_file;
+  const char* name;
 };
 inline constexpr int kMethodCount = 3;
 inline constexpr MethodPictures kMethodPictures[kMethodCount] = {
     {ByEvaluation, "基于评价.bmp", IDB_METHOD_EVALUATION_HOVER, IDB_METHOD_EVALUATION, "method_evaluation_hover.bmp",
-     "method_evaluation.bmp"},
+     "method_evaluation.bmp", "基于评价"},
     {ByPreference, "基于喜恶.bmp", IDB_METHOD_PREFERENCE_HOVER, IDB_METHOD_PREFERENCE, "method_preference_hover.bmp",
-     "method_preference.bmp"},
+     "method_preference.bmp", "基于喜恶"},
     {ByUtility, "基于效用.bmp", IDB_METHOD_UTILITY_HOVER, IDB_METHOD_UTILITY, "method_utility_hover.bmp",
-     "method_utility.bmp"},
+     "method_utility.bmp", "基于效用"},
 };
 
 // The pictures of method; anything but a DecisionMethod shows the first method's.

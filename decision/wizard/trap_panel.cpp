@@ -49,7 +49,11 @@ bool TrapPanel::on_init_dialog() {
   return false;  // the page keeps its focus
 }
 
-void TrapPanel::set_up_buttons() { kit::set_up_skin_buttons(hwnd(), lay::kButtons, std::span(buttons_)); }
+// Each button's name is its trap's, which its picture shows.
+void TrapPanel::set_up_buttons() {
+  kit::set_up_skin_buttons(hwnd(), lay::kButtons, std::span(buttons_));
+  for (int i = 0; i < kTrapCount; ++i) buttons_[i].set_name(trap(lay::trap_of_button(IDC_TRAP_BUTTON_1 + i)).name);
+}
 
 void TrapPanel::alert_traps(std::initializer_list<int> traps, AlertForm form) {
   if (running_) return;

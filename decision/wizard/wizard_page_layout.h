@@ -53,10 +53,10 @@ inline constexpr kit::SkinPicture kFinish{IDB_WIZARD_FINISH, "wizard_finish.bmp"
 // The pictures compiled in that no button of the table starts with.
 inline constexpr kit::SkinPicture kOtherPictures[] = {kBackHover, kBack, kNextHover, kNext, kFinishHover, kFinish};
 inline constexpr kit::SkinButtonRow kButtons[] = {
-    {IDC_WIZARD_BACK, kBackButton, kBackPageHover, kBackPage, kButtonKey, "回到上一步"},
-    {IDC_WIZARD_NEXT, kNextButton, kNextPageHover, kNextPage, kButtonKey, "继续下一步"},
+    {IDC_WIZARD_BACK, kBackButton, kBackPageHover, kBackPage, kButtonKey, "回到上一步", "上一步"},
+    {IDC_WIZARD_NEXT, kNextButton, kNextPageHover, kNextPage, kButtonKey, "继续下一步", "下一步"},
     {IDC_WIZARD_CANCEL, kCancelButton, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey,
-     "放弃向导，不做任何改动"},
+     "放弃向导，不做任何改动", "取消"},
 };
 
 // The side area (the tab control) on pages 2 to 4 and, inside it under its one tab,

@@ -82,6 +82,7 @@ void WizardRatingStep::show_method_switch() {
   const COLORREF key = value_picker_layout::kMethodSwitchKey.colorref();
   method_switch_.load_state_images(static_cast<WORD>(pictures.switch_hover), key,
                                    static_cast<WORD>(pictures.switch_normal), key);
+  method_switch_.set_name(pictures.name);
 }
 
 void WizardRatingStep::on_method_clicked() {

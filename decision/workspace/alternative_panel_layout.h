@@ -98,16 +98,16 @@ inline constexpr Rgb kCloseKey{0x9A, 0xAD, 0xE5};
 // follows the panel's height (foot_y).
 inline constexpr kit::SkinButtonRow kAdd{IDC_PANEL_ADD_RESULT, kAddButton,
                                          {IDB_ADD_RESULT_HOVER, "add_result_hover.bmp"},
-                                         {IDB_ADD_RESULT, "add_result.bmp"}, kButtonKey, "增加当前方案的结果"};
+                                         {IDB_ADD_RESULT, "add_result.bmp"}, kButtonKey, "增加当前方案的结果", "增加"};
 inline constexpr kit::SkinButtonRow kDelete{IDC_PANEL_DELETE_RESULT, kDeleteButton,
                                             {IDB_DELETE_RESULT_HOVER, "delete_result_hover.bmp"},
-                                            {IDB_DELETE_RESULT, "delete_result.bmp"}, kButtonKey, "删除结果"};
+                                            {IDB_DELETE_RESULT, "delete_result.bmp"}, kButtonKey, "删除结果", "删除"};
 inline constexpr kit::SkinButtonRow kButtons[] = {
     kAdd,
     kDelete,
-    {IDC_PANEL_KEEP, {}, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "保存修改"},
-    {IDC_PANEL_DROP, {}, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey, "不保存修改"},
-    {IDC_PANEL_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey},
+    {IDC_PANEL_KEEP, {}, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "保存修改", "确定"},
+    {IDC_PANEL_DROP, {}, shared_pictures::kCancelHover, shared_pictures::kCancelNormal, kButtonKey, "不保存修改", "取消"},
+    {IDC_PANEL_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey, nullptr, "关闭"},
 };
 
 // The description's and the result texts' colours.

@@ -67,6 +67,7 @@ bool DecisionDialog::on_init_dialog() {
 
   kit::place_controls(hwnd(), lay::kPlacements);
   logo_.bind(hwnd(), IDC_LOGO);
+  kit::set_control_name(logo_.hwnd(), lay::kLogoName);
   // The first frame at once, so the logo is never blank; the timer's first step shows
   // it again and goes on from there.
   logo_.show_picture_file(lay::logo_file(1), lay::kLogo.w, lay::kLogo.h);
@@ -100,8 +101,10 @@ void DecisionDialog::set_up_workspace() {
 
   several_best_hint_.bind(hwnd(), IDC_SEVERAL_BEST_HINT);
   several_best_hint_.show_bitmap(IDB_SEVERAL_BEST_HINT);
+  kit::set_control_name(several_best_hint_.hwnd(), kSeveralBestHintText);
   too_close_hint_.bind(hwnd(), IDC_TOO_CLOSE_HINT);
   too_close_hint_.show_bitmap(IDB_TOO_CLOSE_HINT);
+  kit::set_control_name(too_close_hint_.hwnd(), kTooCloseHintText);
 }
 
 // After a start, an open or a wizard: the workspace and the title show the decision.

@@ -52,9 +52,9 @@ inline constexpr kit::Placement kPlacements[] = {
 
 // OK and the close button (which acts as OK) show the shared pairs.
 inline constexpr kit::SkinButtonRow kButtons[] = {
-    {IDC_EXPLANATION_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "知道了"},
+    {IDC_EXPLANATION_OK, kOkButton, shared_pictures::kOkHover, shared_pictures::kOkNormal, kButtonKey, "知道了", "确定"},
     {IDC_EXPLANATION_CLOSE, kCloseButton, shared_pictures::kCloseHover, shared_pictures::kCloseNormal, kCloseKey,
-     "关闭"},
+     "关闭", "关闭"},
 };
 
 inline constexpr kit::SkinFrame kFrame{IDD_RANKING_EXPLANATION, kBackgroundFile, kWidth, kHeight, kPlacements,

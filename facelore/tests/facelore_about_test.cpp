@@ -15,6 +15,7 @@
 #include "kit/hyperlink_static.h"
 #include "kit/testing/gdi_objects.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "facelore/layout.h"
 #include "facelore/res/resource_ids.h"
 #include "facelore/tests/window_test_support.h"
@@ -56,6 +57,7 @@ void inspect_and_close(HWND box) {
     g_seen.target = hyperlink->link_target();
     g_seen.tip = hyperlink->link_tip();
   }
+  EXPECT_EQ(kit::testing::unnamed_controls(box), std::vector<int>{});
   testing::save_screenshot(box, "facelore-about.bmp");
 
   press_left_button(link, 5, 5);

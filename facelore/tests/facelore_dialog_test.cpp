@@ -17,6 +17,7 @@
 #include "kit/testing/clock.h"
 #include "kit/testing/placement.h"
 #include "kit/text/wide.h"
+#include "kit/testing/names.h"
 #include "facelore/layout.h"
 #include "facelore/res/resource_ids.h"
 #include "facelore/tests/window_test_support.h"
@@ -79,6 +80,9 @@ const std::vector<std::string> kOptionPromptShown{" ", " ", "请选择->"};
 // ---- start-up --------------------------------------------------------------------
 
 TEST_F(MainWindow, StartsWithThePartListAndTheArrowAtThePartPrompt) {
+  // The heading and the result lines show their captions, empty before an analysis.
+  EXPECT_EQ(kit::testing::unnamed_controls(window_, {IDC_HEADING, IDC_RESULT_1, IDC_RESULT_2, IDC_RESULT_3, IDC_RESULT_4}),
+            std::vector<int>{});
   testing::save_screenshot(window_, "facelore-start.bmp");
   EXPECT_EQ(kit::get_window_text(window_), "相缘通 V3.2");
   EXPECT_EQ(list_entries(window_, IDC_PART_LIST),
@@ -261,6 +265,7 @@ TEST_F(MainWindow, AnalysingBigEyesShowsTheTopFourIndices) {
   EXPECT_EQ(results(), (std::vector<std::string>{"浪漫指数：加 20 分", "温柔指数：加 15 分", "勤俭指数：减 10 分",
                                                  "魅力指数：加 10 分"}));
   pump();
+  EXPECT_EQ(kit::testing::unnamed_controls(window_), std::vector<int>{});
   testing::save_screenshot(window_, "facelore-analysis.bmp");
 }
 

@@ -36,6 +36,10 @@ bool set_window_text(HWND window, std::string_view gbk) {
   return SetWindowTextW(window, to_wide(gbk).c_str()) != FALSE;
 }
 
+bool set_control_name(HWND control, std::string_view gbk) {
+  return DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(to_wide(gbk).c_str())) != FALSE;
+}
+
 std::string get_dlg_item_text(HWND dialog, int id) { return get_window_text(GetDlgItem(dialog, id)); }
 
 bool set_dlg_item_text(HWND dialog, int id, std::string_view gbk) {

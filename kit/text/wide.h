@@ -18,6 +18,10 @@ std::string to_gbk(std::wstring_view wide);
 // Window texts (captions, edit and label contents).
 std::string get_window_text(HWND window);
 bool set_window_text(HWND window, std::string_view gbk);
+// Gives a control that shows a picture (a static of SS_BITMAP or a picture file) its label
+// as its window text, for screen readers: set as the window's own text, so the control
+// never takes it for a picture's name, and nothing it paints changes.
+bool set_control_name(HWND control, std::string_view gbk);
 std::string get_dlg_item_text(HWND dialog, int id);
 bool set_dlg_item_text(HWND dialog, int id, std::string_view gbk);
 // Gives edit the focus with the caret after its text and the text's end in view; nothing

@@ -21,6 +21,7 @@ namespace painter {
 namespace {
 
 namespace lay = facelore::layout;
+using detail::u8_of;
 using detail::utf8;
 
 const std::span<const kit::SkinButtonRow> kButtonTables[] = {lay::kButtons};
@@ -85,8 +86,8 @@ Image paint_main_background() {
   // Bottom band: the installer button's place and the two hot areas.
   c.fill_rect({0, kBandTop, lay::kClientWidth, lay::kClientHeight - kBandTop}, style::kCloud);
   c.fill_rect({0, kBandTop, lay::kClientWidth, 1}, style::kGrey82);
-  flat_word_button(c, box_of(lay::kAboutHotArea), u8"关于");
-  flat_word_button(c, box_of(lay::kCloseHotArea), u8"关闭");
+  flat_word_button(c, box_of(lay::kAboutHotArea), u8_of(lay::kAboutRow.name));
+  flat_word_button(c, box_of(lay::kCloseHotArea), u8_of(lay::kCloseRow.name));
   return c.to_image();
 }
 
@@ -95,7 +96,7 @@ Image paint_analyse_button(const Image& background, bool hover) {
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kAnalyseRow.key,
                        [&](Canvas& c) {
                          button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite,
-                                     u8"开始分析", style::kButton);
+                                     u8_of(lay::kAnalyseRow.name), style::kButton);
                        });
 }
 
@@ -119,7 +120,7 @@ Image paint_installer_button(const Image& background, bool hover) {
                          const int mark_x = 30;
                          install_mark(c, mark_x, all.h / 2.0, hover ? style::kWhite : style::kMistBlue);
                          const Box words{mark_x + 24, 7, all.w - mark_x - 32, 22};
-                         c.text(utf8(u8"安装择优宝"), {17, true}, style::kWhite, words);
+                         c.text(utf8(u8_of(lay::kInstallerRow.name)), {17, true}, style::kWhite, words);
                          c.text(utf8(u8"决策好帮手 · 免费安装"), style::kSmall, style::kSkyBlue,
                                 {words.x, 28, words.w, 18});
                        });

@@ -52,6 +52,11 @@ inline std::string_view utf8(std::u8string_view text) {
   return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
 
+// A narrow UTF-8 text of a layout header (a button's name) as the painter's u8 text.
+inline std::u8string_view u8_of(const char* text) {
+  return {reinterpret_cast<const char8_t*>(text), std::char_traits<char>::length(text)};
+}
+
 }  // namespace detail
 
 }  // namespace painter

@@ -20,6 +20,7 @@
 #include "kit/testing/test_folder.h"
 #include "kit/text/wide.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -239,6 +240,7 @@ TEST_F(ShippedLibrary, ControlsSitOnTheirPaintedPlacesOverTheRealCases) {
   EXPECT_GE(ListView_GetItemCount(list()), 12);
   ListView_SetItemState(list(), 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   pump(50);
+  EXPECT_EQ(kit::testing::unnamed_controls(window), std::vector<int>{});
   testing::save_screenshot(window, "decision-case-library.bmp");
 }
 

@@ -15,6 +15,7 @@
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/pixels.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -169,6 +170,7 @@ TEST_F(NewDecision, ControlsSitOnTheirPaintedPlaces) {
   kit::testing::expect_placed(window, lay::kPlacements);
   kit::testing::expect_placed(window, lay::kButtons);
   kit::testing::painted(window);
+  EXPECT_EQ(kit::testing::unnamed_controls(window), std::vector<int>{});
   testing::save_screenshot(window, "decision-new-decision.bmp");
 }
 

@@ -21,6 +21,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 #include "decision/input/big_input_box.h"
 #include "decision/input/big_input_box_layout.h"
@@ -149,6 +150,7 @@ TEST_P(InputBoxTest, OpensAtTheGivenPointAsLargeAsItsPictureWithEveryControlInPl
     EXPECT_NE(shot.at(0, 0), shot.at(kind().width / 2, kind().height - 3)) << "no frame drawn around the box";
     const kit::PixelRect text = kit::control_rect(box, kind().text_id);
     EXPECT_EQ(shot.at(text.x, text.y + text.h / 2), picture.at(0, text.h / 2));
+    EXPECT_EQ(kit::testing::unnamed_controls(box), std::vector<int>{});
     testing::save_screenshot(box, kind().screenshot);
     click(box, IDC_INPUT_BOX_CANCEL);
   });

@@ -32,6 +32,7 @@
 #include "kit/testing/test_folder.h"
 #include "kit/text/wide.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/decision_dialog.h"
 
@@ -135,6 +136,7 @@ TEST_F(Wizard, AlternativesPageHasItsControlsAndTheTrapPanelInItsSideArea) {
   EXPECT_FALSE(visible(window, IDC_WIZARD_NAME_1 + 2));
   EXPECT_EQ(text_of(window, IDC_WIZARD_NAME_1), kPlaceholderText);
   // Page 2 leaves the page: the pictures of "上一步" and "下一步".
+  EXPECT_EQ(kit::testing::unnamed_controls(window), std::vector<int>{});
   testing::save_screenshot(window, "wizard-page-2.bmp");
 }
 
@@ -222,6 +224,7 @@ TEST_F(Wizard, BackgroundPageTakesItsTextOnNext) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(text_of(window, IDC_WIZARD_BACKGROUND_TEXT), kInitialBackground);
   EXPECT_EQ(GetDlgItem(window, IDC_WIZARD_BACK), nullptr);
+  EXPECT_EQ(kit::testing::unnamed_controls(window), std::vector<int>{});
   testing::save_screenshot(window, "wizard-page-1.bmp");
   kit::set_dlg_item_text(window, IDC_WIZARD_BACKGROUND_TEXT, "要不要换工作？");
   click(window, IDC_WIZARD_NEXT);
@@ -244,6 +247,7 @@ TEST_F(Wizard, ResultsPageWalksTheAlternativesAndLeavesAtEitherEnd) {
   EXPECT_TRUE(visible(window, IDC_WIZARD_RESULT_1 + 1));
   EXPECT_FALSE(visible(window, IDC_WIZARD_RESULT_1 + 2));
   EXPECT_EQ(text_of(window, IDC_WIZARD_RESULT_1 + 1), "赔光积蓄");
+  EXPECT_EQ(kit::testing::unnamed_controls(window), std::vector<int>{});
   testing::save_screenshot(window, "wizard-page-3.bmp");
 
   // Lowering alternative 3's count hides the row and alerts; the other alternatives
@@ -288,6 +292,7 @@ TEST_F(Wizard, RatingPageWalksThePairsAndStoresThePicks) {
   EXPECT_EQ(text_of(window, IDC_RATING_VALUE_NUMBER), "0");
   EXPECT_EQ(page<WizardRatingStep>().value_bar().position(), 10);
   for (int n : {1, 2, 3, 4, 5, 9}) EXPECT_TRUE(traps_.blinks(n)) << n;
+  EXPECT_EQ(kit::testing::unnamed_controls(window), std::vector<int>{});
   testing::save_screenshot(window, "wizard-page-4.bmp");
 
   ASSERT_TRUE(finish_blink());

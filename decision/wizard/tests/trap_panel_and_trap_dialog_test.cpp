@@ -19,6 +19,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 
 namespace decision {
@@ -75,6 +76,7 @@ TEST_F(Traps, PanelIsItsPictureWithTheButtonsOnTheirPlacesAndTheStoredTexts) {
     EXPECT_EQ(panel_.body(n), std::string("    ") + trap(n).explanation);
   }
   EXPECT_FALSE(panel_.running());
+  EXPECT_EQ(kit::testing::unnamed_controls(window_), std::vector<int>{});
   testing::save_screenshot(window_, "traps-panel.bmp");
 }
 
@@ -153,6 +155,7 @@ TEST_F(Traps, ButtonsOpenTheirTrapsTextsAndOkOrCloseEndTheDialog) {
   g_opened = {};
   kit::testing::while_box_is_open(host_.get(), click_trap_button(IDC_TRAP_BUTTON_1), [](HWND box) {
     read_trap_dialog(box);
+    EXPECT_EQ(kit::testing::unnamed_controls(box), std::vector<int>{});
     testing::save_screenshot(box, "traps-dialog.bmp");
     SendMessageW(GetDlgItem(box, IDC_TRAP_OK), BM_CLICK, 0, 0);
   });

@@ -20,6 +20,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/testing/placement.h"
 #include "kit/text/wide.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/alternative_panel.h"
 #include "decision/workspace/alternative_panel_layout.h"
@@ -177,6 +178,7 @@ TEST_F(AlternativePanelTest, PickedValueAndProbabilityShowTheTotalAtOnceAndDropp
   click(panel, IDC_RESULT_VALUE_1);
   HWND value_picker = editor->value_picker();
   ASSERT_NE(value_picker, nullptr);
+  EXPECT_EQ(kit::testing::unnamed_controls(value_picker), std::vector<int>{});
   const RECT value_button = frame_of(GetDlgItem(panel, IDC_RESULT_VALUE_1));
   EXPECT_EQ(frame_of(value_picker).left, value_button.left - 200);
   EXPECT_EQ(frame_of(value_picker).top, value_button.bottom + 4);

@@ -23,6 +23,7 @@
 #include "kit/testing/seams.h"
 #include "kit/text/wide.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/alternative_panel.h"
 #include "decision/workspace/decision_dialog.h"
@@ -114,6 +115,7 @@ TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAl
   click(window_, IDC_SAVE);
   EXPECT_EQ(files_.calls, 0);
   EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_EQ(kit::testing::unnamed_controls(window_, {IDC_BEST, IDC_RUNNER_UP, IDC_WORST}), std::vector<int>{});
   save_screenshot(window_, "decision-empty.bmp");
 }
 
@@ -239,6 +241,10 @@ TEST_F(DecisionDialogTest, APickedValueAndProbabilityAreKeptOnlyByTheKeepButton)
   click(panel, IDC_RESULT_PROBABILITY_1);
   click(editor->probability_picker(), IDC_PROBABILITY_0 + 6);
   EXPECT_EQ(text_of(panel, IDC_PANEL_TOTAL), "30");
+  // Nothing is ranked yet: the rank buttons show no alternative.
+  EXPECT_EQ(kit::testing::unnamed_controls(window_, {IDC_BEST, IDC_RUNNER_UP, IDC_WORST}), std::vector<int>{});
+  for (HWND shown : {panel, editor->probability_picker()})
+    EXPECT_EQ(kit::testing::unnamed_controls(shown), std::vector<int>{});
   save_screenshot(window_, "decision-panel-open.bmp");
 
   click(panel, IDC_PANEL_DROP);
@@ -432,6 +438,7 @@ void open_about_from_menu(HWND window) { SendMessageW(window, WM_SYSCOMMAND, IDM
 
 TEST_F(DecisionDialogTest, TheSystemMenuShowsTheAboutBoxAndExitClosesEverything) {
   kit::testing::while_box_is_open(window_, open_about_from_menu, [](HWND box) {
+    EXPECT_EQ(kit::testing::unnamed_controls(box), std::vector<int>{});
     save_screenshot(box, "decision-about-box.bmp");
     EndDialog(box, IDOK);
   });

@@ -17,6 +17,7 @@
 #include "kit/testing/pixels.h"
 #include "kit/text/wide.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/names.h"
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/decision_dialog.h"
 #include "decision/workspace/decision_dialog_layout.h"
@@ -131,6 +132,7 @@ void read_and_save(HWND box, const char* screenshot) {
   kit::testing::expect_placed(box, lay::kButtons);
   g_shown.sentences = kit::get_dlg_item_text(box, IDC_EXPLANATION_SENTENCES);
   g_shown.weightiest = kit::get_dlg_item_text(box, IDC_EXPLANATION_WEIGHTIEST);
+  EXPECT_EQ(kit::testing::unnamed_controls(box), std::vector<int>{});
   testing::save_screenshot(box, screenshot);
 }
 

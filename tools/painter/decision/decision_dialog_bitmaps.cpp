@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "canvas.h"
+#include "decision/document/decision.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "decision_pictures.h"
 #include "elements.h"
@@ -24,6 +25,7 @@ namespace {
 
 namespace lay = decision::main_window_layout;
 namespace look = main_window_look;
+using detail::u8_of;
 using detail::utf8;
 
 Image cut(const Image& background, const lay::Rect& r) { return crop(background, r.x, r.y, r.w, r.h); }
@@ -35,18 +37,17 @@ enum class Mark { New, Open, Save, Help, About, Report, Exit };
 struct Command {
   const kit::SkinButtonRow& button;  // place and file names
   Mark mark;
-  std::u8string_view word;
-  std::u8string_view line;
+  std::u8string_view line;  // the word is the button's name
 };
 
 const Command kCommands[] = {
-    {lay::kNew, Mark::New, u8"新建决策", u8"空白、案例或向导"},
-    {lay::kOpen, Mark::Open, u8"打开决策", u8"读出决策文件"},
-    {lay::kSave, Mark::Save, u8"保存决策", u8"存入决策文件"},
-    {lay::kHelp, Mark::Help, u8"帮助", u8"使用说明"},
-    {lay::kAbout, Mark::About, u8"关于", u8"版本与网址"},
-    {lay::kReport, Mark::Report, u8"导出报告", u8"可打印的网页"},
-    {lay::kExit, Mark::Exit, u8"退出", u8"关闭择优宝"},
+    {lay::kNew, Mark::New, u8"空白、案例或向导"},
+    {lay::kOpen, Mark::Open, u8"读出决策文件"},
+    {lay::kSave, Mark::Save, u8"存入决策文件"},
+    {lay::kHelp, Mark::Help, u8"使用说明"},
+    {lay::kAbout, Mark::About, u8"版本与网址"},
+    {lay::kReport, Mark::Report, u8"可打印的网页"},
+    {lay::kExit, Mark::Exit, u8"关闭择优宝"},
 };
 
 constexpr double kStroke = 1.8;
@@ -131,7 +132,7 @@ Image paint_command(const Image& background, const Command& command, bool hover)
     command_mark(c, command.mark, kDiscX, disc_y, hover ? style::kWhite : style::kSkyBlue);
     constexpr int kWordX = 52;
     const int words_width = c.width() - kWordX - 6;
-    c.text(utf8(command.word), style::kButton, style::kWhite, {kWordX, 7, words_width, 20}, Align::Start,
+    c.text(utf8(u8_of(command.button.name)), style::kButton, style::kWhite, {kWordX, 7, words_width, 20}, Align::Start,
            Align::Centre);
     c.text(utf8(command.line), style::kSmall, hover ? style::kMistBlue : style::kSkyBlue,
            {kWordX, 27, words_width, 16}, Align::Start, Align::Centre);
@@ -204,8 +205,8 @@ Image paint_summary(std::u8string_view title) {
 
 // ---- Buttons on the add/delete group and the wizard band -----------------------
 
-Image paint_edit_button(const Image& background, const kit::SkinButtonRow& button, std::u8string_view word,
-                        bool primary, bool hover) {
+Image paint_edit_button(const Image& background, const kit::SkinButtonRow& button, bool primary, bool hover) {
+  const std::u8string_view word = u8_of(button.name);
   return keyed_picture(cut(background, button.place), button.key, [&](Canvas& c) {
     if (primary) primary_button_face(c, word, style::kTab, hover);
     else secondary_button_face(c, word, style::kTab, hover);
@@ -214,7 +215,7 @@ Image paint_edit_button(const Image& background, const kit::SkinButtonRow& butto
 
 Image paint_wizard(const Image& background, bool hover) {
   return keyed_picture(cut(background, lay::kWizard.place), lay::kWizard.key, [&](Canvas& c) {
-    primary_button_face(c, u8"用决策向导修改当前决策", style::kTab, hover);
+    primary_button_face(c, u8_of(lay::kWizard.name), style::kTab, hover);
   });
 }
 
@@ -246,17 +247,18 @@ void add_main_window_bitmaps(PictureSet& set, const Image& background) {
   for (const CellLook& cell : kCells) set.push_back({cell.file, encode_bmp(paint_cell(cell))});
   set.push_back({"record_summary.bmp", encode_bmp(paint_summary(u8"执行记录"))});
   set.push_back({"background_summary.bmp", encode_bmp(paint_summary(u8"决策背景"))});
-  set.push_back({lay::kAdd.normal.file, encode_bmp(paint_edit_button(background, lay::kAdd, u8"增加方案", true, false))});
-  set.push_back({lay::kAdd.hover.file, encode_bmp(paint_edit_button(background, lay::kAdd, u8"增加方案", true, true))});
+  set.push_back({lay::kAdd.normal.file, encode_bmp(paint_edit_button(background, lay::kAdd, true, false))});
+  set.push_back({lay::kAdd.hover.file, encode_bmp(paint_edit_button(background, lay::kAdd, true, true))});
   set.push_back({lay::kDelete.normal.file,
-                 encode_bmp(paint_edit_button(background, lay::kDelete, u8"删除方案", false, false))});
+                 encode_bmp(paint_edit_button(background, lay::kDelete, false, false))});
   set.push_back({lay::kDelete.hover.file,
-                 encode_bmp(paint_edit_button(background, lay::kDelete, u8"删除方案", false, true))});
+                 encode_bmp(paint_edit_button(background, lay::kDelete, false, true))});
   set.push_back({lay::kWizard.normal.file, encode_bmp(paint_wizard(background, false))});
   set.push_back({lay::kWizard.hover.file, encode_bmp(paint_wizard(background, true))});
-  set.push_back({"several_best_hint.bmp", encode_bmp(paint_hint(background, u8"提示：当前有多个最优方案。"))});
+  set.push_back(
+      {"several_best_hint.bmp", encode_bmp(paint_hint(background, u8_of(::decision::kSeveralBestHintText)))});
   set.push_back({"too_close_hint.bmp",
-                 encode_bmp(paint_hint(background, u8"提示：最优方案与次优方案效益值比较接近，建议再仔细权衡得失。"))});
+                 encode_bmp(paint_hint(background, u8_of(::decision::kTooCloseHintText)))});
 }
 
 }  // namespace painter::decision_pictures

@@ -20,6 +20,7 @@ namespace painter::decision_pictures {
 namespace {
 
 namespace lay = decision::main_window_layout;
+using detail::u8_of;
 using detail::utf8;
 
 // One frame's pose: the beam's tilt (degrees, positive with the right pan down) and how
@@ -102,7 +103,7 @@ Image paint_logo(const Pose& pose) {
   c.fill(style::kWhite);
   c.fill_rect({0, 0, r.w, kBrandBar}, style::kNavy);
   balance(c, pose);
-  c.text(utf8(u8"择优宝"), style::kBrand, style::kNavy, {kWordX, 20, r.w - kWordX, 38}, Align::Start,
+  c.text(utf8(u8_of(lay::kLogoName)), style::kBrand, style::kNavy, {kWordX, 20, r.w - kWordX, 38}, Align::Start,
          Align::Centre);
   c.text(utf8(u8"决策好帮手"), style::kSmall, style::kSlate, {kWordX + 2, 58, r.w - kWordX - 2, 18},
          Align::Start, Align::Centre);

@@ -21,6 +21,7 @@ namespace {
 
 namespace lay = decision::main_window_layout;
 namespace look = main_window_look;
+using detail::u8_of;
 using detail::utf8;
 
 constexpr int kBrandBar = 4;  // the navy bar along the top edge
@@ -151,7 +152,7 @@ void explain_slot(Canvas& c) {
 Image paint_explain(const Image& background, bool hover) {
   const lay::Rect& r = lay::kExplainButton;
   return keyed_picture(crop(background, r.x, r.y, r.w, r.h), lay::kWizardKey, [&](Canvas& c) {
-    secondary_button_face(c, u8"为何如此排名", style::kTab, hover);
+    secondary_button_face(c, u8_of(lay::kExplain.name), style::kTab, hover);
   });
 }
 
