@@ -31,6 +31,9 @@ constexpr char kResultsFull[] = "结果数量已满";
 constexpr char kCannotDelete[] = "不可删除";
 
 constexpr COLORREF kStripText = RGB(255, 255, 255);
+// The panel is modeless under a modal main window, whose loop hands only its own keys to
+// the dialog manager: Escape reaches the panel through a key table instead.
+constexpr kit::KeyCommand kKeys[] = {{VK_ESCAPE, kit::kNoModifier, IDCANCEL}};
 
 std::string number_text(int n) { return std::to_string(n); }
 
@@ -78,6 +81,7 @@ bool AlternativePanel::on_init_dialog() {
   kit::place_popup_at(hwnd(), top_left_);
   kit::place_controls(hwnd(), lay::kPlacements);
   set_up_buttons();
+  keys_.attach(hwnd(), kKeys);
   place_foot(lay::kTotalOpeningWidth);
   set_up_fonts();
   set_up_edits();

@@ -22,6 +22,7 @@
 #include "decision/document/decision.h"
 #include "kit/color_edit.h"
 #include "kit/dialog.h"
+#include "kit/dialog_keys.h"
 #include "kit/handles.h"
 #include "kit/skin_button.h"
 
@@ -96,6 +97,7 @@ class AlternativePanel : public kit::FloatingDialog {
   kit::SkinButton keep_button_;
   kit::SkinButton drop_button_;
   kit::SkinButton close_button_;
+  kit::DialogKeys keys_;  // Escape, wherever the focus is in the panel
   kit::ColorEdit description_;
   std::array<kit::ColorEdit, kMaxResults> result_texts_;
   std::array<kit::SkinButton, kMaxResults> value_buttons_;

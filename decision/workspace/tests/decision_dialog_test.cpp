@@ -262,6 +262,18 @@ TEST_F(DecisionDialogTest, APickedValueAndProbabilityAreKeptOnlyByTheKeepButton)
   EXPECT_FALSE(IsWindow(panel));
   EXPECT_NE(cell_text(2).find("总效益值：50"), std::string::npos);
   EXPECT_EQ(text_of(window_, IDC_BEST), "方案2");
+
+  // Escape in the panel drops its edits, as the drop button does.
+  panel = click_cell(2);
+  editor = AlternativePanel::of(panel);
+  click(panel, IDC_RESULT_VALUE_1);
+  click(editor->value_picker(), IDC_VALUE_0 + 10 + 7);
+  HWND focused = GetDlgItem(panel, IDC_PANEL_ADD_RESULT);
+  SetFocus(focused);
+  PostMessageW(focused, WM_KEYDOWN, VK_ESCAPE, 0);
+  pump(40, window_);
+  EXPECT_FALSE(IsWindow(panel));
+  EXPECT_NE(cell_text(2).find("总效益值：50"), std::string::npos);
 }
 
 TEST_F(DecisionDialogTest, AddingOrDeletingClosesThePanelsAndDropsTheirEdits) {
