@@ -3,6 +3,7 @@
 #include "kit/dialog.h"
 
 #include "kit/control.h"
+#include "kit/dialog_keys.h"
 
 namespace kit {
 
@@ -167,6 +168,7 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_DESTROY:
       on_destroy();
+      forget_keyboard_cues(window);
       break;
   }
   LRESULT result = 0;

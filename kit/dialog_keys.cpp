@@ -55,6 +55,35 @@ bool DialogKeys::take(const MSG& message) const {
   return true;
 }
 
+namespace {
+constexpr wchar_t kCuesProperty[] = L"kit.keyboard_cues";
+}  // namespace
+
+void note_focus_move(HWND control) {
+  for (int key : {VK_TAB, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN})
+    if (is_down(key)) {
+      SetPropW(GetAncestor(control, GA_ROOT), kCuesProperty, reinterpret_cast<HANDLE>(1));
+      return;
+    }
+}
+
+bool keyboard_cues_shown(HWND control) {
+  return GetPropW(GetAncestor(control, GA_ROOT), kCuesProperty) != nullptr &&
+         (SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+}
+
+void forget_keyboard_cues(HWND window) { RemovePropW(window, kCuesProperty); }
+
+bool press_focused_button(HWND dialog) {
+  HWND focus = GetFocus();
+  wchar_t kind[8] = {};
+  if (!focus || GetParent(focus) != dialog || !IsWindowEnabled(focus) || !GetClassNameW(focus, kind, 8) ||
+      lstrcmpiW(kind, L"Button") != 0)
+    return false;
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+  return true;
+}
+
 LRESULT CALLBACK DialogKeys::filter(int code, WPARAM wparam, LPARAM lparam) {
   if (code == MSGF_DIALOGBOX) {
     const MSG& message = *reinterpret_cast<const MSG*>(lparam);

@@ -51,4 +51,19 @@ class DialogKeys {
   std::span<const KeyCommand> table_;
 };
 
+// Keyboard cues: once the keyboard has moved the focus (Tab, Shift+Tab, the arrows) inside
+// a top-level window, its focused controls show their focus marks; a mouse user never
+// sees them.  Kept by the kit itself (Wine keeps no UISF_HIDEFOCUS state), and the
+// platform's UISF_HIDEFOCUS is respected where it is kept.
+// Notes the focus control just took, if the keyboard moved it.
+void note_focus_move(HWND control);
+// Whether control's top-level window shows keyboard cues.
+bool keyboard_cues_shown(HWND control);
+// Forgets window's cues (a kit dialog does so when it goes).
+void forget_keyboard_cues(HWND window);
+
+// Presses the button of dialog that has the focus, as the dialog manager presses a push
+// button on Enter: true when a button was pressed.  A dialog's Enter key may call it.
+bool press_focused_button(HWND dialog);
+
 }  // namespace kit

@@ -48,7 +48,8 @@ struct SkinPicture {
 // One row of a window's button table: the button's control id, its place, its pictures
 // under the pointer and at rest, their key colour, its tip (GBK in the program), its
 // name: the label its picture shows, which screen readers announce (never drawn; the
-// painter draws the picture's label from it), and the pointer it shows (a cursor resource).
+// painter draws the picture's label from it), the pointer it shows (a cursor resource)
+// and the ink of its keyboard focus mark (the colour of its picture's label).
 // The dialog sets the buttons up from it (set_up_skin_buttons), the painter paints the
 // pictures and names them in the resource script, and the test checks the places.
 struct SkinButtonRow {
@@ -60,6 +61,7 @@ struct SkinButtonRow {
   const char* tip = nullptr;
   const char* name = nullptr;  // null: the button shows a caption, which is its name
   int pointer = 0;             // cursor resource; 0: the usual pointer
+  const PixelColor* ink = nullptr;  // the keyboard focus mark's; null: the system's button text
 };
 
 // What every skinned box has: its template, its background picture file (read from the

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "kit/dialog_keys.h"
 #include "kit/geometry.h"
 #include "kit/text/wide.h"
 #include "kit/tooltip.h"
@@ -18,6 +19,7 @@ constexpr int kTipMaxWidth = 400;       // long tips wrap
 constexpr int kCaptionGap = 3;          // picture from the left edge, caption from the picture
 constexpr int kPressedShift = 1;        // picture and caption move right and down when pressed
 constexpr int kEmbossShift = 1;         // highlight copy of a disabled caption
+constexpr int kFocusInset = 2;          // the focus mark from the edge
 constexpr UINT kMeasureFlags = DT_WORDBREAK | DT_CENTER | DT_CALCRECT;
 constexpr UINT kCaptionFlags = DT_WORDBREAK | DT_CENTER;
 constexpr UINT kDisabledPictureFlags = DST_BITMAP | DSS_DISABLED;
@@ -124,6 +126,7 @@ int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
                                setup.key.colorref());
   if (setup.tip) set_tip_text(setup.tip, true);
   if (setup.name) set_name(setup.name);
+  if (setup.ink) colors_[FocusText] = setup.ink->colorref();
   if (setup.pointer && set_pointer(setup.pointer, true) != kOk && result == kOk) result = kPointerNotLoaded;
   return result;
 }
@@ -277,7 +280,24 @@ void SkinButton::on_draw_item(const DRAWITEMSTRUCT& item) {
   if (image.bitmap) draw_picture(dc, image, r, caption_rect, !caption.empty());
 
   if (!caption.empty()) draw_caption(dc, caption, caption_rect);
+  if (focused_ && !disabled_ && shows_focus_cues()) draw_focus_mark(dc, r);
   RestoreDC(dc, saved);
+}
+
+bool SkinButton::shows_focus_cues() const { return keyboard_cues_shown(hwnd()); }
+
+// A dotted rectangle kFocusInset pixels inside the edge, every other pixel inked.
+void SkinButton::draw_focus_mark(HDC dc, const RECT& r) {
+  const RECT mark{r.left + kFocusInset, r.top + kFocusInset, r.right - kFocusInset - 1, r.bottom - kFocusInset - 1};
+  const COLORREF ink = colors_[FocusText];
+  for (LONG x = mark.left; x <= mark.right; x += 2) {
+    SetPixel(dc, x, mark.top, ink);
+    SetPixel(dc, x, mark.bottom, ink);
+  }
+  for (LONG y = mark.top; y <= mark.bottom; y += 2) {
+    SetPixel(dc, mark.left, y, ink);
+    SetPixel(dc, mark.right, y, ink);
+  }
 }
 
 void SkinButton::draw_background(HDC dc, const RECT& r) {
@@ -527,6 +547,15 @@ bool SkinButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
       result = TRUE;
       return true;
 
+    case WM_SETFOCUS:
+      note_focus_move(hwnd());
+      return false;
+
+    case WM_UPDATEUISTATE:  // the keyboard cues came or went: the mark follows
+      result = default_processing(message, wparam, lparam);
+      invalidate(false);
+      return true;
+
     case WM_SYSCOLORCHANGE:
       result = default_processing(message, wparam, lparam);
       free_background_cache();
@@ -564,7 +593,8 @@ int set_up_skin_button(HWND dialog, SkinButton& button, const SkinButtonRow& row
                         .key = row.key,
                         .tip = row.tip,
                         .pointer = static_cast<WORD>(row.pointer),
-                        .name = row.name});
+                        .name = row.name,
+                        .ink = row.ink});
 }
 
 int set_up_skin_buttons(HWND dialog, std::span<const SkinButtonRow> table, std::initializer_list<SkinButton*> buttons) {

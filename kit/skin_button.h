@@ -12,7 +12,11 @@
 //
 // which binds it, turns the hover border off, lets the dialog's picture show through,
 // moves it to its pixel rectangle, loads its pictures and sets the optional tooltip
-// and pointer.  Place the button before its first paint: the see-through face is
+// and pointer.
+//
+// The focused button shows a 1-pixel dotted mark inside its edge in the FocusText colour,
+// only once the keyboard has moved the focus in its window (keyboard_cues_shown in
+// dialog_keys.h): mouse users never see it.  Place the button before its first paint: the see-through face is
 // captured from the parent at that paint.  load_state_images may be called again at
 // any time to swap the pictures when the dialog's state changes.
 #pragma once
@@ -39,7 +43,7 @@ class SkinButton : public Control {
     NormalBackground = 2,  // fill and caption background otherwise
     NormalText = 3,        // caption otherwise
     FocusBackground = 4,   // fill when focused and neither hovered nor pressed
-    FocusText = 5,         // stored only; captions never use it
+    FocusText = 5,         // the keyboard focus mark; captions never use it
   };
   static constexpr int kColorSlotCount = 6;
 
@@ -63,6 +67,7 @@ class SkinButton : public Control {
     const char* tip = nullptr;     // GBK; null: no tooltip
     WORD pointer = 0;              // cursor resource; 0: the usual pointer
     const char* name = nullptr;    // GBK; see set_name
+    const PixelColor* ink = nullptr;  // of the focus mark (FocusText); null: unchanged
   };
 
   // One picture: the bitmap (changed in place: key-coloured pixels become black), its
@@ -157,6 +162,8 @@ class SkinButton : public Control {
   void free_background_cache();
   void draw_picture(HDC dc, const StateImage& image, const RECT& r, RECT& caption, bool has_caption);
   void draw_caption(HDC dc, const std::wstring& text, RECT caption);
+  void draw_focus_mark(HDC dc, const RECT& r);
+  bool shows_focus_cues() const;
   int attach_one(StateImage& image, UniqueBitmap bitmap, COLORREF key);
   void free_images();
   void free_everything();

@@ -10,6 +10,9 @@
 // Undo and redo: items of the system menu and commands of the main window's keys.
 #define IDM_UNDO 32
 #define IDM_REDO 48
+// Enter in the main window: the command of its key, which presses the focused button or
+// opens the focused summary or cell.
+#define IDM_PRESS_FOCUSED 64
 #define IDS_ABOUT_MENU_ITEM 101
 // The logo, the command column, the two summaries, adding and deleting an alternative.
 #define IDC_LOGO 1156

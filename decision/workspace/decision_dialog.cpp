@@ -7,6 +7,7 @@
 #include "decision/wizard/decision_wizard.h"
 #include "decision/guidance/new_decision_dialog.h"
 #include "kit/clock.h"
+#include "kit/dialog_keys.h"
 #include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
@@ -20,6 +21,7 @@
 #include "decision/workspace/alternative_panel.h"
 #include "decision/input/big_input_box.h"
 #include "decision/workspace/decision_about_dialog.h"
+#include "decision/workspace/main_window_focus.h"
 #include "decision/workspace/ranking_explanation_dialog.h"
 #include "decision/workspace/report_export.h"
 
@@ -29,10 +31,6 @@ namespace lay = main_window_layout;
 
 namespace {
 
-// Posted to the window itself when a summary or a cell got the focus (wParam: its id, or
-// the alternative): the box or panel opens after the click that gave the focus.
-constexpr UINT kSummaryFocused = WM_APP + 1;
-constexpr UINT kCellFocused = WM_APP + 2;
 // Posted to the window itself when it or another window of the program was activated.
 constexpr UINT kKeepPanelsAbove = WM_APP + 3;
 // Posted at start: a decision a run left behind is offered once the window shows.
@@ -221,6 +219,10 @@ void DecisionDialog::on_help_clicked() {
     kit::show_message(hwnd(), kHelpMissingText, kHelpMissingCaption);
 }
 
+void DecisionDialog::on_enter_pressed() {
+  if (!kit::press_focused_button(hwnd())) post_box_opening(hwnd(), GetDlgCtrlID(GetFocus()));
+}
+
 void DecisionDialog::on_about_clicked() {
   DecisionAboutDialog about(module_);
   about.run(hwnd());
@@ -329,15 +331,7 @@ void DecisionDialog::on_destroy() {
 }
 
 bool DecisionDialog::on_command(int id, int code, HWND) {
-  if (code == EN_SETFOCUS) {
-    if (id == IDC_BACKGROUND_SUMMARY || id == IDC_RECORD_SUMMARY)
-      PostMessageW(hwnd(), kSummaryFocused, static_cast<WPARAM>(id), 0);
-    else if (id >= IDC_CELL_1 && id <= IDC_CELL_9)
-      PostMessageW(hwnd(), kCellFocused, static_cast<WPARAM>(id - IDC_CELL_1 + 1), 0);
-    else
-      return false;
-    return true;
-  }
+  if (code == EN_SETFOCUS) return !focus_moves_by_tab() && post_box_opening(hwnd(), id);
   if (code != BN_CLICKED) return false;  // the window's keys and menu items come as clicks
   switch (id) {
     case IDC_NEW: on_new_clicked(); return true;
@@ -358,6 +352,7 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDC_EXPLAIN_RANKING: on_explain_ranking_clicked(); return true;
     case IDC_START_WIZARD: on_wizard_clicked(); return true;
     // Enter and Escape do not end the main window; its close box and Exit do.
+    case IDM_PRESS_FOCUSED: on_enter_pressed(); return true;
     case IDOK:
     case IDCANCEL: return true;
   }

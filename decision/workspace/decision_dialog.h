@@ -84,6 +84,8 @@ class DecisionDialog : public kit::Dialog {
   void on_export_report_clicked();
   void on_help_clicked();
   void on_about_clicked();
+  // Enter presses the focused button or opens the focused summary or cell.
+  void on_enter_pressed();
   void on_exit_clicked();
   void on_undo();
   void on_redo();

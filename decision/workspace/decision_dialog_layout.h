@@ -119,40 +119,48 @@ inline constexpr Rect kWizardNote{685, 604, 189, 20};
 inline constexpr Rgb kCommandKey{0x5A, 0xAD, 0xD8};
 inline constexpr Rgb kEditButtonKey{255, 255, 255};
 inline constexpr Rgb kWizardKey{0x91, 0xCB, 0xFB};
+// The keyboard focus mark's ink: the colour of the labels on the pictures, white on the
+// deep blue ones and navy on the light ones.
+inline constexpr Rgb kLightInk{0xFF, 0xFF, 0xFF};
+inline constexpr Rgb kDarkInk{0x1F, 0x3A, 0x5F};
 
 // The main window's skin buttons: the command column, adding and deleting an
 // alternative, explaining the ranking and starting the wizard.
 inline constexpr kit::SkinButtonRow kNew{IDC_NEW, kNewButton, {IDB_NEW_HOVER, "main_new_hover.bmp"},
-                                         {IDB_NEW, "main_new.bmp"}, kCommandKey, "建立一个新的决策项目 (Ctrl+N)", "新建决策"};
+                                         {IDB_NEW, "main_new.bmp"}, kCommandKey,
+                                         "建立一个新的决策项目 (Ctrl+N)", "新建决策", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kOpen{IDC_OPEN, kOpenButton, {IDB_OPEN_HOVER, "main_open_hover.bmp"},
-                                          {IDB_OPEN, "main_open.bmp"}, kCommandKey, "从文件中读出决策项目 (Ctrl+O)", "打开决策"};
+                                          {IDB_OPEN, "main_open.bmp"}, kCommandKey,
+                                          "从文件中读出决策项目 (Ctrl+O)", "打开决策", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kSave{IDC_SAVE, kSaveButton, {IDB_SAVE_HOVER, "main_save_hover.bmp"},
-                                          {IDB_SAVE, "main_save.bmp"}, kCommandKey, "把决策内容保存到文件 (Ctrl+S)", "保存决策"};
+                                          {IDB_SAVE, "main_save.bmp"}, kCommandKey,
+                                          "把决策内容保存到文件 (Ctrl+S)", "保存决策", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kHelp{IDC_SHOW_HELP, kHelpButton, {IDB_HELP_HOVER, "main_help_hover.bmp"},
-                                          {IDB_HELP, "main_help.bmp"}, kCommandKey, "打开帮助 (F1)", "帮助"};
+                                          {IDB_HELP, "main_help.bmp"}, kCommandKey, "打开帮助 (F1)", "帮助", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kAbout{IDC_ABOUT, kAboutButton, {IDB_ABOUT_HOVER, "main_about_hover.bmp"},
-                                           {IDB_ABOUT, "main_about.bmp"}, kCommandKey, nullptr, "关于"};
+                                           {IDB_ABOUT, "main_about.bmp"}, kCommandKey, nullptr, "关于", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kReport{IDC_EXPORT_REPORT, kReportButton,
                                             {IDB_EXPORT_REPORT_HOVER, "main_report_hover.bmp"},
                                             {IDB_EXPORT_REPORT, "main_report.bmp"}, kCommandKey,
-                                            "把决策保存为可打印的网页 (Ctrl+E)", "导出报告"};
+                                            "把决策保存为可打印的网页 (Ctrl+E)", "导出报告", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kExit{IDC_EXIT, kExitButton, {IDB_EXIT_HOVER, "main_exit_hover.bmp"},
-                                          {IDB_EXIT, "main_exit.bmp"}, kCommandKey, nullptr, "退出"};
+                                          {IDB_EXIT, "main_exit.bmp"}, kCommandKey, nullptr, "退出", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kAdd{IDC_ADD_ALTERNATIVE, kAddButton,
                                          {IDB_ADD_ALTERNATIVE_HOVER, "add_alternative_hover.bmp"},
-                                         {IDB_ADD_ALTERNATIVE, "add_alternative.bmp"}, kEditButtonKey, nullptr, "增加方案"};
+                                         {IDB_ADD_ALTERNATIVE, "add_alternative.bmp"}, kEditButtonKey,
+                                         nullptr, "增加方案", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kDelete{IDC_DELETE_ALTERNATIVE, kDeleteButton,
                                             {IDB_DELETE_ALTERNATIVE_HOVER, "delete_alternative_hover.bmp"},
                                             {IDB_DELETE_ALTERNATIVE, "delete_alternative.bmp"}, kEditButtonKey, nullptr,
-                                            "删除方案"};
+                                            "删除方案", 0, &kDarkInk};
 inline constexpr kit::SkinButtonRow kExplain{IDC_EXPLAIN_RANKING, kExplainButton,
                                              {IDB_EXPLAIN_RANKING_HOVER, "explain_ranking_hover.bmp"},
                                              {IDB_EXPLAIN_RANKING, "explain_ranking.bmp"}, kWizardKey,
-                                             "为何如此排名", "为何如此排名"};
+                                             "为何如此排名", "为何如此排名", 0, &kDarkInk};
 inline constexpr kit::SkinButtonRow kWizard{IDC_START_WIZARD, kWizardButton,
                                             {IDB_START_WIZARD_HOVER, "start_wizard_hover.bmp"},
                                             {IDB_START_WIZARD, "start_wizard.bmp"}, kWizardKey,
-                                            "在决策向导的帮助下修改当前决策", "用决策向导修改当前决策"};
+                                            "在决策向导的帮助下修改当前决策", "用决策向导修改当前决策", 0, &kLightInk};
 inline constexpr kit::SkinButtonRow kButtons[] = {kAdd,  kDelete, kNew,  kOpen,    kSave,  kHelp,
                                                   kAbout, kReport, kExit, kExplain, kWizard};
 

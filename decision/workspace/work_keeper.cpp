@@ -26,6 +26,8 @@ constexpr kit::KeyCommand kKeys[] = {
     {'S', kit::kCtrl, IDC_SAVE},
     {VK_F1, kit::kNoModifier, IDC_SHOW_HELP},
     {'E', kit::kCtrl, IDC_EXPORT_REPORT},
+    // Enter presses the focused button or opens the focused box.
+    {VK_RETURN, kit::kNoModifier, IDM_PRESS_FOCUSED},
 };
 
 }  // namespace

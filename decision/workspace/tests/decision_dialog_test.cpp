@@ -87,7 +87,63 @@ class DecisionDialogTest : public testing::MainWindowTest {
     return dialog_->panel(i);
   }
   std::string cell_text(int i) const { return text_of(window_, IDC_CELL_1 + i - 1); }
+  // A key pressed (held while the window handles it, as Tab is) where the focus is.
+  int press(UINT key, bool shift = false) {
+    BYTE keys[256] = {}, held[256] = {};
+    GetKeyboardState(keys);
+    std::copy(std::begin(keys), std::end(keys), held);
+    held[key] = 0x80;
+    held[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(held);
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    pump(30, window_);
+    SetKeyboardState(keys);
+    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000000);
+    pump(30, window_);
+    return GetDlgCtrlID(GetFocus());
+  }
 };
+
+// Tab walks the commands and boxes once each in their visual order and opens nothing; the
+// focused button wears its mark only once the keyboard moved the focus; Enter and Space
+// press the focused button, Enter opens the focused cell's panel.
+TEST_F(DecisionDialogTest, TabWalksTheWindowInVisualOrderAndEnterOrSpacePressesWhatHasTheFocus) {
+  new_blank(3);
+  for (int i : {1, 2, 3}) rate(i, 10 - 3 * i, 10);
+  SetFocus(GetDlgItem(window_, IDC_EXIT));
+  pump(30, window_);
+  const kit::PixelRect exit = lay::kExitButton;
+  const COLORREF mark = lay::kLightInk.colorref();
+  const int mark_x = exit.x + 2, mark_y = exit.y + exit.h / 2 + 1;  // a dot of the mark's left edge
+  EXPECT_NE(kit::testing::painted(window_).at(mark_x, mark_y), mark) << "no mark before a key";
+
+  const std::vector<int> visual_order{
+      IDC_BACKGROUND_SUMMARY, IDC_RECORD_SUMMARY, IDC_ADD_ALTERNATIVE, IDC_INSERT_AT, IDC_DELETE_ALTERNATIVE,
+      IDC_DELETE_AT, IDC_CELL_1, IDC_CELL_2, IDC_CELL_3, IDC_BEST, IDC_RUNNER_UP, IDC_WORST, IDC_EXPLAIN_RANKING,
+      IDC_START_WIZARD, IDC_NEW, IDC_OPEN, IDC_SAVE, IDC_SHOW_HELP, IDC_ABOUT, IDC_EXPORT_REPORT, IDC_EXIT};
+  std::vector<int> walked;
+  for (std::size_t i = 0; i < visual_order.size(); ++i) walked.push_back(press(VK_TAB));
+  EXPECT_EQ(walked, visual_order);
+  EXPECT_EQ(dialog_->panel(1), nullptr) << "the focus Tab brings opens nothing";
+  EXPECT_EQ(press(VK_TAB, true), IDC_EXPORT_REPORT);
+  EXPECT_EQ(press(VK_TAB), IDC_EXIT);
+  const kit::testing::Pixels shot = kit::testing::painted(window_);
+  EXPECT_EQ(shot.at(mark_x, mark_y), mark);
+  save_screenshot(window_, "decision-keyboard-focus.bmp");
+
+  // Enter on the About button opens the box; Space on Help starts the help.
+  SetFocus(GetDlgItem(window_, IDC_ABOUT));
+  kit::testing::while_box_is_open(window_, [&](HWND) { press(VK_RETURN); }, [](HWND box) { EndDialog(box, IDOK); });
+  SetFocus(GetDlgItem(window_, IDC_SHOW_HELP));
+  press(VK_SPACE);
+  EXPECT_EQ(launches_.help_files.size(), 1u);
+  SetFocus(GetDlgItem(window_, IDC_DELETE_AT));
+  press(VK_TAB);
+  EXPECT_EQ(press(VK_TAB), IDC_CELL_2);
+  EXPECT_EQ(dialog_->panel(2), nullptr);
+  press(VK_RETURN);
+  EXPECT_NE(dialog_->panel(2), nullptr);
+}
 
 TEST_F(DecisionDialogTest, StartsEmptyWithTheCommandColumnAndSaveDoesNothingAtAll) {
   EXPECT_EQ(title(), "择优宝 V1.2 — 当前未有决策");
