@@ -25,10 +25,10 @@ std::wstring platform_filter(std::string_view filter) {
   return wide;
 }
 
-bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path) {
+bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::filesystem::path& path) {
   const std::wstring filter = platform_filter(request.filter);
   const std::wstring extension = to_wide(request.default_extension);
-  const std::wstring proposed = to_wide(request.proposed_name);
+  const std::wstring& proposed = request.proposed_name.native();
   std::vector<wchar_t> file(kPathChars, L'\0');
   proposed.copy(file.data(), file.size() - 1);
 
@@ -44,13 +44,13 @@ bool platform_choose_file(HWND owner, FileDialogKind kind, const FileDialogReque
   if (kind == FileDialogKind::Open) dialog.Flags |= OFN_FILEMUSTEXIST;
   const BOOL chosen = kind == FileDialogKind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
   if (!chosen) return false;
-  path = to_gbk(file.data());
+  path = std::filesystem::path(file.data());
   return true;
 }
 
 }  // namespace
 
-bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path) {
+bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::filesystem::path& path) {
   return (g_seam ? g_seam : platform_choose_file)(owner, kind, request, path);
 }
 

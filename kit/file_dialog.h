@@ -1,4 +1,5 @@
-// The platform's open-file and save-file dialogs with GBK texts, behind a seam so that
+// The platform's open-file and save-file dialogs with GBK filter texts and paths of the
+// platform's own kind (any name Windows allows), behind a seam so that
 // tests can answer them.  Both keep the working folder as it was (the programs read
 // their pictures from it at every paint) and hide the read-only box; the save dialog
 // replaces an existing file without asking.
@@ -6,10 +7,8 @@
 
 #include <windows.h>
 
-#include <string>
+#include <filesystem>
 #include <string_view>
-
-#include "kit/text/gbk.h"  // bare_file_name, for the chosen path
 
 namespace kit {
 
@@ -19,18 +18,19 @@ struct FileDialogRequest {
   std::string_view filter{};
   // Added to a typed name without one, without the dot ("dec").
   std::string_view default_extension{};
-  // The name the dialog proposes (GBK); empty: none.
-  std::string_view proposed_name{};
+  // The name the dialog proposes; empty: none.
+  std::filesystem::path proposed_name{};
 };
 
 enum class FileDialogKind { Open, Save };
 
-// Shows the dialog owned by owner.  True with the chosen file's full path (GBK) in
-// path; false when it is cancelled (path untouched).
-bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path);
+// Shows the dialog owned by owner.  True with the chosen file's full path in path;
+// false when it is cancelled (path untouched).
+bool choose_file(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::filesystem::path& path);
 
 // Test seam: replaces the dialog (null restores it) and returns the one it replaces.
-using FileDialogSeam = bool (*)(HWND owner, FileDialogKind kind, const FileDialogRequest& request, std::string& path);
+using FileDialogSeam = bool (*)(HWND owner, FileDialogKind kind, const FileDialogRequest& request,
+                                std::filesystem::path& path);
 FileDialogSeam set_file_dialog_seam(FileDialogSeam seam);
 
 }  // namespace kit

@@ -35,17 +35,8 @@ std::wstring& pointer_program_store() {
   return path;
 }
 
-// The program's file name without folder and extension.
-std::string program_base_name() {
-  wchar_t path[MAX_PATH] = {};
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring name(path, n < MAX_PATH ? n : 0);
-  std::size_t slash = name.find_last_of(L"\\/");
-  if (slash != std::wstring::npos) name.erase(0, slash + 1);
-  std::size_t dot = name.find_last_of(L'.');
-  if (dot != std::wstring::npos) name.erase(dot);
-  return to_gbk(name);
-}
+// The program's file name without folder and extension, however long its folder is.
+std::string program_base_name() { return to_gbk(program_path().stem().native()); }
 
 // The help program in the Windows folder; empty when the folder cannot be named.
 std::wstring default_pointer_program() {

@@ -1,3 +1,4 @@
+// Program starts, shell opens, the registry read and the help viewer, behind one seam.
 #include "kit/launch.h"
 
 #include <shellapi.h>
@@ -70,8 +71,8 @@ int platform_start_program_command(std::string_view command_line, int show_comma
   return kProgramStarted;
 }
 
-int platform_shell_open(std::string_view target, int show_command) {
-  HINSTANCE result = ShellExecuteW(nullptr, L"open", to_wide(target).c_str(), nullptr, nullptr, show_command);
+int platform_shell_open(std::wstring_view target, int show_command) {
+  HINSTANCE result = ShellExecuteW(nullptr, L"open", std::wstring(target).c_str(), nullptr, nullptr, show_command);
   auto value = reinterpret_cast<std::uintptr_t>(result);
   // Success values only need to stay above 32 once narrowed to int.
   if (value > static_cast<std::uintptr_t>(INT_MAX)) return INT_MAX;
@@ -98,7 +99,12 @@ int start_program_command(std::string_view command_line, int show_command) {
 
 int shell_open(std::string_view target, int show_command) {
   auto call = g_seam.shell_open ? g_seam.shell_open : platform_shell_open;
-  return call(target, show_command);
+  return call(to_wide(target), show_command);
+}
+
+int open_document(const std::filesystem::path& file, int show_command) {
+  auto call = g_seam.shell_open ? g_seam.shell_open : platform_shell_open;
+  return call(file.native(), show_command);
 }
 
 long read_registry_default(HKEY root, std::string_view sub_key, std::string& value) {
@@ -108,7 +114,7 @@ long read_registry_default(HKEY root, std::string_view sub_key, std::string& val
 
 // The viewer runs inside this process from the platform's help library, which is
 // loaded at the first call and stays loaded: its windows may outlive the call.
-bool platform_show_html_help(std::string_view chm_path) {
+bool platform_show_html_help(const std::filesystem::path& chm_path) {
   using HtmlHelpCall = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
   static const HtmlHelpCall html_help = [] {
     HMODULE library = LoadLibraryW(L"hhctrl.ocx");
@@ -116,11 +122,11 @@ bool platform_show_html_help(std::string_view chm_path) {
                    : nullptr;
   }();
   constexpr UINT kDisplayTopic = 0;
-  if (!html_help || GetFileAttributesW(to_wide(chm_path).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-  return html_help(nullptr, to_wide(chm_path).c_str(), kDisplayTopic, 0) != nullptr;
+  if (!html_help || GetFileAttributesW(chm_path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  return html_help(nullptr, chm_path.c_str(), kDisplayTopic, 0) != nullptr;
 }
 
-bool show_html_help(std::string_view chm_path) {
+bool show_html_help(const std::filesystem::path& chm_path) {
   auto call = g_seam.show_html_help ? g_seam.show_html_help : platform_show_html_help;
   return call(chm_path);
 }

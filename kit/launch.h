@@ -1,10 +1,11 @@
 // Starting programs, opening documents through the shell and showing compiled help, with
-// GBK texts.  All go through a replaceable seam, together with the registry read the
+// GBK texts, and file paths of the platform's own kind.  All go through a replaceable seam, together with the registry read the
 // link fallback needs, so that tests can run without starting or opening anything real.
 #pragma once
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -28,22 +29,24 @@ int start_program_command(std::string_view command_line, int show_command);
 // Opens target (a document, a folder or an address) with the shell's "open" verb.
 // Returns the shell's result: greater than 32 on success, otherwise its error code.
 int shell_open(std::string_view target, int show_command);
+// The same for a file, whatever characters its path holds.
+int open_document(const std::filesystem::path& file, int show_command);
 
 // Reads the default value of root\sub_key into value (cut to 259 bytes, as a 260-byte
 // buffer holds).  Returns 0, or the error of opening the key (value is left alone).
 long read_registry_default(HKEY root, std::string_view sub_key, std::string& value);
 
-// Shows the first topic of the compiled help file at chm_path (GBK) in the platform's
-// help viewer, owned by nobody.  True when the viewer opened it.
-bool show_html_help(std::string_view chm_path);
+// Shows the first topic of the compiled help file at chm_path in the platform's help
+// viewer, owned by nobody.  True when the viewer opened it.
+bool show_html_help(const std::filesystem::path& chm_path);
 
 // The platform calls behind the functions above.  A null member means the platform's
 // own implementation.
 struct LaunchSeam {
   int (*start_program_command)(std::string_view command_line, int show_command) = nullptr;
-  int (*shell_open)(std::string_view target, int show_command) = nullptr;
+  int (*shell_open)(std::wstring_view target, int show_command) = nullptr;
   long (*read_registry_default)(HKEY root, std::string_view sub_key, std::string& value) = nullptr;
-  bool (*show_html_help)(std::string_view chm_path) = nullptr;
+  bool (*show_html_help)(const std::filesystem::path& chm_path) = nullptr;
 };
 
 // Installs seam and returns the one it replaces.
@@ -51,8 +54,8 @@ LaunchSeam set_launch_seam(const LaunchSeam& seam);
 
 // The platform implementations themselves, for a seam that only watches.
 int platform_start_program_command(std::string_view command_line, int show_command);
-int platform_shell_open(std::string_view target, int show_command);
+int platform_shell_open(std::wstring_view target, int show_command);
 long platform_read_registry_default(HKEY root, std::string_view sub_key, std::string& value);
-bool platform_show_html_help(std::string_view chm_path);
+bool platform_show_html_help(const std::filesystem::path& chm_path);
 
 }  // namespace kit

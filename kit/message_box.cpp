@@ -9,10 +9,23 @@ namespace {
 MessageSeam message_seam = nullptr;
 }  // namespace
 
-int show_message(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
+
+namespace {
+
+int show_wide(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
   if (!owner) owner = GetActiveWindow();
   if (message_seam) return message_seam(owner, text, caption, flags);
   return message_box(owner, text, caption, flags);
+}
+
+}  // namespace
+
+int show_message(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
+  return show_wide(owner, to_wide(text), to_wide(caption), flags);
+}
+
+int show_message(HWND owner, std::u8string_view text, std::string_view caption, UINT flags) {
+  return show_wide(owner, to_wide(text), to_wide(caption), flags);
 }
 
 MessageSeam set_message_seam(MessageSeam seam) {

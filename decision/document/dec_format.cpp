@@ -202,6 +202,8 @@ DecMessage dec_message(int code) {
       return {};
     case kDecFileMissing:
       return {kDecFileMissingText, kDecFileMissingCaption};
+    case kDecFileUnreadable:
+      return {kDecFileUnreadableText, kDecFileMissingCaption};
     case kDecSaveFailed:
       return {kDecSaveFailedText, kDecSaveFailedCaption};
     default:
@@ -249,19 +251,21 @@ void scramble_bytes(std::string& bytes) {
   for (char& b : bytes) b = static_cast<char>(static_cast<unsigned char>(b) ^ kDecMask);
 }
 
-int save_decision_file(const Decision& decision, std::string_view path) {
+int save_decision_file(const Decision& decision, const std::filesystem::path& path) {
   std::string bytes = write_decision_text(decision);
   scramble_bytes(bytes);
-  return kit::replace_file_bytes(path, bytes) == kit::kFileOk ? kDecOk : kDecSaveFailed;
+  return kit::replace_path_bytes(path, bytes) == kit::kFileOk ? kDecOk : kDecSaveFailed;
 }
 
 namespace {
 
-// The whole file, unscrambled.  kDecOk, kDecFileMissing or kDecFileCorrupt (text empty).
-int read_unscrambled(std::string_view path, std::string& text) {
+// The whole file, unscrambled.  kDecOk, kDecFileMissing, kDecFileUnreadable or
+// kDecFileCorrupt (text empty).
+int read_unscrambled(const std::filesystem::path& path, std::string& text) {
   text.clear();
-  int result = kit::read_file_bytes(path, text, kMaxDecFileBytes);
+  int result = kit::read_path_bytes(path, text, kMaxDecFileBytes);
   if (result == kit::kFileCannotOpen) return kDecFileMissing;
+  if (result == kit::kFileUnreadable) return kDecFileUnreadable;
   if (result != kit::kFileOk) {
     text.clear();
     return kDecFileCorrupt;
@@ -272,7 +276,7 @@ int read_unscrambled(std::string_view path, std::string& text) {
 
 }  // namespace
 
-int read_case_file(std::string_view path, std::string& text) {
+int read_case_file(const std::filesystem::path& path, std::string& text) {
   const int result = read_unscrambled(path, text);
   // The case text is a C string to the windows it goes to: it ends at the first byte
   // that unscrambles to zero.
@@ -280,7 +284,7 @@ int read_case_file(std::string_view path, std::string& text) {
   return result;
 }
 
-int load_decision_file(Decision& decision, std::string_view path) {
+int load_decision_file(Decision& decision, const std::filesystem::path& path) {
   std::string text;
   int result = read_unscrambled(path, text);
   if (result != kDecOk) return result;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -27,10 +28,12 @@ enum DecResult : int {
   kDecMissingRecord = 4,     // a record the reader looks for is not there
   kDecBadNumber = 5,         // a number record that is not a decimal integer
   kDecOutOfRange = 6,        // a count, probability, value or base_of out of its range
+  kDecFileUnreadable = 7,    // there, but held by another program or not ours to read
 };
 
 inline constexpr char kDecFileMissingText[] = "文件不存在！";
 inline constexpr char kDecFileMissingCaption[] = "择优宝";
+inline constexpr char kDecFileUnreadableText[] = "该文件正被其他程序使用或无权读取，无法打开。";
 inline constexpr char kDecFileCorruptText[] = "决策文件已损坏或格式不正确，无法打开。";
 inline constexpr char kDecFileCorruptCaption[] = "无法打开决策文件";
 inline constexpr char kDecSaveFailedText[] = "无法保存决策文件，原有文件未被改动。";
@@ -60,15 +63,16 @@ void scramble_bytes(std::string& bytes);
 
 // Writes the scrambled text to path, replacing the old file in one step.
 // kDecOk or kDecSaveFailed (the old file is then as it was).
-int save_decision_file(const Decision& decision, std::string_view path);
+int save_decision_file(const Decision& decision, const std::filesystem::path& path);
 
 // Reads the whole file, unscrambles it and reads it into decision.  kDecOk,
-// kDecFileMissing, kDecFileCorrupt or a reader code; decision is untouched on failure.
-int load_decision_file(Decision& decision, std::string_view path);
+// kDecFileMissing, kDecFileUnreadable, kDecFileCorrupt or a reader code; decision is
+// untouched on failure.
+int load_decision_file(Decision& decision, const std::filesystem::path& path);
 
 // A case file of the case library: the whole file unscrambled into text, with the
 // limits of load_decision_file, up to the first byte that unscrambles to zero.
-// kDecOk, kDecFileMissing or kDecFileCorrupt.
-int read_case_file(std::string_view path, std::string& text);
+// kDecOk, kDecFileMissing, kDecFileUnreadable or kDecFileCorrupt.
+int read_case_file(const std::filesystem::path& path, std::string& text);
 
 }  // namespace decision

@@ -13,6 +13,7 @@
 #include "kit/launch.h"
 #include "kit/message_box.h"
 #include "kit/text/file_io.h"
+#include "kit/text/utf8.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
 
@@ -42,7 +43,7 @@ std::string case_number_text(int n) {
 
 }  // namespace
 
-CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module, std::string program_folder)
+CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module, std::filesystem::path program_folder)
     : kit::SkinnedDialog(module, lay::kFrame), program_folder_(std::move(program_folder)) {}
 
 CaseLibraryDialog::CaseLibraryDialog(HINSTANCE module) : CaseLibraryDialog(module, kit::program_folder()) {}
@@ -62,7 +63,8 @@ bool CaseLibraryDialog::on_init_dialog() {
 void CaseLibraryDialog::read_directory() {
   titles_.clear();
   std::string text;
-  if (kit::read_file_bytes(program_folder_ + kCaseDirectoryFile, text, kMaxDirectoryFileBytes) != kit::kFileOk) {
+  const std::filesystem::path directory = program_folder_ / kit::path_from_gbk(kCaseDirectoryFile);
+  if (kit::read_path_bytes(directory, text, kMaxDirectoryFileBytes) != kit::kFileOk) {
     kit::show_message(hwnd(), kDirectoryErrorText, kDirectoryErrorCaption);
     return;
   }
@@ -98,7 +100,7 @@ void CaseLibraryDialog::on_ok_clicked() {
   }
   const std::string& title = titles_[selection_ - 1];
   std::string text;
-  const int read = read_case_file(program_folder_ + case_file_path(title), text);
+  const int read = read_case_file(program_folder_ / kit::path_from_gbk(case_file_path(title)), text);
   if (read == kDecFileMissing) {
     kit::show_message(hwnd(), kMissingCaseText, kMissingCaseCaption);
     return;

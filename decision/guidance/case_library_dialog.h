@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,8 @@ namespace decision {
 
 class CaseLibraryDialog : public kit::SkinnedDialog {
  public:
-  // module holds the template and the pictures; program_folder (GBK, with its
-  // trailing backslash) holds the "exp" folder.
-  CaseLibraryDialog(HINSTANCE module, std::string program_folder);
+  // module holds the template and the pictures; program_folder holds the "exp" folder.
+  CaseLibraryDialog(HINSTANCE module, std::filesystem::path program_folder);
   // The library of the running program's own folder.
   explicit CaseLibraryDialog(HINSTANCE module);
 
@@ -49,7 +49,7 @@ class CaseLibraryDialog : public kit::SkinnedDialog {
   void on_more_cases_clicked();
   bool on_notify(const NMHDR& header);
 
-  std::string program_folder_;
+  std::filesystem::path program_folder_;
   std::vector<std::string> titles_;
   int selection_ = 0;
   std::string case_text_;

@@ -49,6 +49,8 @@ class MainWindowTest : public DecisionWindowTest {
     return scratch_;
   }
   std::string title() const { return kit::get_window_text(window_); }
+  // The title as shown, with any character GBK lacks.
+  std::u8string exact_title() const { return kit::get_window_text_u8(window_); }
 
   kit::testing::FixedClock clock_;
   DecisionSession session_;

@@ -188,13 +188,13 @@ void DecisionDialog::run_wizard(bool revise) {
 }
 
 void DecisionDialog::on_open_clicked() {
-  std::string path;
+  std::filesystem::path path;
   if (keeper_.may_discard() && keeper_.choose_file_to_open(path)) open_file(path);
 }
 
 // A missing, oversized or unsound file leaves the decision, its name and its open
 // panels as they were.
-int DecisionDialog::open_file(std::string_view path) {
+int DecisionDialog::open_file(const std::filesystem::path& path) {
   const int result = keeper_.show_failure(session_.open(path));
   if (result != kDecOk) return result;
   panels_.close_all();
@@ -206,7 +206,7 @@ void DecisionDialog::on_save_clicked() {
   if (session_.has_decision()) keeper_.save_with_dialog();
 }
 
-int DecisionDialog::save_file(std::string_view path) { return keeper_.save_to(path); }
+int DecisionDialog::save_file(const std::filesystem::path& path) { return keeper_.save_to(path); }
 
 // The report is named and dated like the decision: its file name and the clock.
 void DecisionDialog::on_export_report_clicked() {
@@ -215,7 +215,7 @@ void DecisionDialog::on_export_report_clicked() {
 }
 
 void DecisionDialog::on_help_clicked() {
-  if (!kit::show_html_help(kit::program_folder() + kHelpFile))
+  if (!kit::show_html_help(kit::program_folder() / kHelpFile))
     kit::show_message(hwnd(), kHelpMissingText, kHelpMissingCaption);
 }
 

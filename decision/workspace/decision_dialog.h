@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -42,13 +43,13 @@ class DecisionDialog : public kit::Dialog {
   // Creates it modeless (visible); Exit destroys the window.
   HWND create(HWND owner);
 
-  // Opens the decision file at path (GBK) through the session: on success the open
-  // panels close and the window shows the decision and its name.  On failure the
-  // message box says why.  A code of dec_format.h.
-  int open_file(std::string_view path);
-  // Saves the decision to path (GBK) through the session; a failure's message box says
-  // why.  kDecOk or kDecSaveFailed.
-  int save_file(std::string_view path);
+  // Opens the decision file at path through the session: on success the open panels
+  // close and the window shows the decision and its name.  On failure the message box
+  // says why.  A code of dec_format.h.
+  int open_file(const std::filesystem::path& path);
+  // Saves the decision to path through the session; a failure's message box says why.
+  // kDecOk or kDecSaveFailed.
+  int save_file(const std::filesystem::path& path);
 
   // Opens alternative index's panel beside its cell (see the window's layout).
   void open_panel(int index);

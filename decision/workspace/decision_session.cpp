@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "decision/document/dec_format.h"
-#include "kit/text/gbk.h"
+#include "kit/text/utf8.h"
 
 namespace decision {
 
@@ -25,24 +25,24 @@ std::string with_number(const char* format, int n) {
 
 }  // namespace
 
-std::string new_decision_name(const kit::LocalTime& now) {
+std::filesystem::path new_decision_name(const kit::LocalTime& now) {
   char name[64];
   std::snprintf(name, sizeof name, "新决策(%d-%d %d：%d).dec", now.month, now.day, now.hour, now.minute);
-  return name;
+  return kit::path_from_gbk(name);
 }
 
-std::string unsaved_question(std::string_view file_name) {
-  return "“" + std::string(file_name) + "”已修改。是否保存修改？";
+std::u8string unsaved_question(const std::filesystem::path& file_name) {
+  return u8"“" + file_name.u8string() + u8"”已修改。是否保存修改？";
 }
 
-std::string recovery_question(std::string_view file_name) {
-  return "上次未正常关闭，有未保存的决策“" + std::string(file_name) + "”。是否恢复？";
+std::u8string recovery_question(const std::filesystem::path& file_name) {
+  return u8"上次未正常关闭，有未保存的决策“" + file_name.u8string() + u8"”。是否恢复？";
 }
 
 DecisionSession::DecisionSession() { reset_decision(decision_); }
 
-std::string DecisionSession::title() const {
-  return std::string(kTitlePrefix) + (has_decision_ ? file_name_ : kNoDecisionTitle);
+std::u8string DecisionSession::title() const {
+  return kTitlePrefix + (has_decision_ ? file_name_.u8string() : kNoDecisionTitle);
 }
 
 std::vector<std::string> DecisionSession::insert_positions() const {
@@ -76,27 +76,27 @@ int DecisionSession::start_blank(int count, const kit::LocalTime& now) {
 int DecisionSession::start_from_case(std::string_view case_text, std::string_view case_name) {
   const int result = read_decision_text(decision_, case_text);
   if (result != kDecOk) return result;
-  file_name_ = std::string(case_name);
+  file_name_ = kit::path_from_gbk(case_name);
   has_decision_ = true;
   started(true);
   return kDecOk;
 }
 
-int DecisionSession::open(std::string_view path) {
+int DecisionSession::open(const std::filesystem::path& path) {
   Decision opened = decision_;
   const int result = load_decision_file(opened, path);
   if (result != kDecOk) return result;
   decision_ = opened;
-  file_name_ = std::string(kit::bare_file_name(path));
+  file_name_ = path.filename();
   has_decision_ = true;
   started(true);
   return kDecOk;
 }
 
-int DecisionSession::save(std::string_view path) {
+int DecisionSession::save(const std::filesystem::path& path) {
   const int result = save_decision_file(decision_, path);
   if (result != kDecOk) return result;
-  file_name_ = std::string(kit::bare_file_name(path));
+  file_name_ = path.filename();
   saved_text_ = text_;
   keep_recovery_file();
   return kDecOk;
@@ -169,7 +169,7 @@ bool DecisionSession::redo() {
   return true;
 }
 
-bool DecisionSession::find_left_over(std::string& file_name) {
+bool DecisionSession::find_left_over(std::filesystem::path& file_name) {
   if (!recovery_ || !recovery_->take_left_over(left_over_, left_over_name_)) return false;
   file_name = left_over_name_;
   return true;

@@ -1,7 +1,9 @@
 // DecisionSession: the decision the main window works on, with its file name, whether
 // there is one yet and the window's title, and every operation that changes them.
 // Platform-free: the window asks the user and shows what an operation returns; the
-// rules live here and are tested on any host.  Paths and texts are GBK.
+// rules live here and are tested on any host.  Texts are GBK; the file name is a path of
+// the platform's own kind, and the texts that show it (title, questions) are UTF-8, so
+// that every name the platform allows is shown as it is.
 //
 // Every change of the decision ends in one place (changed()), which keeps the totals
 // and the ranking up to date, records the step for undo and keeps the recovery file.
@@ -10,6 +12,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +23,8 @@
 
 namespace decision {
 
-inline constexpr char kTitlePrefix[] = "择优宝 V1.2 — ";
-inline constexpr char kNoDecisionTitle[] = "当前未有决策";
+inline constexpr char8_t kTitlePrefix[] = u8"择优宝 V1.2 — ";
+inline constexpr char8_t kNoDecisionTitle[] = u8"当前未有决策";
 // What Open and Save ask the file dialogs for.
 inline constexpr char kDecisionFileFilter[] = "决策文件(*.dec)|*.dec|";
 inline constexpr char kDecisionFileExtension[] = "dec";
@@ -36,11 +39,11 @@ inline constexpr char kQuestionCaption[] = "择优宝";
 inline constexpr std::size_t kUndoSteps = 100;
 
 // "新决策(12-6 9：5).dec": month, day, hour and minute without leading zeros.
-std::string new_decision_name(const kit::LocalTime& now);
+std::filesystem::path new_decision_name(const kit::LocalTime& now);
 // "“name”已修改。是否保存修改？"
-std::string unsaved_question(std::string_view file_name);
+std::u8string unsaved_question(const std::filesystem::path& file_name);
 // "上次未正常关闭，有未保存的决策“name”。是否恢复？"
-std::string recovery_question(std::string_view file_name);
+std::u8string recovery_question(const std::filesystem::path& file_name);
 
 class DecisionSession {
  public:
@@ -51,9 +54,9 @@ class DecisionSession {
   const Decision& decision() const { return decision_; }
   bool has_decision() const { return has_decision_; }
   // The name Save proposes and the title shows: the file's, the case's or a new one.
-  const std::string& file_name() const { return file_name_; }
+  const std::filesystem::path& file_name() const { return file_name_; }
   // "择优宝 V1.2 — " and the file name, or "当前未有决策" before the first decision.
-  std::string title() const;
+  std::u8string title() const;
   // The hints of the current ranking.
   const RankingHints& hints() const { return hints_; }
   // Whether the decision differs from what was last started, opened or saved.
@@ -69,15 +72,15 @@ class DecisionSession {
   // A blank decision of count (2..9) alternatives, named by now.  kShapeOk, or
   // kBadPosition for another count (nothing changes).
   int start_blank(int count, const kit::LocalTime& now);
-  // The case's text read over the decision, under the case's name.  A code of
+  // The case's text read over the decision, under the case's name (GBK).  A code of
   // dec_format.h; on failure nothing changes.
   int start_from_case(std::string_view case_text, std::string_view case_name);
   // The file at path read into a copy; only a sound file replaces the decision and
   // names it after the file.  A code of dec_format.h; on failure nothing changes.
-  int open(std::string_view path);
+  int open(const std::filesystem::path& path);
   // Writes the decision to path; only a written file renames it.  kDecOk or
   // kDecSaveFailed (the old file and the name are kept).
-  int save(std::string_view path);
+  int save(const std::filesystem::path& path);
 
   // A reset alternative at position pos (1..count + 1), or alternative pos deleted.
   // A code of decision.h (kInsertFull, kDeleteTooFew, kBadPosition: nothing changes).
@@ -111,7 +114,7 @@ class DecisionSession {
   // A decision a run that did not end left in the recovery folder, taken as this run's:
   // true with its name, for the window to ask about; then restore_left_over opens it
   // (with unsaved changes, a fresh history) or discard_left_over removes it.
-  bool find_left_over(std::string& file_name);
+  bool find_left_over(std::filesystem::path& file_name);
   void restore_left_over();
   void discard_left_over();
   // The program ends normally: the recovery file goes, and nothing more is kept.
@@ -130,7 +133,7 @@ class DecisionSession {
   void keep_recovery_file();
 
   Decision decision_{};
-  std::string file_name_;
+  std::filesystem::path file_name_;
   bool has_decision_ = false;
   RankingHints hints_{};
   // The .dec text of the decision, and of what it was when last started, opened, saved.
@@ -143,7 +146,7 @@ class DecisionSession {
   Decision last_{};
   RecoveryFile* recovery_ = nullptr;
   Decision left_over_{};
-  std::string left_over_name_;
+  std::filesystem::path left_over_name_;
 };
 
 }  // namespace decision

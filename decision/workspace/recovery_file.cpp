@@ -6,6 +6,7 @@
 
 #include "decision/document/dec_format.h"
 #include "kit/text/file_io.h"
+#include "kit/text/utf8.h"
 
 namespace decision {
 
@@ -23,6 +24,17 @@ constexpr char kLockExtension[] = ".lock";
 constexpr bool kNoFlush = false;
 // A file name is short; a longer name file is not one of ours.
 constexpr std::size_t kMaxNameBytes = 4096;
+// Marks a name file as UTF-8; an older run wrote GBK without it.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string name_file_bytes(const fs::path& name) {
+  return std::string(kUtf8Mark) + std::string(kit::as_bytes(name.u8string()));
+}
+
+fs::path name_from_bytes(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Mark)) return fs::path(kit::as_u8(bytes.substr(kUtf8Mark.size())));
+  return kit::path_from_gbk(bytes);
+}
 
 // The run ids of the recovery files in folder.
 std::vector<std::string> recovery_run_ids(const fs::path& folder) {
@@ -53,10 +65,10 @@ bool RecoveryFile::start() { return !folder_.empty() && lock_.acquire(file_of(ru
 
 // The name changes seldom: its file is written only when it does, before the decision,
 // so that a decision on disk always has its name beside it.
-bool RecoveryFile::write(std::string_view file_name, std::string_view text) {
+bool RecoveryFile::write(const fs::path& file_name, std::string_view text) {
   if (!started()) return false;
   if (!name_written_ || written_name_ != file_name) {
-    if (kit::replace_path_bytes(name_path_, file_name, kNoFlush) != kit::kFileOk) return false;
+    if (kit::replace_path_bytes(name_path_, name_file_bytes(file_name), kNoFlush) != kit::kFileOk) return false;
     written_name_ = file_name;
     name_written_ = true;
   }
@@ -78,7 +90,7 @@ void RecoveryFile::end() {
   lock_.release();
 }
 
-bool RecoveryFile::take_left_over(Decision& decision, std::string& file_name) {
+bool RecoveryFile::take_left_over(Decision& decision, fs::path& file_name) {
   if (!started()) return false;
   for (const std::string& id : recovery_run_ids(folder_)) {
     if (id == run_id_ || kit::lock_is_held(file_of(id, kLockExtension))) continue;
@@ -104,10 +116,10 @@ bool RecoveryFile::take_left_over(Decision& decision, std::string& file_name) {
       continue;
     }
     std::string name;
-    if (!named || kit::read_path_bytes(name_path_, name, kMaxNameBytes) != kit::kFileOk || name.empty())
-      name = kRecoveredName;
+    const bool name_read = named && kit::read_path_bytes(name_path_, name, kMaxNameBytes) == kit::kFileOk;
+    file_name = name_read ? name_from_bytes(name) : fs::path();
+    if (file_name.empty()) file_name = kRecoveredName;
     decision = read;
-    file_name = name;
     return true;
   }
   return false;

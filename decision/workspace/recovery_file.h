@@ -21,7 +21,7 @@
 namespace decision {
 
 // A recovered decision whose name file is missing goes by this name.
-inline constexpr char kRecoveredName[] = "恢复的决策.dec";
+inline constexpr char8_t kRecoveredName[] = u8"恢复的决策.dec";
 
 class RecoveryFile {
  public:
@@ -33,7 +33,7 @@ class RecoveryFile {
 
   // Replaces this run's recovery file with text (a .dec text) under file_name, each file
   // in one step.  False when it could not be written.
-  bool write(std::string_view file_name, std::string_view text);
+  bool write(const std::filesystem::path& file_name, std::string_view text);
   // Removes this run's recovery file (the decision was saved or its changes undone).
   void remove();
   // The normal end of the run: the file goes, then the lock.
@@ -42,7 +42,7 @@ class RecoveryFile {
   // Takes the next file left by a run that did not end as this run's own and reads it:
   // true with its decision and name; false when none is left.  Unsound files met on
   // the way are set aside.  Call before this run writes.
-  bool take_left_over(Decision& decision, std::string& file_name);
+  bool take_left_over(Decision& decision, std::filesystem::path& file_name);
 
   const std::filesystem::path& decision_path() const { return decision_path_; }
 
@@ -52,7 +52,7 @@ class RecoveryFile {
   std::filesystem::path folder_;
   std::string run_id_;
   std::filesystem::path decision_path_, name_path_;
-  std::string written_name_;
+  std::filesystem::path written_name_;
   bool name_written_ = false;
   kit::RunLock lock_;
 };

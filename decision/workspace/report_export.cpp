@@ -8,6 +8,8 @@
 #include "kit/launch.h"
 #include "kit/message_box.h"
 #include "kit/text/file_io.h"
+#include "kit/text/utf8.h"
+#include "kit/text/wide.h"
 
 namespace decision {
 
@@ -17,7 +19,7 @@ constexpr char kReportFilter[] = "网页(*.htm)|*.htm|";
 constexpr char kReportExtension[] = "htm";
 constexpr char kSaveFailedText[] = "无法保存报告文件，原有文件未被改动。";
 constexpr char kSaveFailedCaption[] = "导出报告失败";
-constexpr char kOpenFailedText[] = "报告已经保存，但无法打开它：\r\n";
+constexpr char8_t kOpenFailedText[] = u8"报告已经保存，但无法打开它：\r\n";
 constexpr char kOpenFailedCaption[] = "导出报告";
 
 }  // namespace
@@ -28,23 +30,26 @@ std::string report_date(const kit::LocalTime& when) {
   return text;
 }
 
-int export_report(HWND owner, const Decision& decision, std::string_view file_name, const kit::LocalTime& when) {
-  std::string path;
-  const std::string proposed = report_file_name(file_name);
-  const kit::FileDialogRequest request{
-      .filter = kReportFilter, .default_extension = kReportExtension, .proposed_name = proposed};
+int export_report(HWND owner, const Decision& decision, const std::filesystem::path& file_name,
+                  const kit::LocalTime& when) {
+  std::filesystem::path path;
+  // The name's ending is ASCII, which reads the same in UTF-8 as in GBK.
+  const std::string proposed = report_file_name(kit::as_bytes(file_name.u8string()));
+  const kit::FileDialogRequest request{.filter = kReportFilter,
+                                       .default_extension = kReportExtension,
+                                       .proposed_name = std::filesystem::path(kit::as_u8(proposed))};
   if (!kit::choose_file(owner, kit::FileDialogKind::Save, request, path)) return kReportCancelled;
 
   Decision ranked = decision;
   compute_totals(ranked);
   compute_ranking(ranked);
-  const std::string page = decision_report_html(ranked, {std::string(file_name), report_date(when)});
-  if (kit::replace_file_bytes(path, page) != kit::kFileOk) {
+  const std::string page = decision_report_html(ranked, {kit::path_to_gbk(file_name), report_date(when)});
+  if (kit::replace_path_bytes(path, page) != kit::kFileOk) {
     kit::show_message(owner, kSaveFailedText, kSaveFailedCaption);
     return kReportSaveFailed;
   }
-  if (kit::shell_open(path, SW_SHOWNORMAL) <= kit::kShellSuccessAbove) {
-    kit::show_message(owner, kOpenFailedText + path, kOpenFailedCaption);
+  if (kit::open_document(path, SW_SHOWNORMAL) <= kit::kShellSuccessAbove) {
+    kit::show_message(owner, kOpenFailedText + path.u8string(), kOpenFailedCaption);
     return kReportOpenFailed;
   }
   return kReportOpened;

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
-#include <string_view>
 
 #include "decision/document/decision.h"
 #include "kit/local_time.h"
@@ -26,6 +26,7 @@ std::string report_date(const kit::LocalTime& when);
 // Asks owner's user where to save the report of decision (its file name file_name,
 // proposed with ".htm"), writes the page there and opens it.  The decision is not
 // changed; its totals and ranking are worked out on a copy.
-int export_report(HWND owner, const Decision& decision, std::string_view file_name, const kit::LocalTime& when);
+int export_report(HWND owner, const Decision& decision, const std::filesystem::path& file_name,
+                  const kit::LocalTime& when);
 
 }  // namespace decision

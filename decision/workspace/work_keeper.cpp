@@ -1,8 +1,6 @@
 // WorkKeeper: the question, Save's dialog, the undo items and keys, the recovery offer.
 #include "decision/workspace/work_keeper.h"
 
-#include <string>
-
 #include "decision/document/dec_format.h"
 #include "decision/res/resource_ids.h"
 #include "kit/file_dialog.h"
@@ -55,13 +53,13 @@ bool WorkKeeper::may_discard() {
   }
 }
 
-bool WorkKeeper::choose_file_to_open(std::string& path) const {
+bool WorkKeeper::choose_file_to_open(std::filesystem::path& path) const {
   const kit::FileDialogRequest request{.filter = kDecisionFileFilter, .default_extension = kDecisionFileExtension};
   return kit::choose_file(window_, kit::FileDialogKind::Open, request, path);
 }
 
 bool WorkKeeper::save_with_dialog() {
-  std::string path;
+  std::filesystem::path path;
   const kit::FileDialogRequest request{.filter = kDecisionFileFilter,
                                        .default_extension = kDecisionFileExtension,
                                        .proposed_name = session_.file_name()};
@@ -69,7 +67,7 @@ bool WorkKeeper::save_with_dialog() {
 }
 
 // Open panels stay open; their edits are not part of the decision and are not saved.
-int WorkKeeper::save_to(std::string_view path) {
+int WorkKeeper::save_to(const std::filesystem::path& path) {
   const int result = show_failure(session_.save(path));
   if (result == kDecOk) kit::set_window_text(window_, session_.title());
   return result;
@@ -89,7 +87,7 @@ void WorkKeeper::update_menu() const {
 }
 
 bool WorkKeeper::offer_left_over() {
-  std::string name;
+  std::filesystem::path name;
   while (session_.find_left_over(name)) {
     if (kit::show_message(window_, recovery_question(name), kQuestionCaption, MB_YESNO | MB_ICONQUESTION) == IDYES) {
       session_.restore_left_over();

@@ -7,8 +7,7 @@
 
 #include <windows.h>
 
-#include <string>
-#include <string_view>
+#include <filesystem>
 
 #include "decision/workspace/decision_session.h"
 #include "kit/dialog_keys.h"
@@ -26,12 +25,12 @@ class WorkKeeper {
   // Before the decision is replaced or the program ends: asks when there are unsaved
   // changes.  True when the action may go on (saved, or not to be saved).
   bool may_discard();
-  // Open's dialog: true with the chosen path (GBK).
-  bool choose_file_to_open(std::string& path) const;
+  // Open's dialog: true with the chosen path.
+  bool choose_file_to_open(std::filesystem::path& path) const;
   // Save's dialog proposing the decision's name, then the save: true when saved.
   bool save_with_dialog();
-  // Saves to path (GBK); the title follows, a failure's message says why.
-  int save_to(std::string_view path);
+  // Saves to path; the title follows, a failure's message says why.
+  int save_to(const std::filesystem::path& path);
   // A failed file operation's message; returns the code.
   int show_failure(int dec_result) const;
   // Greys undo and redo when there is nothing to walk to.

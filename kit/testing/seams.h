@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -14,14 +15,16 @@
 #include "kit/file_dialog.h"
 #include "kit/launch.h"
 #include "kit/message_box.h"
+#include "kit/text/wide.h"
 
 namespace kit::testing {
 
 struct ShownMessage {
   HWND owner;
-  std::string text;
+  std::string text;  // GBK, as the programs' texts are
   std::string caption;
   UINT flags;
+  std::u8string exact_text;  // as shown, with any character GBK lacks
 };
 
 // Records every show_message instead of showing a box.  The n-th box gets answers[n]
@@ -48,9 +51,9 @@ class RecordedMessages {
   int answer = IDOK;
 
  private:
-  static int record(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
+  static int record(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
     RecordedMessages& self = *current_;
-    self.shown.push_back({owner, std::string(text), std::string(caption), flags});
+    self.shown.push_back({owner, to_gbk(text), to_gbk(caption), flags, to_u8(text)});
     if (self.shown.size() > self.answers.size()) return self.answer;
     return self.answers[self.shown.size() - 1];
   }
@@ -77,13 +80,14 @@ class RecordedFileDialogs {
     current_ = nullptr;
   }
 
-  std::string answer;  // GBK path
+  std::filesystem::path answer;
   int calls = 0;
   FileDialogKind kind{};
-  std::string filter, extension, proposed;
+  std::string filter, extension;
+  std::filesystem::path proposed;
 
  private:
-  static bool record(HWND, FileDialogKind kind, const FileDialogRequest& request, std::string& path) {
+  static bool record(HWND, FileDialogKind kind, const FileDialogRequest& request, std::filesystem::path& path) {
     RecordedFileDialogs& self = *current_;
     ++self.calls;
     self.kind = kind;
@@ -101,8 +105,9 @@ class RecordedFileDialogs {
 
 // One program start or shell open: its command line or target, and show command.
 struct LaunchCall {
-  std::string text;
+  std::string text;  // GBK
   int show_command;
+  std::filesystem::path target{};  // a shell open's target as given, with any character
 };
 
 // Records program starts and shell opens, and answers registry reads from a table.
@@ -129,7 +134,7 @@ class RecordedLaunches {
 
   std::vector<LaunchCall> starts;
   std::vector<LaunchCall> opens;
-  std::vector<std::string> help_files;
+  std::vector<std::filesystem::path> help_files;
   bool help_answer = true;
   int start_answer = kProgramStarted;
   int open_answer = kShellSuccessAbove + 1;
@@ -141,12 +146,12 @@ class RecordedLaunches {
     current_->starts.push_back({std::string(command_line), show_command});
     return current_->start_answer;
   }
-  static int record_open(std::string_view target, int show_command) {
-    current_->opens.push_back({std::string(target), show_command});
+  static int record_open(std::wstring_view target, int show_command) {
+    current_->opens.push_back({to_gbk(target), show_command, std::filesystem::path(target)});
     return current_->open_answer;
   }
-  static bool record_help(std::string_view chm_path) {
-    current_->help_files.emplace_back(chm_path);
+  static bool record_help(const std::filesystem::path& chm_path) {
+    current_->help_files.push_back(chm_path);
     return current_->help_answer;
   }
   static long read_classes_root(HKEY root, std::string_view sub_key, std::string& value) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "kit/text/file_io.h"
+#include "kit/text/utf8.h"
+
 namespace {
 
 using namespace skin_button_testing;
@@ -57,7 +60,7 @@ class SkinBackgroundTest : public SkinButtonTest {
 };
 
 TEST_F(SkinBackgroundTest, DrawsTheFileFromTheWorkingFolderAfreshAtEveryPaint) {
-  ASSERT_EQ(kit::replace_file_bytes(kSkin, bmp_file(120, 80, skin_a)), kit::kFileOk);
+  ASSERT_EQ(kit::replace_path_bytes(kit::path_from_gbk(kSkin), bmp_file(120, 80, skin_a)), kit::kFileOk);
   dialog_.paint = [](HWND w) { kit::paint_skin_background(w, kSkin, 100, 60); };
   open(hide_controls);
   Pixels p = kit::testing::shown(window_);
@@ -66,14 +69,14 @@ TEST_F(SkinBackgroundTest, DrawsTheFileFromTheWorkingFolderAfreshAtEveryPaint) {
   EXPECT_NE(p.at(105, 10), skin_a(105, 10));  // only W x H is drawn
   EXPECT_NE(p.at(10, 65), skin_a(10, 65));
 
-  ASSERT_EQ(kit::replace_file_bytes(kSkin, bmp_file(120, 80, skin_b)), kit::kFileOk);
+  ASSERT_EQ(kit::replace_path_bytes(kit::path_from_gbk(kSkin), bmp_file(120, 80, skin_b)), kit::kFileOk);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(kit::testing::shown(window_).at(40, 30), skin_b(40, 30));
 }
 
 TEST_F(SkinBackgroundTest, SecondPictureIsDrawnAtItsPlaceInTheSamePaint) {
-  ASSERT_EQ(kit::replace_file_bytes(kSkin, bmp_file(120, 80, skin_a)), kit::kFileOk);
-  ASSERT_EQ(kit::replace_file_bytes(kBand, bmp_file(40, 20, skin_b)), kit::kFileOk);
+  ASSERT_EQ(kit::replace_path_bytes(kit::path_from_gbk(kSkin), bmp_file(120, 80, skin_a)), kit::kFileOk);
+  ASSERT_EQ(kit::replace_path_bytes(kit::path_from_gbk(kBand), bmp_file(40, 20, skin_b)), kit::kFileOk);
   dialog_.paint = [](HWND w) { kit::paint_skin_background(w, kSkin, 120, 80, kBand, 50, 30, 30, 10); };
   open(hide_controls);
   Pixels p = kit::testing::shown(window_);

@@ -6,11 +6,11 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "kit/handles.h"
 #include "kit/testing/window_test.h"
-#include "kit/text/file_io.h"
 #include "kit/text/wide.h"
 
 namespace {
@@ -63,6 +63,12 @@ TEST_F(WindowText, SetAndReadBackAsTheSameBytes) {
   EXPECT_EQ(kit::get_window_text(edit.get()), kTitleGbk);
   ASSERT_TRUE(kit::set_window_text(edit.get(), ""));
   EXPECT_EQ(kit::get_window_text(edit.get()), "");
+
+  // A text that carries a file name keeps what GBK lacks.
+  ASSERT_TRUE(kit::set_window_text(edit.get(), std::u8string(u8"K\u00E4ufe \uD55C \U0001F600")));
+  GetWindowTextW(edit.get(), raw, 64);
+  EXPECT_EQ(std::wstring(raw), L"K\u00E4ufe \uD55C \U0001F600");
+  EXPECT_EQ(kit::get_window_text_u8(edit.get()), u8"K\u00E4ufe \uD55C \U0001F600");
 }
 
 TEST(ResourceStrings, LoadAsGbkBytes) {
@@ -78,35 +84,12 @@ TEST(ResourceStrings, MissingIdIsEmpty) {
   EXPECT_EQ(kit::load_string_resource(GetModuleHandleW(nullptr), 999), "");
 }
 
-TEST(FileNames, ChineseNamesReachTheFileSystemAsTheirCharacters) {
-  std::string folder = kit::program_folder();
-  ASSERT_FALSE(folder.empty());
-  ASSERT_EQ(folder.back(), '\\');
-  // "决策文件测试.dec"
-  const std::string name_gbk = "\xBE\xF6\xB2\xDF\xCE\xC4\xBC\xFE\xB2\xE2\xCA\xD4.dec";
-  const std::wstring name_wide = L"\u51B3\u7B56\u6587\u4EF6\u6D4B\u8BD5.dec";
-  const std::string path = folder + name_gbk;
-  ASSERT_EQ(kit::replace_file_bytes(path, "content"), kit::kFileOk);
-
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((kit::to_wide(folder) + name_wide).c_str(), &found);
-  ASSERT_NE(search, INVALID_HANDLE_VALUE);
-  FindClose(search);
-  EXPECT_EQ(std::wstring(found.cFileName), name_wide);
-
-  std::string content;
-  EXPECT_EQ(kit::read_file_bytes(path, content, 1024), kit::kFileOk);
-  EXPECT_EQ(content, "content");
-  EXPECT_TRUE(DeleteFileW((kit::to_wide(folder) + name_wide).c_str()));
-}
-
 TEST(ProgramFolder, HoldsTheRunningProgram) {
   wchar_t module[MAX_PATH];
   DWORD n = GetModuleFileNameW(nullptr, module, MAX_PATH);
   ASSERT_GT(n, 0u);
-  std::wstring path(module, n);
-  std::wstring folder = kit::to_wide(kit::program_folder());
-  EXPECT_EQ(path.compare(0, folder.size(), folder), 0);
+  EXPECT_EQ(kit::program_path(), std::filesystem::path(std::wstring(module, n)));
+  EXPECT_EQ(kit::program_folder() / kit::program_path().filename(), kit::program_path());
 }
 
 }  // namespace

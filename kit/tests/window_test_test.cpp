@@ -23,8 +23,8 @@ HWND make_window(HWND owner = nullptr) {
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-int answer_nothing(HWND, std::string_view, std::string_view, UINT) { return IDOK; }
-int open_nothing(std::string_view, int) { return kit::kShellSuccessAbove + 1; }
+int answer_nothing(HWND, std::wstring_view, std::wstring_view, UINT) { return IDOK; }
+int open_nothing(std::wstring_view, int) { return kit::kShellSuccessAbove + 1; }
 
 // Each test leaves something behind and names the failures the fixture must report for
 // it, one failure each; TearDown runs the fixture's own TearDown with its failures

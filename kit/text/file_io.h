@@ -1,6 +1,6 @@
-// Whole-file reading and safe replacement, with file names as GBK byte strings.
-// On Windows the name is converted with code page 936 and the wide API is used; on
-// other hosts (the native test build) the bytes are used as the file name.
+// Whole-file reading and safe replacement, on paths of the platform's own kind: wide on
+// Windows, so every name Windows allows works; bytes (UTF-8) on other hosts (the native
+// test build).
 #pragma once
 
 #include <cstddef>
@@ -12,26 +12,22 @@ namespace kit {
 
 enum FileResult : int {
   kFileOk = 0,
-  kFileCannotOpen = 1,   // missing, or not readable
+  kFileCannotOpen = 1,   // missing (or no file at all, such as a folder)
   kFileTooLarge = 2,     // longer than the caller's limit; out is left empty
   kFileReadFailed = 3,
   kFileWriteFailed = 4,  // the old file, if any, is untouched
+  kFileUnreadable = 5,   // there, but held by another program without sharing, or not ours to read
 };
 
 // Reads the whole file into out.  Files longer than max_bytes are refused.  A folder
 // cannot be opened as a file.  out is empty after any failure.
-int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes);
+int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes);
 
 // Replaces (or creates) the file with exactly bytes.  Writes a temporary file in the
 // same folder, flushes it to disk and moves it over the target in one step; on any
-// failure the target keeps its old content and the temporary file is removed.
-int replace_file_bytes(std::string_view path, std::string_view bytes);
-
-// The same on a path of the platform's own kind (wide on Windows), for folders whose
-// names GBK may lack, such as the user's application data.  Without flush the move does
-// not wait for the disk (still one step, but the newest bytes may be lost in a power
-// cut): for a copy written at every edit, which must not slow editing.
-int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes);
+// failure the target keeps its old content and the temporary file is removed.  Without
+// flush the move does not wait for the disk (still one step, but the newest bytes may be
+// lost in a power cut): for a copy written at every edit, which must not slow editing.
 int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes, bool flush = true);
 
 }  // namespace kit

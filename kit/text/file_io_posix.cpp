@@ -1,5 +1,5 @@
-// File access on POSIX hosts (the native test build): the GBK bytes of a path are the
-// file name as it is.
+// File access on POSIX hosts (the native test build): a path's bytes are the file name
+// as it is.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -95,10 +95,10 @@ std::string temp_name_candidate(const std::string& target, unsigned attempt) {
 
 }  // namespace
 
-int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes) {
+int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes) {
   out.clear();
-  FileDescriptor file(::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!file.valid()) return kFileCannotOpen;
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.valid()) return errno == EACCES || errno == EPERM ? kFileUnreadable : kFileCannotOpen;
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return kFileReadFailed;
   if (!S_ISREG(info.st_mode)) return kFileCannotOpen;
@@ -155,12 +155,6 @@ int replace_bytes(std::string_view path, std::string_view bytes, bool flush) {
 }
 
 }  // namespace
-
-int replace_file_bytes(std::string_view path, std::string_view bytes) { return replace_bytes(path, bytes, true); }
-
-int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes) {
-  return read_file_bytes(path.native(), out, max_bytes);
-}
 
 int replace_path_bytes(const std::filesystem::path& path, std::string_view bytes, bool flush) {
   return replace_bytes(path.native(), bytes, flush);

@@ -1,5 +1,5 @@
-// File access on Windows: GBK paths are converted with code page 936 and handed to the
-// wide API, so Chinese file names work whatever the system's ANSI code page is.
+// File access on Windows through the wide API, so every file name works whatever the
+// system's ANSI code page is.
 #include <windows.h>
 
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "kit/text/file_io.h"
-#include "kit/text/wide.h"
 
 namespace kit {
 
@@ -91,7 +90,15 @@ int read_wide(const std::wstring& wide, std::string& out, std::size_t max_bytes)
   if (wide.empty()) return kFileCannotOpen;
   FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return kFileCannotOpen;
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+    // A folder refuses with access denied too; only a file counts as one not ours to read.
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    const bool is_file = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const bool denied = error == ERROR_ACCESS_DENIED && is_file;
+    return held || denied ? kFileUnreadable : kFileCannotOpen;
+  }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return kFileReadFailed;
   if (size.QuadPart < 0 || static_cast<std::uint64_t>(size.QuadPart) > max_bytes) return kFileTooLarge;
@@ -142,12 +149,6 @@ int replace_wide(const std::wstring& target, std::string_view bytes, bool flush 
 }
 
 }  // namespace
-
-int read_file_bytes(std::string_view path, std::string& out, std::size_t max_bytes) {
-  return read_wide(to_wide(path), out, max_bytes);
-}
-
-int replace_file_bytes(std::string_view path, std::string_view bytes) { return replace_wide(to_wide(path), bytes); }
 
 int read_path_bytes(const std::filesystem::path& path, std::string& out, std::size_t max_bytes) {
   return read_wide(path.native(), out, max_bytes);

@@ -1,3 +1,4 @@
+// The GBK and UTF-8 edge to the wide Windows API.
 #include "kit/text/wide.h"
 
 #include <vector>
@@ -23,17 +24,49 @@ std::string to_gbk(std::wstring_view wide) {
   return out;
 }
 
-std::string get_window_text(HWND window) {
+std::wstring to_wide(std::u8string_view utf8) {
+  if (utf8.empty()) return {};
+  const char* bytes = reinterpret_cast<const char*>(utf8.data());
+  int n = MultiByteToWideChar(CP_UTF8, 0, bytes, static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, bytes, static_cast<int>(utf8.size()), out.data(), n);
+  return out;
+}
+
+std::u8string to_u8(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0)
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  return std::u8string(out.begin(), out.end());
+}
+
+std::string path_to_gbk(const std::filesystem::path& path) { return to_gbk(path.native()); }
+
+namespace {
+
+std::wstring window_text(HWND window) {
   int n = GetWindowTextLengthW(window);
   if (n <= 0) return {};
   std::wstring buffer(static_cast<std::size_t>(n) + 1, L'\0');
   int got = GetWindowTextW(window, buffer.data(), n + 1);
   buffer.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return to_gbk(buffer);
+  return buffer;
 }
+
+}  // namespace
+
+std::string get_window_text(HWND window) { return to_gbk(window_text(window)); }
+
+std::u8string get_window_text_u8(HWND window) { return to_u8(window_text(window)); }
 
 bool set_window_text(HWND window, std::string_view gbk) {
   return SetWindowTextW(window, to_wide(gbk).c_str()) != FALSE;
+}
+
+bool set_window_text(HWND window, std::u8string_view utf8) {
+  return SetWindowTextW(window, to_wide(utf8).c_str()) != FALSE;
 }
 
 bool set_control_name(HWND control, std::string_view gbk) {
@@ -67,22 +100,20 @@ int draw_text(HDC dc, std::string_view gbk, RECT& r, UINT format) {
   return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
 }
 
-int message_box(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
-  return MessageBoxW(owner, to_wide(text).c_str(), to_wide(caption).c_str(), flags);
+int message_box(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
+  return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), flags);
 }
 
-std::string program_folder() {
+std::filesystem::path program_path() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (n == 0) return {};
-    if (n < buffer.size()) {
-      std::wstring path(buffer.data(), n);
-      std::size_t slash = path.find_last_of(L"\\/");
-      return to_gbk(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1));
-    }
+    if (n < buffer.size()) return std::filesystem::path(std::wstring(buffer.data(), n));
     buffer.resize(buffer.size() * 2);
   }
 }
+
+std::filesystem::path program_folder() { return program_path().parent_path(); }
 
 }  // namespace kit

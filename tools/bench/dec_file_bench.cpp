@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
   }
   const int runs = argc > 2 ? std::atoi(argv[2]) : 200;
   if (runs < 1) return 2;
-  const std::string path = (std::filesystem::path(argv[1]) / "long.dec").string();
+  const std::filesystem::path path = std::filesystem::path(argv[1]) / "long.dec";
 
   decision::Decision original;
   decision::bench::fill_long_decision(original);

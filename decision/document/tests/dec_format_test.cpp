@@ -309,7 +309,6 @@ TEST(WriteDecisionText, HalfACharacterAtTheEndOfATextIsDropped) {
 
 // ---- files: scrambling, whole-file reading, safe saving ----
 
-using kit::testing::gbk_path;
 using kit::testing::raw_contents;
 using kit::testing::write_raw;
 
@@ -320,7 +319,7 @@ std::string xor_mask(std::string bytes) {
 
 class DecFileTest : public kit::testing::TestFolder {
  protected:
-  std::string path(const char* name) const { return gbk_path(dir_ / name); }
+  fs::path path(const char* name) const { return dir_ / name; }
   std::size_t entry_count() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
@@ -410,7 +409,7 @@ TEST_F(DecFileTest, SaveOverAFolderFailsAndLeavesItAsItWas) {
   EXPECT_STREQ(dec_message(result).caption, "保存失败");
   EXPECT_EQ(raw_contents(dir_ / "taken.dec" / "inside"), "old");
   EXPECT_EQ(entry_count(), 1u);  // no temporary file left
-  EXPECT_EQ(save_decision_file(worked_example(), gbk_path(dir_ / "no folder" / "a.dec")), kDecSaveFailed);
+  EXPECT_EQ(save_decision_file(worked_example(), dir_ / "no folder" / "a.dec"), kDecSaveFailed);
 }
 
 TEST_F(DecFileTest, SaveFailureLeavesTheOldFileIntact) {
@@ -423,18 +422,23 @@ TEST_F(DecFileTest, SaveFailureLeavesTheOldFileIntact) {
   write_raw(target, old_bytes);
   HANDLE lock = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(save_decision_file(changed, gbk_path(target)), kDecSaveFailed);
+  EXPECT_EQ(save_decision_file(changed, target), kDecSaveFailed);
+  // Nor read: it is there, so it is not reported missing.
+  Decision held = fresh_decision();
+  const int unreadable = load_decision_file(held, target);
+  EXPECT_EQ(unreadable, kDecFileUnreadable);
+  EXPECT_STREQ(dec_message(unreadable).text, "该文件正被其他程序使用或无权读取，无法打开。");
   CloseHandle(lock);
 #else
   // A name so long that no temporary file can be made beside it.
   fs::path target = dir_ / (std::string(250, 'n') + ".dec");
   write_raw(target, old_bytes);
-  EXPECT_EQ(save_decision_file(changed, gbk_path(target)), kDecSaveFailed);
+  EXPECT_EQ(save_decision_file(changed, target), kDecSaveFailed);
 #endif
   EXPECT_EQ(raw_contents(target), old_bytes);
   EXPECT_EQ(entry_count(), 1u);
   Decision loaded = fresh_decision();
-  ASSERT_EQ(load_decision_file(loaded, gbk_path(target)), kDecOk);
+  ASSERT_EQ(load_decision_file(loaded, target), kDecOk);
   EXPECT_EQ(loaded, worked_example());
 }
 

@@ -45,8 +45,10 @@ class CaseLibrary : public testing::DecisionWindowTest {
   void SetUp() override {
     DecisionWindowTest::SetUp();
     if (HasFatalFailure()) return;
-    folder_path_ = fs::temp_directory_path() / ("decision_cases_" + std::to_string(GetCurrentProcessId()) + "_" +
-                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // A folder whose name GBK lacks, as the program's own folder may be.
+    folder_path_ = fs::temp_directory_path() / u8"decision_cases K\u00E4ufe \uD55C \U0001F600";
+    folder_path_ += "_" + std::to_string(GetCurrentProcessId()) + "_" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(folder_path_);
     ASSERT_TRUE(fs::create_directories(folder_path_ / "exp"));
   }
@@ -70,7 +72,7 @@ class CaseLibrary : public testing::DecisionWindowTest {
   }
 
   HWND open_library() {
-    library_ = kit::make_dialog<CaseLibraryDialog>(module(), kit::testing::gbk_path(folder_path_) + "\\");
+    library_ = kit::make_dialog<CaseLibraryDialog>(module(), folder_path_);
     HWND window = library_->create(nullptr);
     pump(30);
     return window;
@@ -217,7 +219,7 @@ class ShippedLibrary : public testing::DecisionWindowTest {
     DecisionWindowTest::TearDown();
   }
   HWND open_library() {
-    const std::string folder = kit::to_gbk(kit::testing::host_path(DECISION_CASE_LIBRARY_DIR)) + "\\";
+    const fs::path folder = kit::testing::host_path(DECISION_CASE_LIBRARY_DIR);
     library_ = kit::make_dialog<CaseLibraryDialog>(module(), folder);
     HWND window = library_->create(nullptr);
     pump(30);

@@ -439,7 +439,7 @@ TEST_F(WizardHandOver, AWizardFinishedOnItsLastPageBecomesTheNewDecision) {
   // Saved and opened again, it reads back the same and shows the same.
   const fs::path folder = fs::temp_directory_path() / ("decision_wizard_" + std::to_string(GetCurrentProcessId()));
   fs::create_directories(folder);
-  const std::string path = kit::testing::gbk_path(folder / "wizard.dec");
+  const fs::path path = folder / "wizard.dec";
   const Decision finished = current_;
   const std::string cells[] = {cell_text(1), cell_text(2)};
   ASSERT_EQ(dialog_->save_file(path), kDecOk);
@@ -484,7 +484,7 @@ TEST_F(WizardHandOver, TheWizardButtonRevisesTheCurrentDecisionUnderItsName) {
   session_.accept_alternative(2, second);
   session_.accept_alternative(3, third);
   dialog_->refresh();
-  const std::string name = session_.file_name();
+  const fs::path name = session_.file_name();
   kit::testing::while_boxes_are_open(
       window_, click_wizard_button,
       {next,

@@ -396,17 +396,17 @@ TEST_F(DecisionDialogTest, SaveAndOpenGoThroughTheFileDialogsAndNameTheWindow) {
   rate(3, 8, 7);
   const Decision saved = current_;
   const fs::path first = folder / L"第一.dec";
-  files_.answer = kit::testing::gbk_path(first);
+  files_.answer = first;
   click(window_, IDC_SAVE);
   EXPECT_TRUE(messages_.shown.empty()) << (messages_.shown.empty() ? "" : messages_.shown[0].text);
   EXPECT_EQ(files_.kind, kit::FileDialogKind::Save);
-  EXPECT_EQ(files_.proposed, "新决策(12-6 9：5).dec");
+  EXPECT_EQ(files_.proposed.u8string(), u8"新决策(12-6 9：5).dec");
   EXPECT_EQ(files_.filter, "决策文件(*.dec)|*.dec|");
   EXPECT_EQ(files_.extension, "dec");
   EXPECT_EQ(title(), "择优宝 V1.2 — 第一.dec");
 
   new_blank(2);
-  files_.answer = kit::testing::gbk_path(first);
+  files_.answer = first;
   click(window_, IDC_OPEN);
   EXPECT_EQ(files_.kind, kit::FileDialogKind::Open);
   EXPECT_EQ(title(), "择优宝 V1.2 — 第一.dec");
@@ -419,12 +419,59 @@ TEST_F(DecisionDialogTest, SaveAndOpenGoThroughTheFileDialogsAndNameTheWindow) {
   EXPECT_NE(pixels.at(lay::kClientWidth - 3, lay::kClientHeight - 3), kit::testing::kUnpainted);
 }
 
+// Names GBK lacks: accented Latin, Hangul, an emoji.
+constexpr char8_t kLatinName[] = u8"K\u00E4ufe.dec";
+constexpr char8_t kHangulName[] = u8"\uD55C\uAD6D\uC5B4.dec";
+constexpr char8_t kEmojiName[] = u8"\U0001F600 \u00DF\u00F1.dec";
+
+TEST_F(DecisionDialogTest, AnyNameTheSystemAllowsIsSavedOpenedAndShownWhole) {
+  const fs::path folder = scratch();
+  new_blank(3);
+  const Decision saved = current_;
+  files_.answer = folder / kHangulName;
+  click(window_, IDC_SAVE);
+  EXPECT_TRUE(fs::exists(folder / kHangulName));
+  EXPECT_EQ(exact_title(), kTitlePrefix + std::u8string(kHangulName));
+
+  for (const char8_t* name : {kLatinName, kEmojiName}) {
+    fs::copy_file(folder / kHangulName, folder / name);
+    new_blank(2);
+    files_.answer = folder / name;
+    click(window_, IDC_OPEN);
+    EXPECT_EQ(current_, saved);
+    EXPECT_EQ(exact_title(), kTitlePrefix + std::u8string(name));
+  }
+  EXPECT_TRUE(messages_.shown.empty());
+
+  // The question before the changed decision is dropped names it whole too.
+  click(window_, IDC_ADD_ALTERNATIVE);
+  messages_.answer = IDCANCEL;
+  click(window_, IDC_OPEN);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].exact_text, u8"“" + std::u8string(kEmojiName) + u8"”已修改。是否保存修改？");
+}
+
+TEST_F(DecisionDialogTest, AFileHeldByAnotherProgramIsUnreadableNotMissing) {
+  const fs::path held = scratch() / kLatinName;
+  new_blank(3);
+  ASSERT_EQ(dialog_->save_file(held), kDecOk);
+  new_blank(2);
+  kit::UniqueFile lock(
+      CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(lock);
+  files_.answer = held;
+  click(window_, IDC_OPEN);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "该文件正被其他程序使用或无权读取，无法打开。");
+  EXPECT_EQ(current_.deci_count, 2);
+}
+
 TEST_F(DecisionDialogTest, AFailedOpenSaysWhyAndKeepsTheTitleAndPanels) {
   const fs::path folder = scratch();
   new_blank(3);
   HWND panel = click_cell(1);
   const std::string title_before = title();
-  files_.answer = kit::testing::gbk_path(folder / "missing.dec");
+  files_.answer = folder / "missing.dec";
   click(window_, IDC_OPEN);
   EXPECT_EQ(title(), title_before);
   EXPECT_TRUE(IsWindow(panel));
@@ -440,7 +487,7 @@ TEST_F(DecisionDialogTest, ASaveOntoAFullDiskKeepsTheOldFileAndTheTitle) {
   const fs::path target = disk / "on full disk.dec";
   fs::remove(disk / "filler");
   new_blank(2);
-  ASSERT_EQ(dialog_->save_file(kit::testing::gbk_path(target)), kDecOk);
+  ASSERT_EQ(dialog_->save_file(target), kDecOk);
   const std::string old_bytes = kit::testing::raw_contents(target);
   {
     // Fill what is left of the disk.
@@ -457,7 +504,7 @@ TEST_F(DecisionDialogTest, ASaveOntoAFullDiskKeepsTheOldFileAndTheTitle) {
     long_text.deci_str = std::string(2000, 'a');
     session_.accept_alternative(i, long_text);
   }
-  files_.answer = kit::testing::gbk_path(target);
+  files_.answer = target;
   click(window_, IDC_SAVE);
   fs::remove(disk / "filler");
   ASSERT_EQ(messages_.shown.size(), 1u);
@@ -495,7 +542,7 @@ TEST_F(DecisionDialogTest, ACaseFromTheLibraryBecomesTheDecisionUnderItsTitle) {
 TEST_F(DecisionDialogTest, HelpOpensTheProgramsOwnHelpFileOrSaysItIsMissing) {
   click(window_, IDC_SHOW_HELP);
   ASSERT_EQ(launches_.help_files.size(), 1u);
-  EXPECT_EQ(launches_.help_files[0], kit::program_folder() + "help.chm");
+  EXPECT_EQ(launches_.help_files[0], kit::program_folder() / "help.chm");
   EXPECT_TRUE(messages_.shown.empty());
   launches_.help_answer = false;
   click(window_, IDC_SHOW_HELP);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,12 @@ namespace fs = std::filesystem;
 using Entries = std::vector<std::string>;
 
 constexpr kit::LocalTime kSixDecemberAtFivePastNine{2026, 12, 6, 9, 5};
+// Names GBK lacks: accented Latin, Hangul and an emoji.
+constexpr char8_t kLatinName[] = u8"Käufe ß ñ.dec";
+constexpr char8_t kHangulEmojiName[] = u8"한국어 \U0001F600.dec";
 
-// A folder of the running test's own, removed afterwards; its files are named in GBK,
-// as the program names them.
+// A folder of the running test's own, removed afterwards; its files are named in UTF-8,
+// the host's own kind of name.
 class SessionFiles : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -32,11 +36,11 @@ class SessionFiles : public ::testing::Test {
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
-  std::string path(const char* name) const { return folder_.string() + "/" + name; }
+  fs::path path(const char8_t* name) const { return folder_ / name; }
   bool holds(const std::string& name) const { return fs::exists(folder_ / name); }
-  std::string bytes_of(const char* name) const {
+  std::string bytes_of(const char8_t* name) const {
     std::string bytes;
-    kit::read_file_bytes(path(name), bytes, kMaxDecFileBytes);
+    kit::read_path_bytes(path(name), bytes, kMaxDecFileBytes);
     return bytes;
   }
 
@@ -47,7 +51,7 @@ class SessionFiles : public ::testing::Test {
 TEST(DecisionSession, HasNoDecisionUntilAStartAndThenTheNameOfTheClock) {
   DecisionSession session;
   EXPECT_FALSE(session.has_decision());
-  EXPECT_EQ(session.title(), "择优宝 V1.2 — 当前未有决策");
+  EXPECT_EQ(session.title(), u8"择优宝 V1.2 — 当前未有决策");
 
   EXPECT_EQ(session.start_blank(1, kSixDecemberAtFivePastNine), kBadPosition);
   EXPECT_EQ(session.start_blank(10, kSixDecemberAtFivePastNine), kBadPosition);
@@ -55,10 +59,10 @@ TEST(DecisionSession, HasNoDecisionUntilAStartAndThenTheNameOfTheClock) {
 
   ASSERT_EQ(session.start_blank(3, kSixDecemberAtFivePastNine), kShapeOk);
   EXPECT_TRUE(session.has_decision());
-  EXPECT_EQ(session.title(), "择优宝 V1.2 — 新决策(12-6 9：5).dec");
+  EXPECT_EQ(session.title(), u8"择优宝 V1.2 — 新决策(12-6 9：5).dec");
   EXPECT_EQ(session.decision().deci_count, 3);
   EXPECT_EQ(session.decision().background, kInitialBackground);
-  EXPECT_EQ(new_decision_name({2027, 1, 31, 23, 59}), "新决策(1-31 23：59).dec");
+  EXPECT_EQ(new_decision_name({2027, 1, 31, 23, 59}).u8string(), u8"新决策(1-31 23：59).dec");
 }
 
 TEST(DecisionSession, PositionListsFollowTheCountOfAlternatives) {
@@ -106,15 +110,31 @@ TEST_F(SessionFiles, ASavedDecisionOpensTheSameAndSavesAgainByteForByte) {
   session_.start_blank(4, kSixDecemberAtFivePastNine);
   session_.set_background("背景\r\n第二行");
   const Decision saved = session_.decision();
-  ASSERT_EQ(session_.save(path("第一.dec")), kDecOk);
-  EXPECT_EQ(session_.file_name(), "第一.dec");
+  ASSERT_EQ(session_.save(path(u8"第一.dec")), kDecOk);
+  EXPECT_EQ(session_.file_name().u8string(), u8"第一.dec");
 
   DecisionSession reopened;
-  ASSERT_EQ(reopened.open(path("第一.dec")), kDecOk);
+  ASSERT_EQ(reopened.open(path(u8"第一.dec")), kDecOk);
   EXPECT_EQ(reopened.decision(), saved);
-  EXPECT_EQ(reopened.title(), "择优宝 V1.2 — 第一.dec");
-  ASSERT_EQ(reopened.save(path("second.dec")), kDecOk);
-  EXPECT_EQ(bytes_of("second.dec"), bytes_of("第一.dec"));
+  EXPECT_EQ(reopened.title(), u8"择优宝 V1.2 — 第一.dec");
+  ASSERT_EQ(reopened.save(path(u8"second.dec")), kDecOk);
+  EXPECT_EQ(bytes_of(u8"second.dec"), bytes_of(u8"第一.dec"));
+}
+
+// Names GBK lacks (accented Latin, Hangul, an emoji) are saved, opened and shown whole.
+TEST_F(SessionFiles, AnyNameTheSystemAllowsIsSavedOpenedAndShownAsItIs) {
+  session_.start_blank(2, kSixDecemberAtFivePastNine);
+  session_.set_background("背景");
+  ASSERT_EQ(session_.save(path(kLatinName)), kDecOk);
+  EXPECT_EQ(session_.title(), u8"择优宝 V1.2 — " + std::u8string(kLatinName));
+  session_.set_record("改过");
+  EXPECT_EQ(unsaved_question(session_.file_name()), u8"“" + std::u8string(kLatinName) + u8"”已修改。是否保存修改？");
+  ASSERT_EQ(session_.save(path(kHangulEmojiName)), kDecOk);
+
+  DecisionSession reopened;
+  ASSERT_EQ(reopened.open(path(kHangulEmojiName)), kDecOk);
+  EXPECT_EQ(reopened.decision(), session_.decision());
+  EXPECT_EQ(reopened.file_name(), fs::path(kHangulEmojiName));
 }
 
 TEST_F(SessionFiles, AFailedOpenOrSaveChangesNeitherTheDecisionNorItsName) {
@@ -122,15 +142,15 @@ TEST_F(SessionFiles, AFailedOpenOrSaveChangesNeitherTheDecisionNorItsName) {
   const Decision before = session_.decision();
   std::string corrupt = "deci_count=12";
   scramble_bytes(corrupt);
-  kit::replace_file_bytes(path("corrupt.dec"), corrupt);
-  kit::replace_file_bytes(path("oversized.dec"), std::string(kMaxDecFileBytes + 1, 'x'));
+  kit::replace_path_bytes(path(u8"corrupt.dec"), corrupt);
+  kit::replace_path_bytes(path(u8"oversized.dec"), std::string(kMaxDecFileBytes + 1, 'x'));
 
-  for (const char* bad : {"corrupt.dec", "oversized.dec"})
-    EXPECT_STREQ(dec_message(session_.open(path(bad))).text, kDecFileCorruptText) << bad;
-  EXPECT_EQ(session_.open(path("missing.dec")), kDecFileMissing);
-  EXPECT_EQ(session_.save(path("no folder/x.dec")), kDecSaveFailed);
+  for (const char8_t* bad : {u8"corrupt.dec", u8"oversized.dec"})
+    EXPECT_STREQ(dec_message(session_.open(path(bad))).text, kDecFileCorruptText);
+  EXPECT_EQ(session_.open(path(u8"missing.dec")), kDecFileMissing);
+  EXPECT_EQ(session_.save(path(u8"no folder/x.dec")), kDecSaveFailed);
   EXPECT_EQ(session_.decision(), before);
-  EXPECT_EQ(session_.title(), "择优宝 V1.2 — 新决策(12-6 9：5).dec");
+  EXPECT_EQ(session_.title(), u8"择优宝 V1.2 — 新决策(12-6 9：5).dec");
 }
 
 TEST(DecisionSession, ACaseBecomesTheDecisionUnderItsNameOnlyWhenItReads) {
@@ -144,7 +164,7 @@ TEST(DecisionSession, ACaseBecomesTheDecisionUnderItsNameOnlyWhenItReads) {
   made.background = "去深圳还是留在成都";
   ASSERT_EQ(session.start_from_case(write_decision_text(made), "去深圳还是留在成都.dec"), kDecOk);
   EXPECT_EQ(session.decision().background, made.background);
-  EXPECT_EQ(session.title(), "择优宝 V1.2 — 去深圳还是留在成都.dec");
+  EXPECT_EQ(session.title(), u8"择优宝 V1.2 — 去深圳还是留在成都.dec");
 }
 
 TEST(DecisionSession, AFinishedWizardRevisesUnderTheOldNameOrStartsANewOne) {
@@ -154,10 +174,10 @@ TEST(DecisionSession, AFinishedWizardRevisesUnderTheOldNameOrStartsANewOne) {
   revised.background = "改过";
   session.finish_wizard_revision(revised);
   EXPECT_EQ(session.decision().background, "改过");
-  EXPECT_EQ(session.file_name(), "旧.dec");
+  EXPECT_EQ(session.file_name().u8string(), u8"旧.dec");
 
   session.finish_wizard_new(revised, kSixDecemberAtFivePastNine);
-  EXPECT_EQ(session.file_name(), "新决策(12-6 9：5).dec");
+  EXPECT_EQ(session.file_name().u8string(), u8"新决策(12-6 9：5).dec");
 }
 
 // Modified by content: a change that changes nothing, or one undone, leaves none.
@@ -227,9 +247,9 @@ TEST_F(SessionFiles, TheRecoveryFileOutlivesAKilledRunOnlyAndIsTakenOnce) {
   ASSERT_TRUE(next.start());
   DecisionSession session;
   session.use_recovery(next);
-  std::string name;
+  fs::path name;
   ASSERT_TRUE(session.find_left_over(name));
-  EXPECT_EQ(name, "新决策(12-6 9：5).dec");
+  EXPECT_EQ(name.u8string(), u8"新决策(12-6 9：5).dec");
   EXPECT_FALSE(session.find_left_over(name)) << "the live run's file is not offered";
   EXPECT_TRUE(holds("recovery-2-b.dec"));
   session.restore_left_over();
@@ -240,17 +260,36 @@ TEST_F(SessionFiles, TheRecoveryFileOutlivesAKilledRunOnlyAndIsTakenOnce) {
   EXPECT_FALSE(holds("recovery-1-a.dec"));
 
   // Saved, the file goes; the live run's normal end takes its own.
-  ASSERT_EQ(session.save(path("saved.dec")), kDecOk);
+  ASSERT_EQ(session.save(path(u8"saved.dec")), kDecOk);
   EXPECT_FALSE(holds("recovery-3-c.dec"));
   other.end_run();
   EXPECT_FALSE(holds("recovery-2-b.dec"));
 
-  kit::replace_file_bytes(path("recovery-4-d.dec"), "not a decision");
+  kit::replace_path_bytes(path(u8"recovery-4-d.dec"), "not a decision");
   RecoveryFile last(folder_, "5-e");
   ASSERT_TRUE(last.start());
   Decision decision;
   EXPECT_FALSE(last.take_left_over(decision, name));
   EXPECT_TRUE(holds("unsound-4-d.dec"));
+}
+
+// The name file holds UTF-8 behind a mark; one an older run wrote in GBK still reads.
+TEST_F(SessionFiles, ARecoveredDecisionKeepsAnyNameAndAnOldGbkNameStillReads) {
+  {
+    RecoveryFile crashed(folder_, "6-f");
+    ASSERT_TRUE(crashed.start());
+    ASSERT_TRUE(crashed.write(kHangulEmojiName, write_decision_text(session_.decision())));
+    std::string scrambled;
+    kit::read_path_bytes(crashed.decision_path(), scrambled, kMaxDecFileBytes);
+    kit::replace_path_bytes(folder_ / "recovery-7-g.dec", scrambled);
+    kit::replace_path_bytes(folder_ / "recovery-7-g.name", "旧的决策.dec");  // GBK bytes
+  }
+  RecoveryFile next(folder_, "8-h");
+  ASSERT_TRUE(next.start());
+  Decision decision;
+  std::set<std::u8string> names;
+  for (fs::path name; next.take_left_over(decision, name);) names.insert(name.u8string());
+  EXPECT_EQ(names, (std::set<std::u8string>{kHangulEmojiName, u8"旧的决策.dec"}));
 }
 
 }  // namespace

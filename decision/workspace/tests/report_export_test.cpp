@@ -44,8 +44,8 @@ class ReportExportTest : public testing::MainWindowTest {
     folder_path_ = scratch();
   }
 
-  // Opens a decision of three named alternatives from the file "对比.dec".
-  void open_decision() {
+  // Opens a decision of three named alternatives from the file name (by default "对比.dec").
+  void open_decision(const fs::path& name = L"对比.dec") {
     Decision d;
     reset_decision(d);
     d.deci_count = 3;
@@ -53,7 +53,7 @@ class ReportExportTest : public testing::MainWindowTest {
       d.alternatives[static_cast<std::size_t>(i)].deci_str = names_[i - 1];
       d.alternatives[static_cast<std::size_t>(i)].result_value[1] = i;
     }
-    const std::string path = kit::testing::gbk_path(folder_path_ / L"对比.dec");
+    const fs::path path = folder_path_ / name;
     ASSERT_EQ(save_decision_file(d, path), kDecOk);
     ASSERT_EQ(dialog_->open_file(path), kDecOk);
   }
@@ -76,11 +76,11 @@ TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {
   pump(100);
   testing::save_screenshot(window_, "decision-report-button.bmp");
   const fs::path target = folder_path_ / L"报告.htm";
-  files_.answer = kit::testing::gbk_path(target);
+  files_.answer = target;
   click_export();
   ASSERT_EQ(files_.calls, 1);
   EXPECT_EQ(files_.kind, kit::FileDialogKind::Save);
-  EXPECT_EQ(files_.proposed, "对比.htm");
+  EXPECT_EQ(files_.proposed, fs::path(L"对比.htm"));
   EXPECT_EQ(files_.filter, "网页(*.htm)|*.htm|");
   EXPECT_EQ(files_.extension, "htm");
   EXPECT_TRUE(messages_.shown.empty()) << (messages_.shown.empty() ? "" : messages_.shown[0].text);
@@ -93,14 +93,15 @@ TEST_F(ReportExportTest, NothingBeforeADecisionThenThePageIsWrittenAndOpened) {
   EXPECT_NE(page.find(utf8_of("对比.dec")), std::string::npos);
   EXPECT_NE(page.find(utf8_of("2026年12月8日 16:05")), std::string::npos);
   ASSERT_EQ(launches_.opens.size(), 1u);
-  EXPECT_EQ(launches_.opens[0].text, files_.answer);
+  EXPECT_EQ(launches_.opens[0].target, files_.answer);
   // The decision itself is as it was.
   EXPECT_EQ(current_.alternatives[1].deci_str, names_[0]);
 }
 
+// Under a name GBK lacks (Hangul) the report's name and place stay whole.
 TEST_F(ReportExportTest, AFailedWriteOpensNothingAndAFailedOpenSaysWhereThePageIs) {
-  open_decision();
-  files_.answer = kit::testing::gbk_path(folder_path_ / "missing folder" / "report.htm");
+  open_decision(L"\uD55C\uAD6D\uC5B4.dec");
+  files_.answer = folder_path_ / "missing folder" / "report.htm";
   click_export();
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text, "无法保存报告文件，原有文件未被改动。");
@@ -109,13 +110,15 @@ TEST_F(ReportExportTest, AFailedWriteOpensNothingAndAFailedOpenSaysWhereThePageI
   EXPECT_FALSE(fs::exists(folder_path_ / "missing folder"));
 
   launches_.open_answer = kit::kStartFileNotFound;
-  const fs::path target = folder_path_ / "report.htm";
-  files_.answer = kit::testing::gbk_path(target);
+  const fs::path target = folder_path_ / L"\uBCF4\uACE0\uC11C.htm";
+  files_.answer = target;
   click_export();
+  EXPECT_EQ(files_.proposed, fs::path(L"\uD55C\uAD6D\uC5B4.htm"));
   EXPECT_TRUE(fs::exists(target));
   ASSERT_EQ(launches_.opens.size(), 1u);
+  EXPECT_EQ(launches_.opens[0].target, target);
   ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_NE(messages_.shown[1].text.find(files_.answer), std::string::npos);
+  EXPECT_NE(messages_.shown[1].exact_text.find(target.u8string()), std::u8string::npos);
   EXPECT_EQ(messages_.shown[1].caption, "导出报告");
 }
 

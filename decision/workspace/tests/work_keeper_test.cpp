@@ -15,6 +15,7 @@
 #include "kit/testing/modal_watch.h"
 #include "kit/testing/screenshot.h"
 #include "kit/testing/test_folder.h"
+#include "kit/text/utf8.h"
 #include "kit/text/wide.h"
 
 namespace decision {
@@ -70,7 +71,7 @@ class WorkKeeperTest : public testing::MainWindowTest {
 
 TEST_F(WorkKeeperTest, TheQuestionFromExitTheCloseBoxAndOpenAndItsThreeAnswers) {
   new_blank_with_a_change();
-  const std::string saved = kit::testing::gbk_path(scratch() / "saved.dec");
+  const fs::path saved = scratch() / "saved.dec";
   messages_.answers = {IDCANCEL, IDYES, IDYES, IDNO, IDNO};
 
   click(IDC_EXIT);  // 取消: nothing happens
@@ -83,7 +84,7 @@ TEST_F(WorkKeeperTest, TheQuestionFromExitTheCloseBoxAndOpenAndItsThreeAnswers) 
   SendMessageW(window_, WM_CLOSE, 0, 0);  // 是, but the save dialog is cancelled: it stays
   pump(40);
   EXPECT_EQ(files_.calls, 1);
-  EXPECT_EQ(files_.proposed, kName);
+  EXPECT_EQ(files_.proposed.u8string(), kit::gbk_to_u8(kName));
   EXPECT_TRUE(IsWindow(window_));
   EXPECT_TRUE(session_.modified());
 
@@ -126,7 +127,7 @@ TEST_F(WorkKeeperTest, CtrlZAndCtrlYWalkOverAnAddedAlternativeAndTheMenuFollows)
 // nothing, as their buttons do.
 TEST_F(WorkKeeperTest, TheCommandColumnsKeysWorkFromAnyControl) {
   const fs::path folder = scratch();
-  const std::string saved = kit::testing::gbk_path(folder / "keys.dec");
+  const fs::path saved = folder / "keys.dec";
   files_.answer = saved;
   press('S', false, IDC_EXIT);
   press('E', false, IDC_EXIT);
@@ -138,14 +139,14 @@ TEST_F(WorkKeeperTest, TheCommandColumnsKeysWorkFromAnyControl) {
   EXPECT_EQ(files_.kind, kit::FileDialogKind::Save);
   EXPECT_EQ(title(), "择优宝 V1.2 — keys.dec");
 
-  files_.answer = kit::testing::gbk_path(folder / "keys.htm");
+  files_.answer = folder / "keys.htm";
   press('E', false, IDC_ADD_ALTERNATIVE);
   EXPECT_EQ(files_.calls, 2);
   EXPECT_TRUE(fs::exists(folder / "keys.htm"));
 
   press(VK_F1, false, IDC_OPEN, false);
   ASSERT_EQ(launches_.help_files.size(), 1u);
-  EXPECT_NE(launches_.help_files[0].find("help.chm"), std::string::npos);
+  EXPECT_EQ(launches_.help_files[0].filename(), "help.chm");
 
   click(IDC_ADD_ALTERNATIVE);
   files_.answer = saved;
