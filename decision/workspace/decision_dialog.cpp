@@ -202,6 +202,12 @@ int DecisionDialog::open_file(std::string_view path) {
   return kDecOk;
 }
 
+void DecisionDialog::open_start_file() {
+  // MERGE: the one conversion to open_file's GBK path; hand start_file_ itself once
+  // open_file takes a std::filesystem::path.
+  open_file(kit::to_gbk(start_file_.wstring()));
+}
+
 void DecisionDialog::on_save_clicked() {
   if (session_.has_decision()) keeper_.save_with_dialog();
 }
