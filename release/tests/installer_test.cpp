@@ -389,23 +389,16 @@ TEST_F(Installer, RegistersDecFilesToOpenInTheProgramWithTheirOwnIcon) {
   EXPECT_EQ(ExtractIconExW(program.c_str(), -DOCUMENT_ICON_ID, &icon, nullptr, 1), 1u) << "no such icon";
   if (icon) DestroyIcon(icon);
 
-  const fs::path documents = folder_.parent_path() / L"我的 文件";
-  fs::create_directories(documents);
-  const fs::path file = documents / L"x y.dec";
+  const fs::path file = folder_.parent_path() / L"我的 文件" / L"x y.dec";
+  fs::create_directories(file.parent_path());
   fs::copy_file(folder_ / L"exp" / L"买车还是不买车.dec", file);  // a case it installed
-  // A recovery folder of the test's own: no left-over decision of another run is offered.
-  wchar_t app_data[MAX_PATH] = {};
-  GetEnvironmentVariableW(L"LOCALAPPDATA", app_data, MAX_PATH);
-  SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.parent_path().c_str());
   SHELLEXECUTEINFOW open = {};
   open.cbSize = sizeof(open);
   open.fMask = SEE_MASK_NOCLOSEPROCESS;
   open.lpVerb = L"open";
   open.lpFile = file.c_str();
   open.nShow = SW_SHOWNORMAL;
-  const BOOL opened = ShellExecuteExW(&open);
-  SetEnvironmentVariableW(L"LOCALAPPDATA", app_data);
-  ASSERT_TRUE(opened && open.hProcess);
+  ASSERT_TRUE(ShellExecuteExW(&open) && open.hProcess);
   const StartedProgram decision(open.hProcess);
   const HWND window = decision.window(L"— x y.dec");
   ASSERT_NE(window, nullptr);
