@@ -1,12 +1,15 @@
 ; decision's installer: the program, its pictures, help.chm and the case library exp\ into
-; a folder of the user's choice, a Start menu folder, an optional desktop shortcut and
-; an entry in the list of installed programs.  The uninstaller removes exactly the files
-; the installer wrote (installer_files.nsh, generated at build time from the staged
-; program folder) and leaves everything else, and the folder with it.
+; a folder of the user's choice, a Start menu folder, an optional desktop shortcut, an
+; entry in the list of installed programs, and ".dec" files registered to open in the
+; program with an icon of their own.  The uninstaller removes exactly the files the
+; installer wrote (installer_files.nsh, generated at build time from the staged program
+; folder) and leaves everything else, and the folder with it; the registration of ".dec"
+; goes only while it still opens this installation's program.
 ;
 ; Defined on makensis's command line by release/CMakeLists.txt:
 ;   PRODUCT_DEFINES (product.nsh: PRODUCT_NAME, PRODUCT_MAKER, VERSION_MAJOR, VERSION_MINOR,
-;   VERSION_TEXT from release/product.h, and PROGRAM_ICON), FILE_LIST (installer_files.nsh)
+;   VERSION_TEXT from release/product.h, PROGRAM_ICON, and DOCUMENT_ICON_ID, the id of the
+;   icon of decision files in decision.exe), FILE_LIST (installer_files.nsh)
 ;   and OUTPUT_FILE.
 ; Silent: decision_setup.exe /S /D=C:\folder (the folder last and without quotes).
 
@@ -16,6 +19,7 @@ SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
 !include "${PRODUCT_DEFINES}"
 !include "${FILE_LIST}"
 
@@ -24,6 +28,15 @@ RequestExecutionLevel admin
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\decision"
 !define START_MENU_FOLDER "$SMPROGRAMS\${PRODUCT_NAME}"
 !define DESKTOP_SHORTCUT "$DESKTOP\${PRODUCT_NAME}.lnk"
+; Decision files: the extension names the program identifier, under the maker's name,
+; whose open command starts the program with the file.
+!define DOC_EXTENSION_KEY "Software\Classes\.dec"
+!define PROG_ID "${PRODUCT_MAKER}.decision.1"
+!define PROG_ID_KEY "Software\Classes\${PROG_ID}"
+!define OPEN_COMMAND '"$INSTDIR\${PROGRAM_EXE}" "%1"'
+; SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, 0, 0): the shell shows the new icon and
+; command at once.
+!define NOTIFY_ASSOCIATION_CHANGED "shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)"
 
 Name "${PRODUCT_NAME} ${VERSION_TEXT}"
 OutFile "${OUTPUT_FILE}"
@@ -103,6 +116,13 @@ Section "!${PRODUCT_NAME} 程序文件" SectionProgram
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${INSTALLED_SIZE_KB}
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  ; For every user, like the shortcuts and the entry above.
+  WriteRegStr HKLM "${DOC_EXTENSION_KEY}" "" "${PROG_ID}"
+  WriteRegStr HKLM "${PROG_ID_KEY}" "" "${PRODUCT_NAME} 决策文件"
+  WriteRegStr HKLM "${PROG_ID_KEY}\DefaultIcon" "" '"$INSTDIR\${PROGRAM_EXE}",-${DOCUMENT_ICON_ID}'
+  WriteRegStr HKLM "${PROG_ID_KEY}\shell\open\command" "" '${OPEN_COMMAND}'
+  System::Call '${NOTIFY_ASSOCIATION_CHANGED}'
 SectionEnd
 
 Section "桌面快捷方式" SectionDesktop
@@ -119,6 +139,18 @@ Section "Uninstall"
   RMDir "${START_MENU_FOLDER}"
   Delete "${DESKTOP_SHORTCUT}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The registration of ".dec" goes only while it opens this folder's program: another
+  ; installation (or program) that took it over keeps it.
+  ReadRegStr $0 HKLM "${PROG_ID_KEY}\shell\open\command" ""
+  ${If} $0 == '${OPEN_COMMAND}'
+    DeleteRegKey HKLM "${PROG_ID_KEY}"
+    ReadRegStr $1 HKLM "${DOC_EXTENSION_KEY}" ""
+    ${If} $1 == "${PROG_ID}"
+      DeleteRegValue HKLM "${DOC_EXTENSION_KEY}" ""
+      DeleteRegKey /ifempty HKLM "${DOC_EXTENSION_KEY}"
+    ${EndIf}
+    System::Call '${NOTIFY_ASSOCIATION_CHANGED}'
+  ${EndIf}
   ; Removed only when nothing else is left in it.
   SetOutPath "$TEMP"
   RMDir "$INSTDIR"

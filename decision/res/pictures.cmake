@@ -19,10 +19,11 @@ set(DECISION_PICTURES
   several_best_hint.bmp too_close_hint.bmp
   # The explain button by the rank strip.
   explain_ranking.bmp explain_ranking_hover.bmp
-  # The About box's link, the main window's logo and the program icon.
+  # The About box's link, the main window's logo, the program icon and the icon of
+  # decision files.
   about_web_address.bmp
   logo_1.bmp logo_2.bmp logo_3.bmp logo_4.bmp logo_5.bmp logo_6.bmp logo_7.bmp
-  decision.ico
+  decision.ico decision_document.ico
   # The probability and value pickers.
   可能性.bmp 基于评价.bmp 基于喜恶.bmp 基于效用.bmp
   method_evaluation.bmp method_evaluation_hover.bmp

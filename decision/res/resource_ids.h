@@ -5,6 +5,9 @@
 // ---- main window ---------------------------------------------------------------------
 #define IDD_DECISION_MAIN 102
 #define IDI_DECISION 128
+// The icon of decision files, which the installer registers for ".dec" (by this number:
+// keep the line "#define IDI_DECISION_DOCUMENT value", the installer build reads it).
+#define IDI_DECISION_DOCUMENT 129
 // The system menu's item that shows the About box, and its text.
 #define IDM_ABOUT_BOX 16
 // Undo and redo: items of the system menu and commands of the main window's keys.

@@ -202,6 +202,8 @@ int DecisionDialog::open_file(const std::filesystem::path& path) {
   return kDecOk;
 }
 
+void DecisionDialog::open_start_file() { open_file(start_file_); }
+
 void DecisionDialog::on_save_clicked() {
   if (session_.has_decision()) keeper_.save_with_dialog();
 }

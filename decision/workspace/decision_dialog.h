@@ -47,6 +47,10 @@ class DecisionDialog : public kit::Dialog {
   // close and the window shows the decision and its name.  On failure the message box
   // says why.  A code of dec_format.h.
   int open_file(const std::filesystem::path& path);
+  // A file to open at start (the program's command line), before the window runs: opened
+  // as Open opens it once the window shows, after the offer of a decision a run left
+  // behind, and only when none was restored.  Nothing is asked before.
+  void open_at_start(const std::filesystem::path& path) { start_file_ = path; }
   // Saves the decision to path through the session; a failure's message box says why.
   // kDecOk or kDecSaveFailed.
   int save_file(const std::filesystem::path& path);
@@ -91,12 +95,17 @@ class DecisionDialog : public kit::Dialog {
   void on_undo();
   void on_redo();
   void on_method_switched(int method) { session_.set_method(method); }
-  // At start, once the window shows: a decision a run left behind, if the user wants it.
-  // The window shows first: a modal loop shows it only once its queue is empty.
+  // At start, once the window shows: a decision a run left behind, if the user wants it,
+  // else the file named at start.  The window shows first: a modal loop shows it only
+  // once its queue is empty.
   void on_left_over_offered() {
     ShowWindow(hwnd(), SW_SHOW);
-    if (keeper_.offer_left_over()) show_decision();
+    if (keeper_.offer_left_over())
+      show_decision();
+    else if (!start_file_.empty())
+      open_start_file();
   }
+  void open_start_file();
   void on_add_clicked();
   void on_delete_clicked();
   void on_rank_clicked(int id);
@@ -114,6 +123,7 @@ class DecisionDialog : public kit::Dialog {
   OpenPanels panels_;
   int logo_step_ = 1;
   kit::UniqueIcon icon_;
+  std::filesystem::path start_file_;
 
   // Declared before the cells that draw with it, so it goes after them.
   kit::UniqueFont cell_font_;

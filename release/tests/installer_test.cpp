@@ -1,8 +1,10 @@
 // decision_setup.exe run silently the way a user's machine would run it: into a folder
 // of its own under the temporary folder, then compared with the staged program folder it
 // was built from; its shortcuts read back through the shell, its entry in the list of
-// installed programs read from the registry; the uninstaller run as the list runs it.
+// installed programs and its registration of ".dec" files read from the registry, a
+// decision file opened through the shell; the uninstaller run as the list runs it.
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -28,6 +30,9 @@ using kit::testing::raw_contents;
 using kit::testing::write_raw;
 
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\decision";
+constexpr wchar_t kClasses[] = L"Software\\Classes\\";
+constexpr wchar_t kOpenCommand[] = L"\\shell\\open\\command";
+constexpr wchar_t kMissing[] = L"<missing>";
 constexpr wchar_t kProductName[] = L"" DECISION_PRODUCT_NAME;
 constexpr DWORD kProcessTimeoutMs = 60000;
 
@@ -80,20 +85,29 @@ Shortcut read_shortcut(const fs::path& file) {
   return shortcut;
 }
 
-std::wstring registry_text(const wchar_t* name) {
-  wchar_t text[MAX_PATH] = {};
+// A text value of HKLM\\key (name null: its default value), or kMissing.
+std::wstring machine_text(const std::wstring& key, const wchar_t* name = nullptr) {
+  wchar_t text[1024] = {};
   DWORD size = sizeof(text);
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-    return L"<missing>";
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+    return kMissing;
   return text;
 }
 
-bool uninstall_entry_exists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
+std::wstring registry_text(const wchar_t* name) { return machine_text(kUninstallKey, name); }
+
+bool machine_key_exists(const std::wstring& key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
   return true;
 }
+
+bool uninstall_entry_exists() { return machine_key_exists(kUninstallKey); }
+
+// The program identifier ".dec" files are registered to, and a text under a class key.
+std::wstring class_text(const std::wstring& key) { return machine_text(kClasses + key); }
+std::wstring dec_prog_id() { return class_text(L".dec"); }
 
 // Runs command_line and waits until it and every process it started have ended (the
 // uninstaller copies itself to the temporary folder and runs the copy): the processes
@@ -193,6 +207,8 @@ class StartedProgram {
     CloseHandle(process.hThread);
     id_ = process.dwProcessId;
   }
+  // A process another call started (its handle, now the holder's).
+  explicit StartedProgram(HANDLE process) : process_(process), id_(GetProcessId(process)) {}
   ~StartedProgram() {
     if (!process_) return;
     if (HWND window = visible_window_of(id_, L"")) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -210,6 +226,11 @@ class StartedProgram {
       if (WaitForSingleObject(process_.get(), 50) == WAIT_OBJECT_0) return nullptr;
     }
     return nullptr;
+  }
+  // Closes window as its close box does; true when the process then ends.
+  bool closes(HWND window) const {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(process_.get(), kProcessTimeoutMs) == WAIT_OBJECT_0;
   }
 
  private:
@@ -352,6 +373,58 @@ TEST_F(Installer, InstalledProgramStartedFromItsShortcutPaintsItsBackground) {
     kit::testing::save_screenshot(window, "installed_decision.bmp");
     EXPECT_EQ(matching, 3);
   }
+}
+
+// A decision file in a folder of the user's, opened as a double click opens it: the shell
+// starts the installed program with it, which shows it; nothing is asked on closing.
+TEST_F(Installer, RegistersDecFilesToOpenInTheProgramWithTheirOwnIcon) {
+  ASSERT_EQ(install(), 0);
+  const std::wstring prog_id = dec_prog_id();
+  EXPECT_TRUE(prog_id.starts_with(L"" PRODUCT_MAKER L".")) << prog_id;
+  const fs::path program = folder_ / L"decision.exe";
+  const std::wstring quoted = L"\"" + program.wstring() + L"\"";
+  EXPECT_EQ(class_text(prog_id + kOpenCommand), quoted + L" \"%1\"");
+  EXPECT_EQ(class_text(prog_id + L"\\DefaultIcon"), quoted + L",-" + std::to_wstring(DOCUMENT_ICON_ID));
+  HICON icon = nullptr;
+  EXPECT_EQ(ExtractIconExW(program.c_str(), -DOCUMENT_ICON_ID, &icon, nullptr, 1), 1u) << "no such icon";
+  if (icon) DestroyIcon(icon);
+
+  const fs::path file = folder_.parent_path() / L"我的 文件" / L"x y.dec";
+  fs::create_directories(file.parent_path());
+  fs::copy_file(folder_ / L"exp" / L"买车还是不买车.dec", file);  // a case it installed
+  SHELLEXECUTEINFOW open = {};
+  open.cbSize = sizeof(open);
+  open.fMask = SEE_MASK_NOCLOSEPROCESS;
+  open.lpVerb = L"open";
+  open.lpFile = file.c_str();
+  open.nShow = SW_SHOWNORMAL;
+  ASSERT_TRUE(ShellExecuteExW(&open) && open.hProcess);
+  const StartedProgram decision(open.hProcess);
+  const HWND window = decision.window(L"— x y.dec");
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(decision.closes(window));
+}
+
+// The registration goes with the installation it points to, and stays when another
+// folder's program has taken it over since.
+TEST_F(Installer, UninstallRemovesItsOwnDecRegistrationOnly) {
+  ASSERT_EQ(install(), 0);
+  const std::wstring prog_id = dec_prog_id();
+  ASSERT_EQ(uninstall(), 0);
+  EXPECT_EQ(dec_prog_id(), kMissing);
+  EXPECT_FALSE(machine_key_exists(kClasses + prog_id));
+
+  ASSERT_EQ(install(), 0);
+  const std::wstring elsewhere = L"\"C:\\elsewhere\\decision.exe\" \"%1\"";
+  const std::wstring command_key = kClasses + prog_id + kOpenCommand;
+  ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, command_key.c_str(), nullptr, REG_SZ, elsewhere.c_str(),
+                            static_cast<DWORD>((elsewhere.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+  ASSERT_EQ(uninstall(), 0);
+  EXPECT_EQ(dec_prog_id(), prog_id);
+  EXPECT_EQ(class_text(prog_id + kOpenCommand), elsewhere);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + prog_id).c_str());
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kClasses) + L".dec").c_str());
 }
 
 // facelore's installer button starts the installer from facelore's own folder (its

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "decision/res/resource_ids.h"
+#include "decision/testing/decision_process.h"
 #include "decision/testing/main_window_test.h"
 #include "kit/list_text.h"
 #include "kit/testing/modal_watch.h"
@@ -24,11 +25,13 @@ namespace {
 namespace fs = std::filesystem;
 using kit::testing::pump;
 using kit::testing::pump_until;
+using testing::box_text;
+using testing::kChildHangNet;
+using testing::start_decision;
+using testing::wait_for_window;
 
 constexpr kit::LocalTime kFixedTime{2026, 12, 6, 9, 5};
 constexpr char kName[] = "新决策(12-6 9：5).dec";
-// Hang nets only: a child process and its windows normally answer within a second.
-constexpr DWORD kChildHangNet = 30000;
 
 void click_new(HWND window) { SendMessageW(GetDlgItem(window, IDC_NEW), BM_CLICK, 0, 0); }
 void choose_three(HWND chooser) {
@@ -159,75 +162,9 @@ TEST_F(WorkKeeperTest, TheCommandColumnsKeysWorkFromAnyControl) {
 
 // ---- a killed run ---------------------------------------------------------------------
 
-struct Child {
-  PROCESS_INFORMATION info{};
-  ~Child() {
-    if (!info.hProcess) return;
-    TerminateProcess(info.hProcess, 1);
-    WaitForSingleObject(info.hProcess, kChildHangNet);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-  }
-};
-
-// decision.exe beside the test program, in the working folder (its pictures), with
-// LOCALAPPDATA pointed at app_data.
-bool start_decision(Child& child, const fs::path& app_data) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring command = L"\"" + (fs::path(self).parent_path() / L"decision.exe").wstring() + L"\"";
-  SetEnvironmentVariableW(L"LOCALAPPDATA", app_data.c_str());
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                      &child.info);
-  SetEnvironmentVariableW(L"LOCALAPPDATA", nullptr);
-  return started != FALSE;
-}
-
-// The visible dialog window of the child whose owner is owner (null: the main window).
-HWND child_window(const Child& child, HWND owner) {
-  struct Search {
-    DWORD process;
-    HWND owner, found;
-  } search{child.info.dwProcessId, owner, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (process != s.process || !IsWindowVisible(window) || std::wstring_view(name) != L"#32770" ||
-            GetWindow(window, GW_OWNER) != s.owner)
-          return TRUE;
-        s.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND wait_for_window(const Child& child, HWND owner) {
-  HWND found = nullptr;
-  pump_until([&] { return (found = child_window(child, owner)) != nullptr; }, kChildHangNet);
-  return found;
-}
-
 // Has the child's window (and its controls) paint what is due now: the paint messages
 // are sent, so the picture is whole when this returns.
 void paint_now(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
-
-// The text of a message box (its static text control).
-std::string box_text(HWND box) {
-  std::string text;
-  for (HWND part = GetWindow(box, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
-    wchar_t name[16] = {};
-    GetClassNameW(part, name, 16);
-    if (std::wstring_view(name) == L"Static") text += kit::get_window_text(part);
-  }
-  return text;
-}
 
 int recovery_files(const fs::path& folder) {
   int count = 0;
@@ -240,7 +177,7 @@ int recovery_files(const fs::path& folder) {
 TEST_F(WorkKeeperTest, AKilledRunsEditIsOfferedAtTheNextStart) {
   const fs::path app_data = scratch();
   {
-    Child killed;
+    testing::DecisionProcess killed;
     ASSERT_TRUE(start_decision(killed, app_data));
     HWND main = wait_for_window(killed, nullptr);
     ASSERT_NE(main, nullptr);
@@ -254,7 +191,7 @@ TEST_F(WorkKeeperTest, AKilledRunsEditIsOfferedAtTheNextStart) {
     EXPECT_EQ(recovery_files(app_data), 1);
   }  // killed
 
-  Child next;
+  testing::DecisionProcess next;
   ASSERT_TRUE(start_decision(next, app_data));
   HWND main = wait_for_window(next, nullptr);
   ASSERT_NE(main, nullptr);
@@ -281,7 +218,7 @@ TEST_F(WorkKeeperTest, AKilledRunsEditIsOfferedAtTheNextStart) {
   paint_now(box);
   kit::testing::save_screen_area(area, "decision-unsaved-question.bmp");
   PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(next.info.hProcess, kChildHangNet), WAIT_OBJECT_0);
+  EXPECT_TRUE(next.ended());
   EXPECT_EQ(recovery_files(app_data), 0);
 }
 

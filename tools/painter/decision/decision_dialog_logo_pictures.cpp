@@ -1,11 +1,12 @@
 // decision's marks: the main window's animated logo "logo_1.bmp" … "logo_7.bmp" and the
-// program icon.  The logo is a balance weighing two alternatives beside the product's
+// program's icons (the program and its decision files).  The logo is a balance weighing two alternatives beside the product's
 // name: across a cycle the beam dips to the left, rests, swings over to the right and
 // the pan that wins lights up with a tick, rests, and lets go as the next cycle begins.
 // The logo's place, files and frame schedule come from
 // decision/workspace/decision_dialog_layout.h.
 #include <cairo.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -110,14 +111,62 @@ Image paint_logo(const Pose& pose) {
   return c.to_image();
 }
 
-// The program icon: a deep-blue rounded square with the character 优 in white.
+// The program's mark filling b: a deep-blue rounded square with the character 优 in white.
+void mark(Canvas& c, Box b) {
+  c.fill_rounded(b, b.w * 0.22, style::kDeepBlue);
+  // Small marks drop the bold: its strokes would run together.
+  constexpr int kBoldFrom = 24;
+  const style::Font glyph{b.w < kBoldFrom ? b.w * 0.8 : b.w * 0.72, b.w >= kBoldFrom};
+  c.text(utf8(u8"优"), glyph, style::kWhite, b, Align::Centre, Align::Centre);
+}
+
+// The program icon: the mark alone.
 RgbaImage paint_icon(int size) {
   Canvas c(size, size, true);
-  c.fill_rounded({0, 0, size, size}, size * 0.22, style::kDeepBlue);
-  // Small sizes drop the bold: its strokes would run together.
-  constexpr int kBoldFrom = 24;
-  const style::Font glyph{size < kBoldFrom ? size * 0.8 : size * 0.72, size >= kBoldFrom};
-  c.text(utf8(u8"优"), glyph, style::kWhite, {0, 0, size, size}, Align::Centre, Align::Centre);
+  mark(c, {0, 0, size, size});
+  return c.to_rgba_image();
+}
+
+// The icon of a decision file: a white page with its top right corner folded, two lines
+// of text on it and the program's mark low on the page.
+RgbaImage paint_document_icon(int size) {
+  Canvas c(size, size, true);
+  cairo_t* cr = c.context();
+  const double inset = std::round(size * 0.125);
+  const double left = inset + 0.5, right = size - inset - 0.5, top = 0.5, bottom = size - 0.5;
+  const double fold = std::round(size * 0.3);
+  cairo_new_path(cr);
+  cairo_move_to(cr, left, top);
+  cairo_line_to(cr, right - fold, top);
+  cairo_line_to(cr, right, top + fold);
+  cairo_line_to(cr, right, bottom);
+  cairo_line_to(cr, left, bottom);
+  cairo_close_path(cr);
+  c.set_colour(style::kPaper);
+  cairo_fill_preserve(cr);
+  c.set_colour(style::kSlate);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  // The folded corner.
+  cairo_new_path(cr);
+  cairo_move_to(cr, right - fold, top);
+  cairo_line_to(cr, right - fold, top + fold);
+  cairo_line_to(cr, right, top + fold);
+  cairo_close_path(cr);
+  c.set_colour(style::kMistBlue);
+  cairo_fill_preserve(cr);
+  c.set_colour(style::kSlate);
+  cairo_stroke(cr);
+  // Lines of text beside the fold, then the mark below them.
+  const int text_left = static_cast<int>(inset) + std::max(2, size / 8);
+  const int line = std::max(1, size / 16);
+  for (int row = 0; row < 2; ++row) {
+    const int y = static_cast<int>(fold * (0.35 + 0.6 * row));
+    const int end = row == 0 ? static_cast<int>(right - fold) - line : static_cast<int>(right) - size / 8;
+    c.fill_rect({text_left, y, end - text_left, line}, style::kFrameBlue);
+  }
+  const int m = static_cast<int>(std::round(size * 0.5));
+  mark(c, {(size - m) / 2, size - m - std::max(2, size / 8), m, m});
   return c.to_rgba_image();
 }
 
@@ -128,6 +177,9 @@ void add_logo(PictureSet& set) {
     set.push_back({lay::logo_file(frame), encode_bmp(paint_logo(kPoses[frame - 1]))});
   const std::array<RgbaImage, 3> icons{paint_icon(16), paint_icon(32), paint_icon(48)};
   set.push_back({kIconFile, encode_ico(icons)});
+  const std::array<RgbaImage, 3> documents{paint_document_icon(16), paint_document_icon(32),
+                                           paint_document_icon(48)};
+  set.push_back({kDocumentIconFile, encode_ico(documents)});
 }
 
 }  // namespace painter::decision_pictures

@@ -24,9 +24,11 @@ void add_main_window_bitmaps(PictureSet& set, const Image& background);
 // The About box's background "关于框.bmp" and its link's picture, cut from it.
 void add_about_box(PictureSet& set);
 
-// The main window's animated logo "logo_1.bmp" … "logo_7.bmp" and the program icon
-// kIconFile (16, 32 and 48 pixels), which res/decision.rc compiles in.
+// The main window's animated logo "logo_1.bmp" … "logo_7.bmp", the program icon
+// kIconFile and the icon of decision files kDocumentIconFile (16, 32 and 48 pixels
+// each), which res/decision.rc compiles in.
 inline constexpr char kIconFile[] = "decision.ico";
+inline constexpr char kDocumentIconFile[] = "decision_document.ico";
 void add_logo(PictureSet& set);
 
 // The probability picker's background "可能性.bmp", the value picker's three method
