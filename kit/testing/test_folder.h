@@ -1,5 +1,5 @@
-// Test support for file tests, native and under Wine: a fresh folder per test, raw
-// file contents, and the GBK name the kit's file functions take for a path.
+// Test support for file tests, native and under Wine: a fresh folder per test and raw
+// file contents.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <string>
 
 #ifdef _WIN32
-#include "kit/text/wide.h"
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -18,16 +18,6 @@
 namespace kit::testing {
 
 namespace fs = std::filesystem;
-
-// The GBK path the kit takes for a path the test made.  On Windows the conversion goes
-// through code page 936; elsewhere the bytes are the name.
-inline std::string gbk_path(const fs::path& path) {
-#ifdef _WIN32
-  return to_gbk(path.wstring());
-#else
-  return path.string();
-#endif
-}
 
 inline std::string raw_contents(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
