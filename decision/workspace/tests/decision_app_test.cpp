@@ -43,8 +43,9 @@ class DecisionAppTest : public kit::testing::TestFolder {
     if (!start_decision(child, app_data, L"\"" + path.wstring() + L"\"" + std::wstring(rest))) return nullptr;
     return wait_for_window(child, nullptr);
   }
-  static bool title_becomes(HWND window, std::string_view name) {
-    return pump_until([&] { return kit::get_window_text(window) == kTitlePrefix + std::string(name); }, kChildHangNet);
+  static bool title_becomes(HWND window, std::u8string_view name) {
+    return pump_until([&] { return kit::get_window_text_u8(window) == kTitlePrefix + std::u8string(name); },
+                      kChildHangNet);
   }
 
   fs::path folder_, file_;
@@ -54,7 +55,7 @@ TEST_F(DecisionAppTest, OpensTheFirstFileNamedOnItsCommandLine) {
   DecisionProcess child;
   HWND main = start(child, file_, dir_, L" other.dec");
   ASSERT_NE(main, nullptr);
-  EXPECT_TRUE(title_becomes(main, "x y.dec")) << kit::get_window_text(main);
+  EXPECT_TRUE(title_becomes(main, u8"x y.dec")) << kit::get_window_text(main);
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(child.ended()) << "closing asked something";
 }
@@ -68,7 +69,7 @@ TEST_F(DecisionAppTest, AMissingFileIsReportedAndTheProgramStartsEmpty) {
   EXPECT_EQ(box_text(box), "文件不存在！");
   PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(pump_until([&] { return !IsWindow(box); }, kChildHangNet));
-  EXPECT_EQ(kit::get_window_text(main), std::string(kTitlePrefix) + kNoDecisionTitle);
+  EXPECT_EQ(kit::get_window_text_u8(main), kTitlePrefix + std::u8string(kNoDecisionTitle));
 }
 
 // A run left a decision behind: restored, it stays and the file is not opened; refused,
@@ -87,7 +88,7 @@ TEST_F(DecisionAppTest, TheFileOpensOnlyWhenALeftOverDecisionIsRefused) {
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box_text(box).starts_with("上次未正常关闭")) << box_text(box);
     PostMessageW(GetDlgItem(box, answer), BM_CLICK, 0, 0);
-    EXPECT_TRUE(title_becomes(main, answer == IDYES ? "留下的.dec" : "x y.dec")) << kit::get_window_text(main);
+    EXPECT_TRUE(title_becomes(main, answer == IDYES ? u8"留下的.dec" : u8"x y.dec")) << kit::get_window_text(main);
     EXPECT_EQ(testing::child_window(child, main), nullptr) << "nothing more is asked";
   }
 }
