@@ -9,12 +9,14 @@
 // hands every command to it.  Before a decision with unsaved changes is replaced or the
 // window closes, its WorkKeeper asks whether to save; Ctrl+Z and Ctrl+Y (and the system
 // menu) undo and redo.  Open and Save keep the working folder, from which every picture
-// is read.
+// is read.  A decision file dropped on the window opens as Open does; the system menu
+// lists the recent decisions (RecentDecisions) and opens the one chosen.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,7 @@
 #include "decision/workspace/decision_dialog_layout.h"
 #include "decision/workspace/decision_session.h"
 #include "decision/workspace/open_panels.h"
+#include "decision/workspace/recent_decisions.h"
 #include "decision/workspace/work_keeper.h"
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
@@ -80,6 +83,10 @@ class DecisionDialog : public kit::Dialog {
   void on_wizard_clicked();
   void run_wizard(bool revise);
   void on_open_clicked();
+  // After the question, as Open: the first file dropped, if it is a decision file.
+  void on_files_dropped(HDROP drop);
+  // After the question, as Open; a file that is gone leaves the list.
+  void on_recent_chosen(const std::filesystem::path& path);
   void on_save_clicked();
   void on_export_report_clicked();
   void on_help_clicked();
@@ -111,6 +118,7 @@ class DecisionDialog : public kit::Dialog {
   Decision& wizard_;
   WorkKeeper keeper_{session_};
   OpenPanels panels_;
+  RecentDecisions recent_;
   int logo_step_ = 1;
   kit::UniqueIcon icon_;
 
