@@ -46,7 +46,8 @@ class DecisionDialog : public kit::Dialog {
   HWND create(HWND owner);
 
   // Opens the decision file at path (GBK) through the session: on success the open
-  // panels close and the window shows the decision and its name.  On failure the
+  // panels close, the window shows the decision and its name, and the file heads the
+  // recent decisions.  On failure the
   // message box says why.  A code of dec_format.h.
   int open_file(std::string_view path);
   // Saves the decision to path (GBK) through the session; a failure's message box says

@@ -49,10 +49,6 @@ std::vector<MenuItem> recent_menu(HWND window) {
   return items;
 }
 
-bool ends_with(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 class DroppedAndRecentDecisionsTest : public testing::MainWindowTest {
  protected:
   DroppedAndRecentDecisionsTest() : MainWindowTest(kFixedTime) {}
@@ -126,14 +122,14 @@ TEST_F(DroppedAndRecentDecisionsTest, OpenedAndSavedFilesAreListedKeptForTheNext
   ASSERT_NE(window_, nullptr);
   const std::vector<MenuItem> listed = recent_menu(window_);
   ASSERT_EQ(listed.size(), 2u);
-  EXPECT_TRUE(listed[0].text.starts_with("&1 ") && ends_with(listed[0].text, "第二.dec")) << listed[0].text;
-  EXPECT_TRUE(listed[1].text.starts_with("&2 ") && ends_with(listed[1].text, "第一.dec")) << listed[1].text;
+  EXPECT_TRUE(listed[0].text.starts_with("&1 ") && listed[0].text.ends_with("第二.dec")) << listed[0].text;
+  EXPECT_TRUE(listed[1].text.starts_with("&2 ") && listed[1].text.ends_with("第一.dec")) << listed[1].text;
   EXPECT_FALSE(listed[0].greyed || listed[1].greyed);
 
   choose_recent(2);
   EXPECT_EQ(title(), std::string(kTitlePrefix) + "第一.dec");
   EXPECT_EQ(current_.deci_count, 2);
-  EXPECT_TRUE(ends_with(recent_menu(window_)[0].text, "第一.dec"));
+  EXPECT_TRUE(recent_menu(window_)[0].text.ends_with("第一.dec"));
   EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -150,7 +146,7 @@ TEST_F(DroppedAndRecentDecisionsTest, AListedFileThatIsGoneLeavesTheListWithOpen
   EXPECT_EQ(title(), std::string(kTitlePrefix) + "还在.dec");
   const std::vector<MenuItem> listed = recent_menu(window_);
   ASSERT_EQ(listed.size(), 1u);
-  EXPECT_TRUE(ends_with(listed[0].text, "还在.dec")) << listed[0].text;
+  EXPECT_TRUE(listed[0].text.ends_with("还在.dec")) << listed[0].text;
 }
 
 }  // namespace
