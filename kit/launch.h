@@ -1,10 +1,11 @@
-// Starting programs, opening documents through the shell and showing compiled help, with
-// GBK texts.  All go through a replaceable seam, together with the registry read the
+// Starting programs, opening documents through the shell, showing compiled help and
+// naming a file among the user's recent documents, with GBK texts or wide paths.  All go through a replaceable seam, together with the registry read the
 // link fallback needs, so that tests can run without starting or opening anything real.
 #pragma once
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,9 @@ long read_registry_default(HKEY root, std::string_view sub_key, std::string& val
 // help viewer, owned by nobody.  True when the viewer opened it.
 bool show_html_help(std::string_view chm_path);
 
+// Adds file (a full path) to the user's recent documents, which the shell's recent lists show.
+void add_recent_document(const std::filesystem::path& file);
+
 // The platform calls behind the functions above.  A null member means the platform's
 // own implementation.
 struct LaunchSeam {
@@ -44,6 +48,7 @@ struct LaunchSeam {
   int (*shell_open)(std::string_view target, int show_command) = nullptr;
   long (*read_registry_default)(HKEY root, std::string_view sub_key, std::string& value) = nullptr;
   bool (*show_html_help)(std::string_view chm_path) = nullptr;
+  void (*add_recent_document)(const std::filesystem::path& file) = nullptr;
 };
 
 // Installs seam and returns the one it replaces.
@@ -54,5 +59,6 @@ int platform_start_program_command(std::string_view command_line, int show_comma
 int platform_shell_open(std::string_view target, int show_command);
 long platform_read_registry_default(HKEY root, std::string_view sub_key, std::string& value);
 bool platform_show_html_help(std::string_view chm_path);
+void platform_add_recent_document(const std::filesystem::path& file);
 
 }  // namespace kit

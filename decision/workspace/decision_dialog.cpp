@@ -8,6 +8,7 @@
 #include "decision/guidance/new_decision_dialog.h"
 #include "kit/clock.h"
 #include "kit/dialog_keys.h"
+#include "kit/dropped_files.h"
 #include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
@@ -21,6 +22,7 @@
 #include "decision/workspace/alternative_panel.h"
 #include "decision/input/big_input_box.h"
 #include "decision/workspace/decision_about_dialog.h"
+#include "decision/workspace/gbk_path_bridge.h"
 #include "decision/workspace/main_window_focus.h"
 #include "decision/workspace/ranking_explanation_dialog.h"
 #include "decision/workspace/report_export.h"
@@ -58,6 +60,9 @@ HWND DecisionDialog::create(HWND owner) {
 bool DecisionDialog::on_init_dialog() {
   kit::add_system_menu_item(hwnd(), module_, IDS_ABOUT_MENU_ITEM, IDM_ABOUT_BOX);
   keeper_.attach(hwnd());
+  recent_.attach(hwnd());
+  keeper_.on_saved([this](const std::filesystem::path& path) { recent_.note(path); });
+  kit::accept_dropped_files(hwnd());
   PostMessageW(hwnd(), kOfferLeftOver, 0, 0);
   icon_ = kit::set_program_icon(hwnd(), module_, IDI_DECISION);
   kit::fit_client_area(hwnd(), lay::kClientWidth, lay::kClientHeight);
@@ -199,6 +204,7 @@ int DecisionDialog::open_file(std::string_view path) {
   if (result != kDecOk) return result;
   panels_.close_all();
   show_decision();
+  recent_.note(path_from_gbk(path));
   return kDecOk;
 }
 
@@ -206,6 +212,20 @@ void DecisionDialog::open_start_file() {
   // MERGE: the one conversion to open_file's GBK path; hand start_file_ itself once
   // open_file takes a std::filesystem::path.
   open_file(kit::to_gbk(start_file_.wstring()));
+}
+
+// Only the first file counts; the panels close only when it opens, as with Open.
+void DecisionDialog::on_files_dropped(HDROP drop) {
+  const std::vector<std::filesystem::path> dropped = kit::take_dropped_files(drop);
+  if (dropped.empty()) return;
+  if (!is_decision_file(dropped.front()))
+    kit::show_message(hwnd(), kDropRefusedText, kDropRefusedCaption);
+  else if (keeper_.may_discard())
+    open_file(gbk_from_path(dropped.front()));
+}
+
+void DecisionDialog::on_recent_chosen(const std::filesystem::path& path) {
+  if (keeper_.may_discard() && open_file(gbk_from_path(path)) == kDecFileMissing) recent_.forget(path);
 }
 
 void DecisionDialog::on_save_clicked() {
@@ -333,6 +353,7 @@ void DecisionDialog::on_paint() {
 void DecisionDialog::on_destroy() {
   kit::stop_timer(hwnd(), lay::kLogoTimer);
   keeper_.detach();
+  recent_.detach();
   panels_.close_all();
 }
 
@@ -362,6 +383,10 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDOK:
     case IDCANCEL: return true;
   }
+  if (const std::filesystem::path chosen = recent_.chosen(static_cast<UINT>(id)); !chosen.empty()) {
+    on_recent_chosen(chosen);
+    return true;
+  }
   return false;
 }
 
@@ -375,6 +400,7 @@ bool DecisionDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRES
     // The menu's own items are the window's commands; the platform's go on.
     case WM_SYSCOMMAND: return on_command(static_cast<int>(wparam & 0xFFF0), BN_CLICKED, nullptr);
     case WM_INITMENUPOPUP: keeper_.update_menu(); return false;
+    case WM_DROPFILES: on_files_dropped(reinterpret_cast<HDROP>(wparam)); return true;
     case WM_CLOSE: on_exit_clicked(); return true;
     case WM_QUERYENDSESSION: result = keeper_.may_discard() ? TRUE : FALSE; return true;
     case WM_ENDSESSION:

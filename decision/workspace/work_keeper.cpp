@@ -5,6 +5,7 @@
 
 #include "decision/document/dec_format.h"
 #include "decision/res/resource_ids.h"
+#include "decision/workspace/gbk_path_bridge.h"
 #include "kit/file_dialog.h"
 #include "kit/main_window.h"
 #include "kit/message_box.h"
@@ -71,7 +72,9 @@ bool WorkKeeper::save_with_dialog() {
 // Open panels stay open; their edits are not part of the decision and are not saved.
 int WorkKeeper::save_to(std::string_view path) {
   const int result = show_failure(session_.save(path));
-  if (result == kDecOk) kit::set_window_text(window_, session_.title());
+  if (result != kDecOk) return result;
+  kit::set_window_text(window_, session_.title());
+  if (saved_) saved_(path_from_gbk(path));
   return result;
 }
 

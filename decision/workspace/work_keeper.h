@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,8 @@ class WorkKeeper {
   bool save_with_dialog();
   // Saves to path (GBK); the title follows, a failure's message says why.
   int save_to(std::string_view path);
+  // Told the full path of every file a save wrote.
+  void on_saved(std::function<void(const std::filesystem::path&)> listener) { saved_ = std::move(listener); }
   // A failed file operation's message; returns the code.
   int show_failure(int dec_result) const;
   // Greys undo and redo when there is nothing to walk to.
@@ -44,6 +48,7 @@ class WorkKeeper {
   DecisionSession& session_;
   HWND window_ = nullptr;
   kit::DialogKeys keys_;
+  std::function<void(const std::filesystem::path&)> saved_;
 };
 
 }  // namespace decision
