@@ -1,6 +1,9 @@
 // The picture-backed edit: its background, colours and repaints.
 #include "kit/bitmap_edit.h"
 
+#include "kit/dpi.h"
+#include "kit/scaled_picture.h"
+
 namespace kit {
 
 namespace {
@@ -8,7 +11,7 @@ constexpr COLORREF kTextColor = RGB(0, 0, 0);
 }
 
 void BitmapEdit::set_edit_background(int bitmap_id) {
-  background_.reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmap_id)));
+  background_ = load_scaled_picture(GetModuleHandleW(nullptr), bitmap_id, window_dpi(hwnd()));
   invalidate(true);
 }
 
@@ -66,7 +69,9 @@ bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
 void BitmapEdit::inset_text(int side_margin, int top) {
   RECT lines{};
   GetClientRect(hwnd(), &lines);
-  lines.top += top;
+  const int dpi = window_dpi(hwnd());
+  lines.top += scale_length(top, dpi);
+  side_margin = scale_length(side_margin, dpi);
   SendMessageW(hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
   SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(side_margin, side_margin));
 }
@@ -74,8 +79,9 @@ void BitmapEdit::inset_text(int side_margin, int top) {
 void BitmapEdit::set_text_origin(int left, int top) {
   RECT lines{};
   GetClientRect(hwnd(), &lines);
-  lines.left = left;
-  lines.top = top;
+  const int dpi = window_dpi(hwnd());
+  lines.left = scale_length(left, dpi);
+  lines.top = scale_length(top, dpi);
   SendMessageW(hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
 }
 

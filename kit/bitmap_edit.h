@@ -13,14 +13,14 @@ namespace kit {
 
 class BitmapEdit : public Control {
  public:
-  // Replaces the background with bitmap resource id of the program; a missing
+  // Replaces the background with bitmap resource id of the program, at the box's DPI; a missing
   // resource leaves no background.  Repaints at once.
   void set_edit_background(int bitmap_id);
 
   HBITMAP background() const { return background_.get(); }
 
   // Keeps the text inside the client area less side_margin at the left and right and
-  // top at the top, clear of the picture's frame.  Set the font first: a new font resets
+  // top at the top (layout pixels, scaled to the box's DPI), clear of the picture's frame.  Set the font first: a new font resets
   // the formatting rectangle.
   void inset_text(int side_margin, int top);
   // Starts the text's lines at left and top of the client area; a negative top keeps

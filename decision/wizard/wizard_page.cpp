@@ -7,6 +7,7 @@
 
 #include "decision/input/small_input_box.h"
 #include "decision/wizard/wizard_page_layout.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_background.h"
@@ -90,7 +91,7 @@ bool WizardPage::ask_text(int id, std::string_view preset, std::string& typed) {
 }
 
 void WizardPage::paint_page(HDC dc) {
-  kit::draw_picture_file(dc, frame().background_file, 0, 0, lay::kWidth, lay::kHeight);
+  kit::draw_picture_file(dc, frame().background_file, 0, 0, lay::kWidth, lay::kHeight, kit::window_dpi(hwnd()));
 }
 
 void WizardPage::on_paint() {
@@ -101,7 +102,8 @@ void WizardPage::on_paint() {
 void WizardPage::paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& rows, int count) {
   if (count >= wizard_page_layout::kRowCount) return;
   const kit::PixelRect strip = rows.blank_strip(count);
-  kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
+  kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h,
+                             kit::window_dpi(hwnd()));
 }
 
 void WizardPage::show_text_rows(int first_id, int first, int last, const RowText& text_of) {

@@ -5,6 +5,7 @@
 
 #include "decision/input/value_picker_layout.h"
 #include "decision/wizard/wizard_rating_step_layout.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -149,11 +150,13 @@ bool WizardRatingStep::on_page_command(int id, int code) {
 void WizardRatingStep::paint_page(HDC dc) {
   WizardPage::paint_page(dc);
   const kit::PixelRect& band = lay::kMethodBand;
+  const int dpi = kit::window_dpi(hwnd());
+  const kit::PixelRect clip = kit::scale_rect(band, dpi);
   const int saved = SaveDC(dc);
-  IntersectClipRect(dc, band.x, band.y, band.right(), band.bottom());
+  IntersectClipRect(dc, clip.x, clip.y, clip.right(), clip.bottom());
   kit::draw_picture_file(dc, value_picker_layout::method_pictures(decision().base_of).background_file,
                          band.x - lay::kMethodPictureX, band.y - lay::kMethodPictureY,
-                         band.w + lay::kMethodPictureX, band.h + lay::kMethodPictureY);
+                         band.w + lay::kMethodPictureX, band.h + lay::kMethodPictureY, dpi);
   RestoreDC(dc, saved);
 }
 

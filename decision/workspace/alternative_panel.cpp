@@ -7,6 +7,7 @@
 #include "decision/input/probability_picker.h"
 #include "decision/input/small_input_box.h"
 #include "decision/input/value_picker.h"
+#include "kit/dpi.h"
 #include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
@@ -107,8 +108,8 @@ void AlternativePanel::set_up_buttons() {
 }
 
 void AlternativePanel::set_up_fonts() {
-  bold_font_ = kit::make_font(kit::kHeiFace, 16, FW_HEAVY);
-  regular_font_ = kit::make_font(kit::kSongFace, 14);
+  bold_font_ = kit::make_font(hwnd(), kit::kHeiFace, 16, FW_HEAVY);
+  regular_font_ = kit::make_font(hwnd(), kit::kSongFace, 14);
   for (kit::SkinButton* button : {&foot_number_, &total_, &number_})
     kit::set_font(button->hwnd(), bold_font_.get());
   for (int k = 0; k < lay::kMaxRows; ++k) {
@@ -350,10 +351,11 @@ void AlternativePanel::on_surface_pressed(LPARAM point) {
 // The picture of the panel's height, then the band over the rows not in use.
 void AlternativePanel::draw_face(HDC dc) const {
   const bool tall = lay::is_tall(copy_.result_count);
+  const int dpi = kit::window_dpi(hwnd());
   kit::draw_picture_file(dc, tall ? lay::kTallFile : lay::kShortFile, 0, 0, lay::kWidth,
-                         tall ? lay::kTallHeight : lay::kShortHeight);
+                         tall ? lay::kTallHeight : lay::kShortHeight, dpi);
   if (const kit::PixelRect band = lay::blank_band(copy_.result_count); !band.empty())
-    kit::draw_picture_resource(dc, module(), IDB_PANEL_BLANK_ROWS, band.x, band.y, band.w, band.h);
+    kit::draw_picture_resource(dc, module(), IDB_PANEL_BLANK_ROWS, band.x, band.y, band.w, band.h, dpi);
 }
 
 void AlternativePanel::on_paint() {

@@ -85,7 +85,7 @@ bool DecisionDialog::on_init_dialog() {
 // The summaries and cells are read-only edits over their pictures in a font of a fixed
 // line pitch, first lines above the box (see the layout): lines fall on the bands.
 void DecisionDialog::set_up_workspace() {
-  cell_font_ = kit::make_font(kit::kSongFace, lay::kTextLinePitch);
+  cell_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
   auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
     box.bind(hwnd(), id);
     kit::set_font(box.hwnd(), cell_font_.get());

@@ -93,8 +93,8 @@ std::string RankingExplanationDialog::weightiest_text() const {
 
 bool RankingExplanationDialog::on_init_dialog() {
   kit::SkinnedDialog::on_init_dialog();
-  text_font_ = kit::make_font(kit::kSongFace, lay::kTextFontHeight);
-  chart_font_ = kit::make_font(kit::kSongFace, lay::kChartFontHeight);
+  text_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kTextFontHeight);
+  chart_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kChartFontHeight);
   set_up_text_box(sentences_box_, IDC_EXPLANATION_SENTENCES, IDB_EXPLANATION_SENTENCES, sentences_text());
   set_up_text_box(weightiest_box_, IDC_EXPLANATION_WEIGHTIEST, IDB_EXPLANATION_WEIGHTIEST, weightiest_text());
   SetFocus(item(IDC_EXPLANATION_OK));

@@ -12,6 +12,7 @@
 #include "decision/testing/decision_window_test.h"
 #include "decision/input/probability_picker.h"
 #include "decision/input/value_picker.h"
+#include "kit/dpi_scale.h"
 #include "kit/geometry.h"
 #include "kit/handles.h"
 #include "kit/list_text.h"
@@ -298,7 +299,7 @@ TEST_F(AlternativePanelTest, TheFifthResultGrowsThePanelAndTheFourthShrinksItAtT
 
   // The moved see-through total shows the tall picture under it, not what was there.
   kit::testing::Pixels tall(lay::kWidth, lay::kTallHeight);
-  kit::draw_picture_file(tall.dc(), lay::kTallFile, 0, 0, lay::kWidth, lay::kTallHeight);
+  kit::draw_picture_file(tall.dc(), lay::kTallFile, 0, 0, lay::kWidth, lay::kTallHeight, kit::kBaseDpi);
   const kit::PixelRect total = lay::total(lay::kTallFootY, lay::kTotalResizedWidth);
   EXPECT_EQ(kit::testing::shown(panel).at(total.x + 3, total.y + 3), tall.at(total.x + 3, total.y + 3));
 
