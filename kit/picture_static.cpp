@@ -60,7 +60,13 @@ void PictureStatic::show_picture_file(std::string_view file, int width, int heig
 bool PictureStatic::show_bitmap(int bitmap_id) {
   has_picture_ = false;
   file_.clear();
+  bitmap_id_ = bitmap_id;
   return bitmap_.show(hwnd(), bitmap_id);
+}
+
+void PictureStatic::lay_out() {
+  if (bitmap_) bitmap_.show(hwnd(), bitmap_id_);
+  else invalidate(true);
 }
 
 void PictureStatic::on_paint() {

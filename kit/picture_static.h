@@ -45,6 +45,9 @@ class PictureStatic : public Control {
   // Shows bitmap resource bitmap_id of the program instead, drawn by the static itself
   // and owned by this control; false when there is no such resource.
   bool show_bitmap(int bitmap_id);
+  // At a new DPI: the bitmap resource loaded again at it (a picture file is scaled at
+  // every paint anyway).
+  void lay_out();
 
   const std::string& file() const { return file_; }
   bool has_picture() const { return has_picture_; }
@@ -60,6 +63,7 @@ class PictureStatic : public Control {
   int width_ = 0;
   int height_ = 0;
   bool has_picture_ = false;
+  int bitmap_id_ = 0;
   StaticBitmap bitmap_;
 };
 

@@ -89,7 +89,7 @@ void DecisionDialog::set_up_workspace() {
   auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
     box.bind(hwnd(), id);
     kit::set_font(box.hwnd(), cell_font_.get());
-    box.set_text_origin(lay::kTextInsetX, lay::text_top(first_y));
+    box.set_text_lines(lay::kTextInsetX, first_y, lay::kShownFromLine, lay::kTextLinePitch);
     box.set_edit_background(picture);
   };
   set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY);
@@ -103,6 +103,31 @@ void DecisionDialog::set_up_workspace() {
   too_close_hint_.bind(hwnd(), IDC_TOO_CLOSE_HINT);
   too_close_hint_.show_bitmap(IDB_TOO_CLOSE_HINT);
   kit::set_control_name(too_close_hint_.hwnd(), kTooCloseHintText);
+}
+
+void DecisionDialog::lay_out_at_dpi() {
+  kit::fit_client_area(hwnd(), lay::kClientWidth, lay::kClientHeight);
+  kit::place_controls(hwnd(), lay::kPlacements);
+  for (kit::SkinButton& button : picture_buttons_) button.lay_out();
+  for (kit::SkinButton& button : rank_buttons_) button.lay_out();
+  logo_.lay_out();
+  several_best_hint_.lay_out();
+  too_close_hint_.lay_out();
+  lay_out_boxes();
+}
+
+// The new font goes to every box before the old one is freed.
+void DecisionDialog::lay_out_boxes() {
+  kit::UniqueFont font = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
+  for (kit::BitmapEdit* box : {&background_box_, &record_box_}) {
+    kit::set_font(box->hwnd(), font.get());
+    box->lay_out();
+  }
+  for (kit::BitmapEdit& cell : cells_) {
+    kit::set_font(cell.hwnd(), font.get());
+    cell.lay_out();
+  }
+  cell_font_ = std::move(font);
 }
 
 // After a start, an open or a wizard: the workspace and the title show the decision.

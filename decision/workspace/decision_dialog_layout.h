@@ -73,9 +73,8 @@ inline constexpr int kTextInsetX = 4;  // from the box's left edge to the text
 inline constexpr int kCellLabelY = 6;
 inline constexpr int kSummaryTextY = 24;
 // Where line (counted from 0, as the text has it) of a box whose first shown line is at
-// first_y lies, and the top of the text's formatting rectangle in such a box.
+// first_y lies.
 constexpr int text_line_y(int first_y, int line) { return first_y + (line - kShownFromLine) * kTextLinePitch; }
-constexpr int text_top(int first_y) { return text_line_y(first_y, 0); }
 // The cell's lines: the label, the description, the total (the report's last line,
 // after the description's two lines and two blank ones).
 inline constexpr int kCellLabelLine = 2;

@@ -35,12 +35,12 @@ using testing::pump;
 // Where panels open beside the grid's cells (screen coordinates of a cell 213 x 126 at
 // (300, 200)).
 constexpr lay::Rect kCell{300, 200, 213, 126};
-static_assert(lay::panel_top_left(1, kCell, 1) == lay::ScreenPoint{300, 326});
-static_assert(lay::panel_top_left(3, kCell, 1) == lay::ScreenPoint{513 - 481, 326});
-static_assert(lay::panel_top_left(4, kCell, 5) == lay::ScreenPoint{513, 326 - 376});
-static_assert(lay::panel_top_left(6, kCell, 4) == lay::ScreenPoint{300 - 481, 326 - 227});
-static_assert(lay::panel_top_left(8, kCell, 9) == lay::ScreenPoint{300, 200 - 376});
-static_assert(lay::panel_top_left(9, kCell, 2) == lay::ScreenPoint{513 - 481, 200 - 227});
+static_assert(lay::panel_top_left(1, kCell, 1, kit::kBaseDpi) == lay::ScreenPoint{300, 326});
+static_assert(lay::panel_top_left(3, kCell, 1, kit::kBaseDpi) == lay::ScreenPoint{513 - 481, 326});
+static_assert(lay::panel_top_left(4, kCell, 5, kit::kBaseDpi) == lay::ScreenPoint{513, 326 - 376});
+static_assert(lay::panel_top_left(6, kCell, 4, kit::kBaseDpi) == lay::ScreenPoint{300 - 481, 326 - 227});
+static_assert(lay::panel_top_left(8, kCell, 9, kit::kBaseDpi) == lay::ScreenPoint{300, 200 - 376});
+static_assert(lay::panel_top_left(9, kCell, 2, kit::kBaseDpi) == lay::ScreenPoint{513 - 481, 200 - 227});
 
 struct Closed {
   WPARAM index;
