@@ -170,9 +170,10 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       on_destroy();
       forget_keyboard_cues(window);
+      forget_dpi(window);
       break;
     case WM_DPICHANGED:
-      take_suggested_rect(window, lparam);
+      take_new_dpi(window, wparam, lparam);
       lay_out_at_dpi();
       RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       SetWindowLongPtrW(window, DWLP_MSGRESULT, 0);

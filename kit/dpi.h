@@ -9,8 +9,9 @@
 
 namespace kit {
 
-// The DPI of window: GetDpiForWindow where the system has it, else the screen's
-// LOGPIXELSX (the system DPI of a system-aware program).
+// The DPI of window: the DPI its top-level window was last told by WM_DPICHANGED, else
+// GetDpiForWindow where the system has it, else the screen's LOGPIXELSX (the system
+// DPI of a system-aware program).
 int window_dpi(HWND window);
 
 // A layout table's rectangle or length at window's DPI.
@@ -20,8 +21,12 @@ int scaled(HWND window, int length);
 // AdjustWindowRectEx at dpi (AdjustWindowRectExForDpi where the system has it).
 void adjust_window_rect(RECT& r, DWORD style, bool menu, DWORD ex_style, int dpi);
 
-// WM_DPICHANGED's first step: the window takes the rectangle the system suggests
-// (lParam, screen coordinates) for the new DPI.  The window then lays itself out again.
-void take_suggested_rect(HWND window, LPARAM suggested);
+// WM_DPICHANGED's first step: the top-level window keeps the new DPI (wParam) and takes
+// the rectangle the system suggests (lParam, screen coordinates) for it.  The window
+// then lays itself out again.  The DPI is kept because the message's is the one to lay
+// out by (a platform may answer GetDpiForWindow with the old one a while longer).
+void take_new_dpi(HWND window, WPARAM dpi, LPARAM suggested);
+// Lets go of what take_new_dpi kept: at WM_DESTROY.
+void forget_dpi(HWND window);
 
 }  // namespace kit
