@@ -56,6 +56,12 @@ void place_controls(HWND dialog, std::span<const Placement> table) {
   for (const Placement& row : table) move_control(dialog, row.id, scale_rect(row.rect, dpi));
 }
 
+void invalidate_place(HWND window, const PixelRect& r) {
+  const PixelRect at = scaled(window, r);
+  const RECT area{at.x, at.y, at.right(), at.bottom()};
+  InvalidateRect(window, &area, FALSE);
+}
+
 PixelRect control_rect(HWND dialog, int id) {
   RECT r{};
   GetWindowRect(GetDlgItem(dialog, id), &r);

@@ -21,6 +21,10 @@ void place_control(HWND dialog, int id, const PixelRect& r);
 // Places every control of a placement table, scaled to the dialog's DPI.
 void place_controls(HWND dialog, std::span<const Placement> table);
 
+// Marks layout place r of window (scaled to its DPI) for repainting, its background
+// left as it is.
+void invalidate_place(HWND window, const PixelRect& r);
+
 // Where control id sits, in pixels of the dialog's client area (as shown, not scaled back).
 PixelRect control_rect(HWND dialog, int id);
 

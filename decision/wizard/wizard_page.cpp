@@ -56,8 +56,10 @@ void WizardPage::set_up_side_area() {
   if (!tab || !traps_) return;
   kit::place_control(hwnd(), IDC_WIZARD_SIDE_TAB, lay::kSideTab);
   kit::tab_insert(tab, 0, lay::kSideTabTitle);
-  if (HWND panel = traps_->create(hwnd()))
-    SetWindowPos(panel, HWND_TOP, lay::kTrapPanel.x, lay::kTrapPanel.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  if (HWND panel = traps_->create(hwnd())) {
+    const kit::PixelRect at = kit::scaled(hwnd(), lay::kTrapPanel);
+    SetWindowPos(panel, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void WizardPage::alert_traps(std::initializer_list<int> traps, TrapPanel::AlertForm form) {
@@ -120,9 +122,7 @@ void WizardPage::change_row_count(const wizard_page_layout::RowBand& rows, int f
   if (new_count == old_count) return;
   // Growing, the rows come back from the page picture; shrinking, every row is shown again.
   show_text_rows(first_id, new_count > old_count ? old_count : 1, new_count, text_of);
-  const kit::PixelRect band = rows.blank_strip(std::min(old_count, new_count));
-  const RECT area{band.x, band.y, band.right(), band.bottom()};
-  InvalidateRect(hwnd(), &area, FALSE);
+  kit::invalidate_place(hwnd(), rows.blank_strip(std::min(old_count, new_count)));
 }
 
 void WizardPage::edit_row_text(int id, std::string& text) {

@@ -89,8 +89,7 @@ void WizardRatingStep::show_method_switch() {
 void WizardRatingStep::on_method_clicked() {
   decision().base_of = next_method(decision().base_of);
   show_method_switch();
-  const RECT band{lay::kMethodBand.x, lay::kMethodBand.y, lay::kMethodBand.right(), lay::kMethodBand.bottom()};
-  InvalidateRect(hwnd(), &band, FALSE);
+  kit::invalidate_place(hwnd(), lay::kMethodBand);
 }
 
 // Pairs run alternative by alternative and, within one, result by result.
