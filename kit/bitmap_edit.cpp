@@ -98,6 +98,7 @@ void BitmapEdit::lay_out() {
   if (background_id_ != 0) set_edit_background(background_id_);
   if (text_place_ == TextPlace::Inset) inset_text(text_x_, text_y_);
   if (text_place_ == TextPlace::Lines) set_text_lines(text_x_, text_y_, text_line_, text_pitch_);
+  scroll_bar_.lay_out();
 }
 
 }  // namespace kit

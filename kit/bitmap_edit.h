@@ -28,8 +28,8 @@ class BitmapEdit : public Control {
   // the box.  Layout pixels; at another DPI line_y and the pitch are scaled each on its
   // own, so that line lands exactly on its scaled place.  Set the font first, as above.
   void set_text_lines(int left, int line_y, int line, int pitch);
-  // At a new DPI, after the dialog gave the box its font again: the background picture
-  // and the text's margins or origin again, scaled anew.
+  // At a new DPI, after the dialog gave the box its font again: the background picture,
+  // the text's margins or lines and the scroll bar's look again, scaled anew.
   void lay_out();
 
   // From now on shows a scroll bar of this look inside the box whenever the text is

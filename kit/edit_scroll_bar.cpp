@@ -19,6 +19,7 @@ constexpr int kMinThumbWidths = 2;
 
 void EditScrollBar::enable(HWND edit, const ScrollBarLook& look) {
   edit_ = edit;
+  layout_look_ = look;
   look_ = look;
   if (!edit_) return;
   // The look is in layout pixels: the bar is as wide, inset and apart at the box's DPI.

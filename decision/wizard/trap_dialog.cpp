@@ -23,6 +23,19 @@ bool TrapDialog::on_init_dialog() {
   return false;  // the focus is set: Enter presses OK, and no text is selected
 }
 
+// The frame's own, then both boxes in fonts of the new DPI.
+void TrapDialog::lay_out_at_dpi() {
+  kit::SkinnedDialog::lay_out_at_dpi();
+  kit::UniqueFont heading = kit::make_font(hwnd(), kit::kSongFace, lay::kHeadingFontHeight, FW_BOLD);
+  kit::UniqueFont body = kit::make_font(hwnd(), kit::kSongFace, lay::kBodyFontHeight);
+  kit::set_font(heading_box_.hwnd(), heading.get());
+  kit::set_font(body_box_.hwnd(), body.get());
+  heading_box_.lay_out();
+  body_box_.lay_out();
+  heading_font_ = std::move(heading);
+  body_font_ = std::move(body);
+}
+
 // The question is one line in a larger bold face, centred in the box's height.
 void TrapDialog::set_up_heading() {
   heading_box_.bind(hwnd(), IDC_TRAP_HEADING);

@@ -102,6 +102,18 @@ bool RankingExplanationDialog::on_init_dialog() {
   return false;  // the focus is set: Enter presses OK, and no text is selected
 }
 
+// The frame's own, then the boxes and the chart in fonts of the new DPI.
+void RankingExplanationDialog::lay_out_at_dpi() {
+  kit::SkinnedDialog::lay_out_at_dpi();
+  kit::UniqueFont text = kit::make_font(hwnd(), kit::kSongFace, lay::kTextFontHeight);
+  for (kit::BitmapEdit* box : {&sentences_box_, &weightiest_box_}) {
+    kit::set_font(box->hwnd(), text.get());
+    box->lay_out();
+  }
+  text_font_ = std::move(text);
+  chart_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kChartFontHeight);
+}
+
 // A read-only edit over its picture, its text clear of the picture's frame; a text
 // longer than the box shows the slim scroll bar inside the frame.
 void RankingExplanationDialog::set_up_text_box(kit::BitmapEdit& box, int id, int picture, const std::string& text) {
