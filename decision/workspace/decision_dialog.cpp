@@ -86,16 +86,18 @@ bool DecisionDialog::on_init_dialog() {
 // line pitch, first lines above the box (see the layout): lines fall on the bands.
 void DecisionDialog::set_up_workspace() {
   cell_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
-  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
+  // pinned: the text line put exactly on its band's scaled place.
+  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y, int pinned) {
     box.bind(hwnd(), id);
     kit::set_font(box.hwnd(), cell_font_.get());
-    box.set_text_lines(lay::kTextInsetX, first_y, lay::kShownFromLine, lay::kTextLinePitch);
+    box.set_text_lines(lay::kTextInsetX, lay::text_line_y(first_y, pinned), pinned, lay::kTextLinePitch);
     box.set_edit_background(picture);
   };
-  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY);
-  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY);
+  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY, lay::kShownFromLine);
+  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY, lay::kShownFromLine);
   for (int i = 0; i < kMaxAlternatives; ++i)
-    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY);
+    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY,
+               lay::kCellPinnedLine);
 
   several_best_hint_.bind(hwnd(), IDC_SEVERAL_BEST_HINT);
   several_best_hint_.show_bitmap(IDB_SEVERAL_BEST_HINT);

@@ -80,6 +80,10 @@ constexpr int text_line_y(int first_y, int line) { return first_y + (line - kSho
 inline constexpr int kCellLabelLine = 2;
 inline constexpr int kCellDescriptionLine = 4;
 inline constexpr int kCellTotalLine = 8;
+// At another display scale the line pitch is a whole pixel while the picture's bands are
+// scaled exactly: a cell's text is pinned by the line halfway between label and total,
+// so either end strays at most half as far.
+inline constexpr int kCellPinnedLine = (kCellLabelLine + kCellTotalLine) / 2;
 static_assert(text_line_y(kCellLabelY, kCellTotalLine) + kTextLinePitch <= kFirstCell.h,
               "the total's line must lie inside the cell");
 
