@@ -90,17 +90,19 @@ bool DecisionDialog::on_init_dialog() {
 // The summaries and cells are read-only edits over their pictures in a font of a fixed
 // line pitch, first lines above the box (see the layout): lines fall on the bands.
 void DecisionDialog::set_up_workspace() {
-  cell_font_ = kit::make_font(kit::kSongFace, lay::kTextLinePitch);
-  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
+  cell_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
+  // pinned: the text line put exactly on its band's scaled place.
+  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y, int pinned) {
     box.bind(hwnd(), id);
     kit::set_font(box.hwnd(), cell_font_.get());
-    box.set_text_origin(lay::kTextInsetX, lay::text_top(first_y));
+    box.set_text_lines(lay::kTextInsetX, lay::text_line_y(first_y, pinned), pinned, lay::kTextLinePitch);
     box.set_edit_background(picture);
   };
-  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY);
-  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY);
+  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY, lay::kShownFromLine);
+  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY, lay::kShownFromLine);
   for (int i = 0; i < kMaxAlternatives; ++i)
-    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY);
+    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY,
+               lay::kCellPinnedLine);
 
   several_best_hint_.bind(hwnd(), IDC_SEVERAL_BEST_HINT);
   several_best_hint_.show_bitmap(IDB_SEVERAL_BEST_HINT);
@@ -108,6 +110,31 @@ void DecisionDialog::set_up_workspace() {
   too_close_hint_.bind(hwnd(), IDC_TOO_CLOSE_HINT);
   too_close_hint_.show_bitmap(IDB_TOO_CLOSE_HINT);
   kit::set_control_name(too_close_hint_.hwnd(), kTooCloseHintText);
+}
+
+void DecisionDialog::lay_out_at_dpi() {
+  kit::fit_client_area(hwnd(), lay::kClientWidth, lay::kClientHeight);
+  kit::place_controls(hwnd(), lay::kPlacements);
+  for (kit::SkinButton& button : picture_buttons_) button.lay_out();
+  for (kit::SkinButton& button : rank_buttons_) button.lay_out();
+  logo_.lay_out();
+  several_best_hint_.lay_out();
+  too_close_hint_.lay_out();
+  lay_out_boxes();
+}
+
+// The new font goes to every box before the old one is freed.
+void DecisionDialog::lay_out_boxes() {
+  kit::UniqueFont font = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
+  for (kit::BitmapEdit* box : {&background_box_, &record_box_}) {
+    kit::set_font(box->hwnd(), font.get());
+    box->lay_out();
+  }
+  for (kit::BitmapEdit& cell : cells_) {
+    kit::set_font(cell.hwnd(), font.get());
+    cell.lay_out();
+  }
+  cell_font_ = std::move(font);
 }
 
 // After a start, an open or a wizard: the workspace and the title show the decision.

@@ -77,9 +77,13 @@ class DecisionDialog : public kit::Dialog {
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   void on_destroy() override;
+  // Moved to a monitor of another scale: size, places, pictures and the boxes' font anew.
+  void lay_out_at_dpi() override;
 
  private:
   void set_up_workspace();
+  // The summaries and cells in cell_font_ with their texts on their pictures' lines.
+  void lay_out_boxes();
   void show_decision();
   void show_cell(int index);
 
