@@ -112,6 +112,7 @@ Image paint_logo(const Pose& pose) {
 
 // The program icon: a deep-blue rounded square with the character 优 in white.
 RgbaImage paint_icon(int size) {
+  const PaintingScale unscaled(1);  // an icon comes in its own sizes at every scale
   Canvas c(size, size, true);
   c.fill_rounded({0, 0, size, size}, size * 0.22, style::kDeepBlue);
   // Small sizes drop the bold: its strokes would run together.
