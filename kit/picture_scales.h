@@ -17,8 +17,19 @@ inline std::string scaled_resource_type(int percent) { return "SET" + std::to_st
 
 // A picture file's scaled form lies beside it, in a folder named by the percentage, as a
 // PNG under the 100 % file's stem: "决策向导第1步.bmp" at 150 % is "150/决策向导第1步.png".
+// Narrow (UTF-8 in the painter) and wide (the programs' paths).
+template <class Char>
+std::basic_string<Char> basic_scaled_file_name(std::basic_string_view<Char> name_100, int percent) {
+  const std::string number = std::to_string(percent);
+  constexpr Char kExtension[] = {'.', 'p', 'n', 'g', 0};
+  return std::basic_string<Char>(number.begin(), number.end()) + Char('/') +
+         std::basic_string<Char>(name_100.substr(0, name_100.rfind(Char('.')))) + kExtension;
+}
 inline std::string scaled_file_name(std::string_view name_100, int percent) {
-  return std::to_string(percent) + "/" + std::string(name_100.substr(0, name_100.rfind('.'))) + ".png";
+  return basic_scaled_file_name(name_100, percent);
+}
+inline std::wstring scaled_file_name(std::wstring_view name_100, int percent) {
+  return basic_scaled_file_name(name_100, percent);
 }
 
 }  // namespace kit
