@@ -28,15 +28,22 @@
 include_guard(GLOBAL)
 include(${CMAKE_CURRENT_LIST_DIR}/host_tool.cmake)
 
-# The larger scales, as kit/picture_scales.h names them (the painter refuses a list that
-# differs from what it paints, so the two cannot drift apart unnoticed).
-set(PAINTED_SCALE_PERCENTS 125 150 175 200)
+# Which painted scales the programs ship: every scale is painted and checked, but PNG
+# does not shrink like the installer's LZMA shrinks the 100 % BMPs, so all four sets
+# would make the installer and the archives several times larger.  One 200 % set of the
+# compiled-in pictures serves every DPI above 96 (scaled down between), within half again
+# the installer's size; the background files' sets are ready to ship by a list here.
+set(PICTURE_SETS_COMPILED_IN 200 CACHE STRING "Painted scales (percent) compiled into the programs")
+set(PICTURE_SETS_INSTALLED "" CACHE STRING "Painted scales (percent) of the picture files installed beside the programs")
 
 # The scaled forms of the 100 % picture name, relative to its folder, into out_var.
 function(scaled_picture_files name out_var)
+  # The larger scales, as kit/picture_scales.h names them (the painter refuses a list
+  # that differs from what it paints, so the two cannot drift apart unnoticed).
+  set(percents 125 150 175 200)
   get_filename_component(stem "${name}" NAME_WLE)
   set(files)
-  foreach(percent IN LISTS PAINTED_SCALE_PERCENTS)
+  foreach(percent IN LISTS percents)
     list(APPEND files ${percent}/${stem}.png)
   endforeach()
   set(${out_var} ${files} PARENT_SCOPE)
@@ -98,7 +105,9 @@ function(paint_pictures set outdir)
         scaled_picture_files(${name} scaled)
         foreach(file IN LISTS scaled)
           get_filename_component(percent "${file}" DIRECTORY)
-          install(FILES ${outdir}/${file} DESTINATION ${ARG_DESTINATION}/${percent} COMPONENT ${ARG_COMPONENT})
+          if(percent IN_LIST PICTURE_SETS_INSTALLED)
+            install(FILES ${outdir}/${file} DESTINATION ${ARG_DESTINATION}/${percent} COMPONENT ${ARG_COMPONENT})
+          endif()
         endforeach()
       endif()
     endforeach()
@@ -109,7 +118,8 @@ endfunction()
 # target_use_pictures(<target> <set>)
 #
 # Lets <target>'s resource scripts name the pictures of a set painted earlier with
-# paint_pictures: the set's folder goes on its resource include path, the target is
+# paint_pictures: the set's folder goes on its resource include path (and the scales of
+# PICTURE_SETS_COMPILED_IN are defined for the set's script), the target is
 # built after the pictures, and its .rc files are compiled again when a picture
 # changes.  For further executables (tests, say) that compile the same .rc.
 function(target_use_pictures target set)
@@ -119,6 +129,9 @@ function(target_use_pictures target set)
     message(FATAL_ERROR "target_use_pictures(${target}): no picture set ${set} painted yet")
   endif()
   target_include_directories(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:${outdir}>)
+  foreach(percent IN LISTS PICTURE_SETS_COMPILED_IN)
+    target_compile_definitions(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:PICTURE_SET_${percent}>)
+  endforeach()
   add_dependencies(${target} paint_${set})
   get_target_property(sources ${target} SOURCES)
   list(FILTER sources INCLUDE REGEX "\\.rc$")
