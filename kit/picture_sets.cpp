@@ -74,7 +74,7 @@ std::vector<int> sets_for(int dpi) {
   std::vector<int> sets;
   for (int percent : kScalePercents)
     if (percent * kBaseDpi >= dpi * kWholePercent) sets.push_back(percent);
-  if (sets.empty()) sets.push_back(std::end(kScalePercents)[-1]);
+  if (sets.empty()) sets.push_back(kScalePercents[std::size(kScalePercents) - 1]);  // above the largest
   return sets;
 }
 
