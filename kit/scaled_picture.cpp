@@ -1,6 +1,8 @@
 // Pictures at the window's display scale (see scaled_picture.h).
 #include "kit/scaled_picture.h"
 
+#include "kit/picture_sets.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -146,27 +148,32 @@ UniqueBitmap scale_keyed_picture(HBITMAP picture, int dpi, COLORREF key) {
 }
 
 UniqueBitmap load_scaled_picture(HMODULE module, int bitmap_id, int dpi) {
+  // The picture painted for this scale, where the program carries one, is sharper than
+  // any stretch; the scaled 100 % picture is the fallback.
+  if (dpi != kBaseDpi)
+    if (UniqueBitmap painted = load_set_picture(module, bitmap_id, dpi)) return painted;
   UniqueBitmap picture(static_cast<HBITMAP>(
       LoadImageW(module, MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
   if (dpi == kBaseDpi || !picture) return picture;
-  // PAINTED SETS: a picture painted for this scale, where the program has one, is to be
-  // tried here first; the scaled 100 % picture below is the fallback.
   return scale_picture(picture.get(), dpi);
 }
 
 UniqueBitmap load_scaled_keyed_picture(HMODULE module, int bitmap_id, int dpi, COLORREF key) {
+  // The painted sets keep their key colours clean themselves.
+  if (dpi != kBaseDpi)
+    if (UniqueBitmap painted = load_set_picture(module, bitmap_id, dpi)) return painted;
   UniqueBitmap picture(static_cast<HBITMAP>(
       LoadImageW(module, MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
   if (dpi == kBaseDpi || !picture) return picture;
-  // PAINTED SETS: as in load_scaled_picture.
   return scale_keyed_picture(picture.get(), dpi, key);
 }
 
 UniqueBitmap load_scaled_picture_file(const std::filesystem::path& file_100, int dpi) {
+  if (dpi != kBaseDpi)
+    if (UniqueBitmap painted = load_set_picture_file(file_100, dpi)) return painted;
   UniqueBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, file_100.c_str(), IMAGE_BITMAP, 0, 0,
                                                        LR_CREATEDIBSECTION | LR_LOADFROMFILE)));
   if (dpi == kBaseDpi || !picture) return picture;
-  // PAINTED SETS: a file painted for this scale beside file_100 is to be tried here first.
   return scale_picture(picture.get(), dpi);
 }
 

@@ -1,5 +1,7 @@
 #include "encode.h"
 
+#include <cairo.h>
+
 #include <stdexcept>
 
 namespace painter {
@@ -90,6 +92,52 @@ Bytes encode_bmp(const Image& image) {
     }
     for (; written < stride; ++written) out.push_back(0);
   }
+  return out;
+}
+
+std::optional<Image> decode_bmp(const Bytes& b) {
+  constexpr std::size_t kHeaders = kFileHeaderSize + kInfoHeaderSize;
+  auto u32 = [&](std::size_t at) {
+    return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
+           std::uint32_t{b[at + 3]} << 24;
+  };
+  if (b.size() < kHeaders || b[0] != 'B' || b[1] != 'M' || b[28] != 24) return std::nullopt;
+  const int width = static_cast<int>(u32(18));
+  const int height = static_cast<int>(u32(22));
+  const std::uint32_t stride = row_bytes(width, 24);
+  if (width <= 0 || height <= 0 || b.size() != kHeaders + std::size_t{stride} * height) return std::nullopt;
+  Image image(width, height);
+  for (int y = 0; y < height; ++y) {
+    const std::size_t row = kHeaders + std::size_t{stride} * (height - 1 - y);
+    for (int x = 0; x < width; ++x) {
+      const std::size_t p = row + 3 * static_cast<std::size_t>(x);
+      image.at(x, y) = Rgb{b[p + 2], b[p + 1], b[p]};
+    }
+  }
+  return image;
+}
+
+Bytes encode_png(const Image& image) {
+  check_size(image.width, image.height, 1 << 15);
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.width, image.height);
+  unsigned char* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  for (int y = 0; y < image.height; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    for (int x = 0; x < image.width; ++x) {
+      const Rgb p = image.at(x, y);
+      row[x] = 0xFF000000u | std::uint32_t{p.r} << 16 | std::uint32_t{p.g} << 8 | p.b;
+    }
+  }
+  cairo_surface_mark_dirty(surface);
+  Bytes out;
+  auto append = [](void* closure, const unsigned char* bytes, unsigned int length) {
+    static_cast<Bytes*>(closure)->insert(static_cast<Bytes*>(closure)->end(), bytes, bytes + length);
+    return CAIRO_STATUS_SUCCESS;
+  };
+  const cairo_status_t status = cairo_surface_write_to_png_stream(surface, append, &out);
+  cairo_surface_destroy(surface);
+  if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cannot write a PNG");
   return out;
 }
 
