@@ -52,8 +52,7 @@ std::pair<std::optional<Image>, int> read_back(const Bytes& png) {
   return {std::move(image), png.size() > 25 ? png[25] : -1};
 }
 
-TEST(PngWriter, StoresFewColoursAsAnExactPaletteAtEveryDepth) {
-  // 2, 3, 10 and 200 colours: 1, 2, 4 and 8 bits a pixel, odd widths across bytes.
+TEST(PngWriter, StoresFewColoursAsAnExactPalette) {
   for (int colours : {2, 3, 10, 200}) {
     Image image(37, 5);
     for (std::size_t i = 0; i < image.pixels.size(); ++i) {
