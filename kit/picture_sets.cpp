@@ -34,6 +34,7 @@ constexpr int kKeyClearance = 24;
 // A scaled pixel stays key while less than half of it is covered by the picture.
 constexpr float kKeyCoverage = 0.5f;
 constexpr int kBytesPerPixel = 3;
+constexpr int kConvertedBytesPerPixel = 4;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -95,16 +96,23 @@ std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes) {
       FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
                                               decoder.out())) ||
       FAILED(decoder->GetFrame(0, frame.out())) || FAILED(factory->CreateFormatConverter(converter.out())) ||
-      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom)) ||
       FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0)
     return std::nullopt;
   Pixels pixels{static_cast<int>(width), static_cast<int>(height),
                 std::vector<Bgr>(static_cast<std::size_t>(width) * height)};
+  // Through 32 bits a pixel: palette PNGs convert to that everywhere, to 24 bits not
+  // on every system.
   static_assert(sizeof(Bgr) == kBytesPerPixel);
-  const UINT stride = width * kBytesPerPixel;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(pixels.data.data()))))
+  const UINT stride = width * kConvertedBytesPerPixel;
+  std::vector<BYTE> converted(static_cast<std::size_t>(stride) * height);
+  if (FAILED(converter->CopyPixels(nullptr, stride, static_cast<UINT>(converted.size()), converted.data())))
     return std::nullopt;
+  for (std::size_t i = 0; i < pixels.data.size(); ++i) {
+    const BYTE* p = &converted[i * kConvertedBytesPerPixel];
+    pixels.data[i] = Bgr{p[0], p[1], p[2]};
+  }
   return pixels;
 }
 

@@ -28,13 +28,13 @@
 include_guard(GLOBAL)
 include(${CMAKE_CURRENT_LIST_DIR}/host_tool.cmake)
 
-# Which painted scales the programs ship: every scale is painted and checked, but PNG
-# does not shrink like the installer's LZMA shrinks the 100 % BMPs, so all four sets
-# would make the installer and the archives several times larger.  One 200 % set of the
-# compiled-in pictures serves every DPI above 96 (scaled down between), within half again
-# the installer's size; the background files' sets are ready to ship by a list here.
+# Which painted scales the programs ship: every scale is painted and checked, but each set
+# shipped adds to the installer and the archives, which LZMA and deflate cannot shrink
+# much further.  One 200 % set, compiled in and beside the background files, serves every
+# DPI above 96 (scaled down between) and, as palette PNGs, keeps the installer and the
+# archives within half again their size.
 set(PICTURE_SETS_COMPILED_IN 200 CACHE STRING "Painted scales (percent) compiled into the programs")
-set(PICTURE_SETS_INSTALLED "" CACHE STRING "Painted scales (percent) of the picture files installed beside the programs")
+set(PICTURE_SETS_INSTALLED 200 CACHE STRING "Painted scales (percent) of the picture files installed beside the programs")
 
 # The scaled forms of the 100 % picture name, relative to its folder, into out_var.
 function(scaled_picture_files name out_var)

@@ -21,8 +21,10 @@ Bytes encode_bmp(const Image& image);
 // The picture of a BMP that encode_bmp wrote, or nothing for any other bytes.
 std::optional<Image> decode_bmp(const Bytes& bytes);
 
-// A 24-bit RGB PNG through cairo's writer (lossless, zlib-compressed).
-Bytes encode_png(const Image& image);
+// A PNG as small as zlib makes it: a palette PNG (8 bits a pixel) when the
+// picture's colours fit a palette exactly or moved by at most max_error in any channel
+// (see index_colours), else 24-bit RGB with each row's filter chosen.
+Bytes encode_png(const Image& image, int max_error = 0);
 
 // An icon file with one 32-bit image (alpha channel plus the AND mask older readers use)
 // per entry of images, in the given order.  Sizes up to 256.

@@ -2,6 +2,7 @@
 #include "pictures.h"
 
 #include "canvas.h"
+#include "style.h"
 
 namespace painter {
 
@@ -29,7 +30,7 @@ std::optional<PictureSet> paint_scaled_set(std::string_view name, int percent) {
   for (const PictureFile& file : *painted) {
     if (!file.every_scale) continue;
     if (std::optional<Image> picture = decode_bmp(file.bytes)) {
-      scaled.push_back({scaled_file_name(file.name, percent), encode_png(*picture), false});
+      scaled.push_back({scaled_file_name(file.name, percent), encode_png(*picture, style::kPaletteError), false});
     }
   }
   return scaled;
