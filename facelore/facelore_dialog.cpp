@@ -6,6 +6,7 @@
 #include "facelore/facelore_about_dialog.h"
 #include "kit/clock.h"
 #include "kit/dialog_init.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
 #include "kit/list_text.h"
@@ -83,12 +84,22 @@ bool FaceloreDialog::on_init_dialog() {
   return true;
 }
 
+void FaceloreDialog::lay_out_at_dpi() {
+  kit::fit_client_area(hwnd(), layout::kClientWidth, layout::kClientHeight);
+  place_controls();
+  for (kit::SkinButton* button : {&analyse_button_, &close_button_, &about_button_, &installer_button_, &heading_label_,
+                                  &prompts_[0], &prompts_[1], &prompts_[2]})
+    button->lay_out();
+  for (kit::SkinButton& label : result_labels_) label.lay_out();
+  dress_text_boxes();
+}
+
 // Every control the background picture frames goes to its pixel rectangle before its
 // first paint (see-through buttons capture the picture under them at that paint).
 void FaceloreDialog::place_controls() {
   kit::place_controls(hwnd(), layout::kMainPlacements);
   for (int list : {IDC_PART_LIST, IDC_FEATURE_LIST, IDC_OPTION_LIST})
-    set_list_field_height(item(list), layout::kListFieldHeight);
+    set_list_field_height(item(list), kit::scaled(hwnd(), layout::kListFieldHeight));
 }
 
 // The table's buttons go to their places as they are set up; the labels are already in
@@ -107,6 +118,11 @@ void FaceloreDialog::skin_text_boxes() {
   definition_box_.bind(hwnd(), IDC_DEFINITION_BOX);
   character_box_.bind(hwnd(), IDC_CHARACTER_BOX);
   advice_box_.bind(hwnd(), IDC_ADVICE_BOX);
+  dress_text_boxes();
+}
+
+// Pictures, margins and scroll bars of the text boxes, at the window's DPI.
+void FaceloreDialog::dress_text_boxes() {
   constexpr UINT kRedraw = RDW_INVALIDATE | RDW_ERASE;
   definition_box_.set_edit_background(IDB_DEFINITION_BOX);
   RedrawWindow(definition_box_.hwnd(), nullptr, nullptr, kRedraw);
@@ -115,9 +131,9 @@ void FaceloreDialog::skin_text_boxes() {
   advice_box_.set_edit_background(IDB_ADVICE_BOX);
   RedrawWindow(advice_box_.hwnd(), nullptr, nullptr, kRedraw);
   // The texts keep clear of the frames the pictures draw along the edges.
+  const int margin = kit::scaled(hwnd(), layout::kTextBoxMargin);
   for (int id : {IDC_DEFINITION_BOX, IDC_CHARACTER_BOX, IDC_ADVICE_BOX})
-    SendDlgItemMessageW(hwnd(), id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                        MAKELPARAM(layout::kTextBoxMargin, layout::kTextBoxMargin));
+    SendDlgItemMessageW(hwnd(), id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
   // A text longer than its box shows a scroll bar, so the reader knows more follows.
   const kit::ScrollBarLook look{layout::kTextScrollBarWidth, layout::kTextScrollBarInset, layout::kTextScrollBarGap,
                                 layout::kTextScrollTrack, layout::kTextScrollThumb};

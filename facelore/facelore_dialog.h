@@ -52,12 +52,15 @@ class FaceloreDialog : public kit::Dialog {
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   void on_destroy() override;
+  // On a monitor of another scale: size, places, pictures and margins anew.
+  void lay_out_at_dpi() override;
 
  private:
   // The steps of on_init_dialog.
   void place_controls();
   void skin_buttons();
   void skin_text_boxes();
+  void dress_text_boxes();
   void skin_result_labels();
 
   // Handlers.

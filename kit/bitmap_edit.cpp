@@ -1,6 +1,9 @@
 // The picture-backed edit: its background, colours and repaints.
 #include "kit/bitmap_edit.h"
 
+#include "kit/dpi.h"
+#include "kit/scaled_picture.h"
+
 namespace kit {
 
 namespace {
@@ -8,7 +11,8 @@ constexpr COLORREF kTextColor = RGB(0, 0, 0);
 }
 
 void BitmapEdit::set_edit_background(int bitmap_id) {
-  background_.reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmap_id)));
+  background_id_ = bitmap_id;
+  background_ = load_scaled_picture(GetModuleHandleW(nullptr), bitmap_id, window_dpi(hwnd()));
   invalidate(true);
 }
 
@@ -64,19 +68,37 @@ bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
 }
 
 void BitmapEdit::inset_text(int side_margin, int top) {
+  text_place_ = TextPlace::Inset;
+  text_x_ = side_margin;
+  text_y_ = top;
   RECT lines{};
   GetClientRect(hwnd(), &lines);
-  lines.top += top;
+  const int dpi = window_dpi(hwnd());
+  lines.top += scale_length(top, dpi);
+  side_margin = scale_length(side_margin, dpi);
   SendMessageW(hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
   SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(side_margin, side_margin));
 }
 
-void BitmapEdit::set_text_origin(int left, int top) {
+void BitmapEdit::set_text_lines(int left, int line_y, int line, int pitch) {
+  text_place_ = TextPlace::Lines;
+  text_x_ = left;
+  text_y_ = line_y;
+  text_line_ = line;
+  text_pitch_ = pitch;
   RECT lines{};
   GetClientRect(hwnd(), &lines);
-  lines.left = left;
-  lines.top = top;
+  const int dpi = window_dpi(hwnd());
+  lines.left = scale_length(left, dpi);
+  lines.top = scale_length(line_y, dpi) - line * scale_length(pitch, dpi);
   SendMessageW(hwnd(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&lines));
+}
+
+void BitmapEdit::lay_out() {
+  if (background_id_ != 0) set_edit_background(background_id_);
+  if (text_place_ == TextPlace::Inset) inset_text(text_x_, text_y_);
+  if (text_place_ == TextPlace::Lines) set_text_lines(text_x_, text_y_, text_line_, text_pitch_);
+  scroll_bar_.lay_out();
 }
 
 }  // namespace kit

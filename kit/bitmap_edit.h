@@ -13,19 +13,24 @@ namespace kit {
 
 class BitmapEdit : public Control {
  public:
-  // Replaces the background with bitmap resource id of the program; a missing
+  // Replaces the background with bitmap resource id of the program, at the box's DPI; a missing
   // resource leaves no background.  Repaints at once.
   void set_edit_background(int bitmap_id);
 
   HBITMAP background() const { return background_.get(); }
 
   // Keeps the text inside the client area less side_margin at the left and right and
-  // top at the top, clear of the picture's frame.  Set the font first: a new font resets
+  // top at the top (layout pixels, scaled to the box's DPI), clear of the picture's frame.  Set the font first: a new font resets
   // the formatting rectangle.
   void inset_text(int side_margin, int top);
-  // Starts the text's lines at left and top of the client area; a negative top keeps
-  // the first lines above the box.  Set the font first, as above.
-  void set_text_origin(int left, int top);
+  // Puts the text's line number line (from 0) at line_y of the box and its left edge at
+  // left, lines pitch apart (the font's cell height): the lines before it stay above
+  // the box.  Layout pixels; at another DPI line_y and the pitch are scaled each on its
+  // own, so that line lands exactly on its scaled place.  Set the font first, as above.
+  void set_text_lines(int left, int line_y, int line, int pitch);
+  // At a new DPI, after the dialog gave the box its font again: the background picture,
+  // the text's margins or lines and the scroll bar's look again, scaled anew.
+  void lay_out();
 
   // From now on shows a scroll bar of this look inside the box whenever the text is
   // longer than the box shows.  The margins set before or after stay the text's
@@ -41,6 +46,13 @@ class BitmapEdit : public Control {
   void on_erase_background(HDC dc);
 
   UniqueBitmap background_;
+  int background_id_ = 0;
+  // The text's place as last set, in layout pixels, for lay_out.
+  enum class TextPlace { Default, Inset, Lines } text_place_ = TextPlace::Default;
+  int text_x_ = 0;
+  int text_y_ = 0;
+  int text_line_ = 0;
+  int text_pitch_ = 0;
   EditScrollBar scroll_bar_;
   // The stock null brush: nothing is painted behind the text.
   HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));

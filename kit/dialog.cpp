@@ -4,6 +4,7 @@
 
 #include "kit/control.h"
 #include "kit/dialog_keys.h"
+#include "kit/dpi.h"
 
 namespace kit {
 
@@ -169,7 +170,14 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       on_destroy();
       forget_keyboard_cues(window);
+      forget_dpi(window);
       break;
+    case WM_DPICHANGED:
+      take_new_dpi(window, wparam, lparam);
+      lay_out_at_dpi();
+      RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, 0);
+      return TRUE;
   }
   LRESULT result = 0;
   if (!on_message(message, wparam, lparam, result)) return FALSE;

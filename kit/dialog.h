@@ -13,6 +13,10 @@
 // The frequent events have their own virtuals: on_init_dialog, on_command, on_destroy
 // and on_final_message.
 //
+// Display scale: when a window moves to a monitor of another scale (WM_DPICHANGED) it
+// takes the rectangle the system suggests, lays itself out again at the new DPI
+// (lay_out_at_dpi: client size, places, fonts, pictures) and repaints whole.
+//
 // Teardown: the window goes before its object.
 // - A modal dialog lives on its opener's stack; run_modal returns after its window
 //   is gone.
@@ -74,6 +78,9 @@ class Dialog {
   // After WM_NCDESTROY, the last message of the window: hwnd() is already null and
   // nothing of the window is left.  A FloatingDialog deletes itself here.
   virtual void on_final_message() {}
+  // WM_DPICHANGED, after the window took the suggested rectangle: sizes, places, fonts
+  // and pictures again at window_dpi(hwnd()).  The base does nothing more.
+  virtual void lay_out_at_dpi() {}
 
  private:
   static INT_PTR CALLBACK dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "kit/control.h"
+#include "kit/dpi.h"
 #include "kit/handles.h"
 
 namespace kit {
@@ -18,8 +19,14 @@ constexpr int kMinThumbWidths = 2;
 
 void EditScrollBar::enable(HWND edit, const ScrollBarLook& look) {
   edit_ = edit;
+  layout_look_ = look;
   look_ = look;
   if (!edit_) return;
+  // The look is in layout pixels: the bar is as wide, inset and apart at the box's DPI.
+  const int dpi = window_dpi(edit_);
+  look_.width = scale_length(look.width, dpi);
+  look_.inset = scale_length(look.inset, dpi);
+  look_.gap = scale_length(look.gap, dpi);
   base_right_margin_ = HIWORD(SendMessageW(edit_, EM_GETMARGINS, 0, 0));
   update();
 }

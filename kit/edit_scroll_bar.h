@@ -26,6 +26,10 @@ class EditScrollBar {
   // Starts keeping the bar of edit, a multi-line edit.
   void enable(HWND edit, const ScrollBarLook& look);
   bool enabled() const { return edit_ != nullptr; }
+  // At a new DPI: the look (in layout pixels) scaled anew.
+  void lay_out() {
+    if (edit_) enable(edit_, layout_look_);
+  }
 
   // Shows the bar when the text has more lines than the box shows, hides it otherwise.
   // The edit wrapper calls it whenever the text, the font, the margins or the size
@@ -75,7 +79,8 @@ class EditScrollBar {
   void redraw() const;
 
   HWND edit_ = nullptr;
-  ScrollBarLook look_;
+  ScrollBarLook look_;         // at the edit's DPI
+  ScrollBarLook layout_look_;  // as given
   // The right margin the edit's user asked for: the text keeps it while no bar shows.
   int base_right_margin_ = 0;
   bool applying_margin_ = false;

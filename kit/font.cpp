@@ -1,9 +1,12 @@
+// Fonts at the window's display scale.
 #include "kit/font.h"
+
+#include "kit/dpi.h"
 
 namespace kit {
 
-UniqueFont make_font(const wchar_t* face, int height, int weight) {
-  return UniqueFont(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+UniqueFont make_font(HWND window, const wchar_t* face, int height, int weight) {
+  return UniqueFont(CreateFontW(scaled(window, height), 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
 }
 

@@ -1,6 +1,8 @@
 // Pixel placement of controls and windows.
 #include "kit/geometry.h"
 
+#include "kit/dpi.h"
+
 #include <utility>
 #include <vector>
 
@@ -39,12 +41,25 @@ void move_on_work_area(HWND window, HMONITOR monitor, int x, int y) {
 
 }  // namespace
 
-void place_control(HWND dialog, int id, const PixelRect& r) {
+namespace {
+
+void move_control(HWND dialog, int id, const PixelRect& r) {
   if (HWND control = GetDlgItem(dialog, id)) MoveWindow(control, r.x, r.y, r.w, r.h, TRUE);
 }
 
+}  // namespace
+
+void place_control(HWND dialog, int id, const PixelRect& r) { move_control(dialog, id, scaled(dialog, r)); }
+
 void place_controls(HWND dialog, std::span<const Placement> table) {
-  for (const Placement& row : table) place_control(dialog, row.id, row.rect);
+  const int dpi = window_dpi(dialog);
+  for (const Placement& row : table) move_control(dialog, row.id, scale_rect(row.rect, dpi));
+}
+
+void invalidate_place(HWND window, const PixelRect& r) {
+  const PixelRect at = scaled(window, r);
+  const RECT area{at.x, at.y, at.right(), at.bottom()};
+  InvalidateRect(window, &area, FALSE);
 }
 
 PixelRect control_rect(HWND dialog, int id) {
@@ -55,10 +70,14 @@ PixelRect control_rect(HWND dialog, int id) {
 }
 
 void fit_client_area(HWND window, int width, int height) {
+  const int dpi = window_dpi(window);
+  const PixelRect size = scale_size(width, height, dpi);
+  width = size.w;
+  height = size.h;
   RECT wanted{0, 0, width, height};
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-  AdjustWindowRectEx(&wanted, style, GetMenu(window) != nullptr, ex_style);
+  adjust_window_rect(wanted, style, GetMenu(window) != nullptr, ex_style, dpi);
   constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(window, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top, kResizeOnly);
 

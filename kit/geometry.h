@@ -13,19 +13,24 @@
 
 namespace kit {
 
-// Moves the dialog's control id to r, in pixels of the dialog's client area.  For a
-// drop-down list the height is its dropped-down height.
+// Moves the dialog's control id to r, a layout table's place (pixels at 96 DPI), scaled
+// to the dialog's DPI (dpi_scale.h).  For a drop-down list the height is its
+// dropped-down height.
 void place_control(HWND dialog, int id, const PixelRect& r);
 
-// Places every control of a placement table.
+// Places every control of a placement table, scaled to the dialog's DPI.
 void place_controls(HWND dialog, std::span<const Placement> table);
 
-// Where control id sits, in pixels of the dialog's client area.
+// Marks layout place r of window (scaled to its DPI) for repainting, its background
+// left as it is.
+void invalidate_place(HWND window, const PixelRect& r);
+
+// Where control id sits, in pixels of the dialog's client area (as shown, not scaled back).
 PixelRect control_rect(HWND dialog, int id);
 
-// Sizes window so that its client area is exactly width x height pixels, keeping its
-// place: the frame is computed from the styles, then corrected by what the client area
-// actually came out as.
+// Sizes window so that its client area is exactly width x height layout pixels scaled
+// to the window's DPI, keeping its place: the frame is computed from the styles, then
+// corrected by what the client area actually came out as.
 void fit_client_area(HWND window, int width, int height);
 
 // The place of a window rectangle moved (not resized) to lie inside area, as far as it

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -53,6 +54,8 @@ inline void destroy_cursor(HCURSOR h) { DestroyCursor(h); }
 inline void destroy_icon(HICON h) { DestroyIcon(h); }
 inline void destroy_window(HWND h) { DestroyWindow(h); }
 inline void free_library(HMODULE h) { FreeLibrary(h); }
+inline void finish_drop(HDROP h) { DragFinish(h); }
+inline void close_key(HKEY h) { RegCloseKey(h); }
 
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, delete_gdi_object>>;
 using UniqueBrush = UniqueHandle<HBRUSH, NullHandleTraits<HBRUSH, delete_gdi_object>>;
@@ -63,6 +66,9 @@ using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, destroy_icon>>;
 using UniqueWindow = UniqueHandle<HWND, NullHandleTraits<HWND, destroy_window>>;
 using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, free_library>>;
 using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+// The file list of a drop (WM_DROPFILES), freed with DragFinish.
+using UniqueDrop = UniqueHandle<HDROP, NullHandleTraits<HDROP, finish_drop>>;
+using UniqueKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, close_key>>;
 
 // Selects an object into a DC for the lifetime of the guard and puts the previous one back.
 class SelectGuard {

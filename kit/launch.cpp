@@ -2,6 +2,7 @@
 #include "kit/launch.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <climits>
 #include <cstdint>
@@ -69,6 +70,15 @@ int platform_start_program_command(std::string_view command_line, int show_comma
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return kProgramStarted;
+}
+
+void platform_add_recent_document(const std::filesystem::path& file) {
+  SHAddToRecentDocs(SHARD_PATHW, file.c_str());
+}
+
+void add_recent_document(const std::filesystem::path& file) {
+  auto call = g_seam.add_recent_document ? g_seam.add_recent_document : platform_add_recent_document;
+  call(file);
 }
 
 int platform_shell_open(std::wstring_view target, int show_command) {

@@ -1,6 +1,8 @@
-// Starting programs, opening documents through the shell and showing compiled help, with
-// GBK texts, and file paths of the platform's own kind.  All go through a replaceable seam, together with the registry read the
-// link fallback needs, so that tests can run without starting or opening anything real.
+// Starting programs, opening documents through the shell, showing compiled help and
+// naming a file among the user's recent documents, with GBK texts or paths of the
+// platform's own kind.  All go through a replaceable seam, together with the registry
+// read the link fallback needs, so that tests can run without starting or opening
+// anything real.
 #pragma once
 
 #include <windows.h>
@@ -40,6 +42,9 @@ long read_registry_default(HKEY root, std::string_view sub_key, std::string& val
 // viewer, owned by nobody.  True when the viewer opened it.
 bool show_html_help(const std::filesystem::path& chm_path);
 
+// Adds file (a full path) to the user's recent documents, which the shell's recent lists show.
+void add_recent_document(const std::filesystem::path& file);
+
 // The platform calls behind the functions above.  A null member means the platform's
 // own implementation.
 struct LaunchSeam {
@@ -47,6 +52,7 @@ struct LaunchSeam {
   int (*shell_open)(std::wstring_view target, int show_command) = nullptr;
   long (*read_registry_default)(HKEY root, std::string_view sub_key, std::string& value) = nullptr;
   bool (*show_html_help)(const std::filesystem::path& chm_path) = nullptr;
+  void (*add_recent_document)(const std::filesystem::path& file) = nullptr;
 };
 
 // Installs seam and returns the one it replaces.
@@ -57,5 +63,6 @@ int platform_start_program_command(std::string_view command_line, int show_comma
 int platform_shell_open(std::wstring_view target, int show_command);
 long platform_read_registry_default(HKEY root, std::string_view sub_key, std::string& value);
 bool platform_show_html_help(const std::filesystem::path& chm_path);
+void platform_add_recent_document(const std::filesystem::path& file);
 
 }  // namespace kit

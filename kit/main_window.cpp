@@ -22,6 +22,18 @@ void insert_system_menu_item(HWND window, UINT before_id, UINT command_id, std::
     AppendMenuW(menu, MF_STRING, command_id, to_wide(text).c_str());
 }
 
+HMENU insert_system_submenu(HWND window, UINT before_id, std::string_view text) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  HMENU submenu = menu ? CreatePopupMenu() : nullptr;
+  if (!submenu) return nullptr;
+  const auto handle = reinterpret_cast<UINT_PTR>(submenu);
+  if (InsertMenuW(menu, before_id, MF_BYCOMMAND | MF_POPUP | MF_STRING, handle, to_wide(text).c_str()) ||
+      AppendMenuW(menu, MF_POPUP | MF_STRING, handle, to_wide(text).c_str()))
+    return submenu;
+  DestroyMenu(submenu);
+  return nullptr;
+}
+
 void enable_system_menu_item(HWND window, UINT command_id, bool enabled) {
   if (HMENU menu = GetSystemMenu(window, FALSE))
     EnableMenuItem(menu, command_id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));

@@ -19,6 +19,9 @@ void add_system_menu_item(HWND window, HINSTANCE module, UINT text_id, UINT comm
 // above the item of before_id (at the end when there is none).  System menu commands
 // are multiples of 16 below 0xF000.
 void insert_system_menu_item(HWND window, UINT before_id, UINT command_id, std::string_view text);
+// Puts an empty submenu titled text (GBK) into window's system menu above the item of
+// before_id (at the end when there is none).  The system menu owns it; null on failure.
+HMENU insert_system_submenu(HWND window, UINT before_id, std::string_view text);
 // Enables or greys the system menu item of command_id.
 void enable_system_menu_item(HWND window, UINT command_id, bool enabled);
 

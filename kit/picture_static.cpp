@@ -2,6 +2,8 @@
 // static control.
 #include "kit/picture_static.h"
 
+#include "kit/dpi.h"
+#include "kit/scaled_picture.h"
 #include "kit/text/wide.h"
 
 namespace kit {
@@ -10,8 +12,7 @@ namespace kit {
 
 bool StaticBitmap::show(HWND window, int bitmap_id) {
   if (!window) return false;
-  UniqueBitmap loaded(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  UniqueBitmap loaded = load_scaled_picture(GetModuleHandleW(nullptr), bitmap_id, window_dpi(window));
   if (!loaded) {
     clear(window);
     return false;
@@ -59,7 +60,13 @@ void PictureStatic::show_picture_file(std::string_view file, int width, int heig
 bool PictureStatic::show_bitmap(int bitmap_id) {
   has_picture_ = false;
   file_.clear();
+  bitmap_id_ = bitmap_id;
   return bitmap_.show(hwnd(), bitmap_id);
+}
+
+void PictureStatic::lay_out() {
+  if (bitmap_) bitmap_.show(hwnd(), bitmap_id_);
+  else invalidate(true);
 }
 
 void PictureStatic::on_paint() {
@@ -67,12 +74,13 @@ void PictureStatic::on_paint() {
   HDC dc = BeginPaint(hwnd(), &paint);
   if (has_picture_ && dc) {
     // Decoded afresh at every paint, so a changed file shows at the next paint.
-    UniqueBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, to_wide(file_).c_str(), IMAGE_BITMAP, 0, 0,
-                                                         LR_CREATEDIBSECTION | LR_LOADFROMFILE)));
+    const int dpi = window_dpi(hwnd());
+    UniqueBitmap picture = load_scaled_picture_file(to_wide(file_), dpi);
     UniqueMemoryDc memory(CreateCompatibleDC(dc));
     if (memory) {
       SelectGuard selected(memory.get(), picture.get());
-      BitBlt(dc, 0, 0, width_, height_, memory.get(), 0, 0, SRCCOPY);
+      const PixelRect size = scale_size(width_, height_, dpi);
+      BitBlt(dc, 0, 0, size.w, size.h, memory.get(), 0, 0, SRCCOPY);
     }
   }
   EndPaint(hwnd(), &paint);

@@ -18,7 +18,7 @@ namespace kit {
 // platform frees a static's image with the window (Wine does not).
 class StaticBitmap {
  public:
-  // Loads bitmap resource bitmap_id of the program and shows it in window, which
+  // Loads bitmap resource bitmap_id of the program at window's DPI and shows it in window, which
   // becomes an SS_BITMAP static; the picture shown before is freed.  A missing resource
   // leaves the control without a picture and answers false.
   bool show(HWND window, int bitmap_id);
@@ -39,11 +39,15 @@ class PictureStatic : public Control {
   ~PictureStatic() override;
 
   // Shows file (a relative path against the current directory, GBK) blitted at
-  // width x height from the control's origin; repaints at once.
+  // width x height layout pixels from the control's origin, scaled to its DPI; repaints
+  // at once.
   void show_picture_file(std::string_view file, int width, int height);
   // Shows bitmap resource bitmap_id of the program instead, drawn by the static itself
   // and owned by this control; false when there is no such resource.
   bool show_bitmap(int bitmap_id);
+  // At a new DPI: the bitmap resource loaded again at it (a picture file is scaled at
+  // every paint anyway).
+  void lay_out();
 
   const std::string& file() const { return file_; }
   bool has_picture() const { return has_picture_; }
@@ -59,6 +63,7 @@ class PictureStatic : public Control {
   int width_ = 0;
   int height_ = 0;
   bool has_picture_ = false;
+  int bitmap_id_ = 0;
   StaticBitmap bitmap_;
 };
 

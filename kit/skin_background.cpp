@@ -1,6 +1,9 @@
+// Picture-file backgrounds, drawn at the dialog's display scale.
 #include "kit/skin_background.h"
 
+#include "kit/dpi.h"
 #include "kit/handles.h"
+#include "kit/scaled_picture.h"
 #include "kit/text/wide.h"
 
 namespace kit {
@@ -18,28 +21,28 @@ void blit_picture(HDC dc, HBITMAP picture, int x, int y, int width, int height) 
 
 }  // namespace
 
-void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height) {
-  const std::wstring wide_name = to_wide(file_name);
-  UniqueBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, wide_name.c_str(), IMAGE_BITMAP, 0, 0,
-                                                       LR_CREATEDIBSECTION | LR_LOADFROMFILE)));
-  blit_picture(dc, picture.get(), x, y, width, height);
+void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height, int dpi) {
+  UniqueBitmap picture = load_scaled_picture_file(to_wide(file_name), dpi);
+  const PixelRect place = scale_rect({x, y, width, height}, dpi);
+  blit_picture(dc, picture.get(), place.x, place.y, place.w, place.h);
 }
 
-void draw_picture_resource(HDC dc, HINSTANCE module, int bitmap_id, int x, int y, int width, int height) {
-  UniqueBitmap picture(LoadBitmapW(module, MAKEINTRESOURCEW(bitmap_id)));
-  blit_picture(dc, picture.get(), x, y, width, height);
+void draw_picture_resource(HDC dc, HINSTANCE module, int bitmap_id, int x, int y, int width, int height, int dpi) {
+  UniqueBitmap picture = load_scaled_picture(module, bitmap_id, dpi);
+  const PixelRect place = scale_rect({x, y, width, height}, dpi);
+  blit_picture(dc, picture.get(), place.x, place.y, place.w, place.h);
 }
 
-SkinPaint::SkinPaint(HWND dialog) : dialog_(dialog) { BeginPaint(dialog_, &paint_); }
+SkinPaint::SkinPaint(HWND dialog) : dialog_(dialog), dpi_(window_dpi(dialog)) { BeginPaint(dialog_, &paint_); }
 
 SkinPaint::~SkinPaint() { EndPaint(dialog_, &paint_); }
 
 void SkinPaint::draw_file(std::string_view file_name, int x, int y, int width, int height) const {
-  if (paint_.hdc) draw_picture_file(paint_.hdc, file_name, x, y, width, height);
+  if (paint_.hdc) draw_picture_file(paint_.hdc, file_name, x, y, width, height, dpi_);
 }
 
 void SkinPaint::draw_resource(HINSTANCE module, int bitmap_id, int x, int y, int width, int height) const {
-  if (paint_.hdc) draw_picture_resource(paint_.hdc, module, bitmap_id, x, y, width, height);
+  if (paint_.hdc) draw_picture_resource(paint_.hdc, module, bitmap_id, x, y, width, height, dpi_);
 }
 
 void paint_skin_background(HWND dialog, std::string_view file_name, int width, int height) {

@@ -12,14 +12,16 @@
 namespace kit {
 
 // Draws the bitmap file at (x, y) of dc, width x height pixels from the picture's
-// origin (SRCCOPY).  The file is read afresh by every call.
-void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height);
+// origin (SRCCOPY); place and picture in layout pixels, both scaled to dpi
+// (scaled_picture.h).  The file is read afresh by every call.
+void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height, int dpi);
 
-// The same with a bitmap resource of module (LoadBitmapW).
-void draw_picture_resource(HDC dc, HINSTANCE module, int bitmap_id, int x, int y, int width, int height);
+// The same with a bitmap resource of module.
+void draw_picture_resource(HDC dc, HINSTANCE module, int bitmap_id, int x, int y, int width, int height, int dpi);
 
 // One paint of a skinned dialog: BeginPaint on construction, EndPaint on destruction,
-// so a dialog can draw its background and further pictures inside the same paint.
+// so a dialog can draw its background and further pictures inside the same paint, at
+// the dialog's DPI.
 class SkinPaint {
  public:
   explicit SkinPaint(HWND dialog);
@@ -34,6 +36,7 @@ class SkinPaint {
  private:
   HWND dialog_;
   PAINTSTRUCT paint_{};
+  int dpi_;
 };
 
 // The dialog's paint handler: the picture file at the client origin, width x height.

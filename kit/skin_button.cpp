@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "kit/dialog_keys.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
+#include "kit/scaled_picture.h"
 #include "kit/text/wide.h"
 #include "kit/tooltip.h"
 
@@ -119,7 +121,8 @@ int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
   if (!bind(dialog, id)) return kNoSuchControl;
   enable_hover_border(false, true);
   show_parent_through(true);
-  if (!setup.place.empty()) place_control(dialog, id, setup.place);
+  place_ = setup.place;
+  if (!place_.empty()) place_control(dialog, id, place_);
   int result = kOk;
   if (setup.hover_picture)
     result = load_state_images(setup.hover_picture, setup.key.colorref(), setup.normal_picture,
@@ -133,13 +136,27 @@ int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
 
 int SkinButton::load_state_images(WORD hover_id, COLORREF hover_key, WORD normal_id, COLORREF normal_key) {
   HINSTANCE module = resource_module();
-  auto load = [module](WORD id) -> HBITMAP {
+  const int dpi = window_dpi(hwnd());
+  auto load = [module, dpi](WORD id, COLORREF key) -> HBITMAP {
     if (id == 0) return nullptr;
-    return static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    return load_scaled_keyed_picture(module, id, dpi, key).release();
   };
-  HBITMAP hover = load(hover_id);
-  HBITMAP normal = load(normal_id);
+  hover_id_ = hover_id;
+  normal_id_ = normal_id;
+  hover_key_ = hover_key;
+  normal_key_ = normal_key;
+  HBITMAP hover = load(hover_id, hover_key);
+  HBITMAP normal = load(normal_id, normal_key);
   return attach_state_images(hover, hover_key, normal, normal_key);
+}
+
+void SkinButton::lay_out() {
+  HWND parent = GetParent(hwnd());
+  if (!parent) return;
+  if (!place_.empty()) place_control(parent, GetDlgCtrlID(hwnd()), place_);
+  free_background_cache();
+  if (hover_id_ != 0) load_state_images(hover_id_, hover_key_, normal_id_, normal_key_);
+  else invalidate(true);
 }
 
 int SkinButton::attach_state_images(HBITMAP hover, COLORREF hover_key, HBITMAP normal, COLORREF normal_key) {

@@ -88,10 +88,14 @@ class SkinButton : public Control {
   // first failure: kNoSuchControl, a code of load_state_images, kPointerNotLoaded.
   int set_up(HWND dialog, int id, const Setup& setup);
 
-  // Loads both pictures from the resource module's bitmaps and attaches them.  A
+  // Loads both pictures from the resource module's bitmaps, at the button's DPI with
+  // their key colours kept exact (scaled_picture.h), and attaches them.  A
   // missing hover picture leaves the button without pictures (result 0); a missing
   // normal picture (or normal_id 0) shows the hover picture in every state.
   int load_state_images(WORD hover_id, COLORREF hover_key, WORD normal_id, COLORREF normal_key);
+  // After the window moved to a monitor of another scale: the button takes its place
+  // and its loaded pictures again at the window's new DPI.
+  void lay_out();
   // Takes ownership of both bitmaps (normal may be null; hover and normal must be
   // different bitmaps not used for other drawing) and makes their masks.  Returns kOk,
   // kSizeUnreadable or kMaskFailed; after a failure the button has no pictures.
@@ -180,6 +184,12 @@ class SkinButton : public Control {
   UniqueCursor pointer_;
   StateImage hover_image_;
   StateImage normal_image_;
+  // What lay_out takes again: the layout place and the loaded pictures' ids and keys.
+  PixelRect place_{};
+  WORD hover_id_ = 0;
+  WORD normal_id_ = 0;
+  COLORREF hover_key_ = 0;
+  COLORREF normal_key_ = 0;
   UniqueMemoryDc cache_dc_;
   UniqueBitmap cache_bitmap_;
   HGDIOBJ cache_displaced_ = nullptr;

@@ -30,6 +30,13 @@ bool SkinnedDialog::on_init_dialog() {
   return true;
 }
 
+void SkinnedDialog::lay_out_at_dpi() {
+  fit_client_area(hwnd(), frame_.width, frame_.height);
+  place_controls(hwnd(), frame_.placements);
+  for (std::size_t i = 0; i < frame_.buttons.size(); ++i)
+    if (buttons_[i].hwnd()) buttons_[i].lay_out();
+}
+
 void SkinnedDialog::place_window() { centre_over_owner(hwnd()); }
 
 void SkinnedDialog::on_paint() { paint_skin_background(hwnd(), frame_.background_file, frame_.width, frame_.height); }

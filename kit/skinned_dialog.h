@@ -2,7 +2,7 @@
 // At start-up the client area takes the picture's size, the box opens over the middle of
 // its owner (it has no caption), the placement table is applied and the button table set
 // up; the picture is painted at every paint, and a press on the background drags the
-// box.  OK (and Enter) calls on_ok_clicked, the close button on_close_clicked.  A dialog
+// box.  All of it at the box's DPI, and again when that changes.  OK (and Enter) calls on_ok_clicked, the close button on_close_clicked.  A dialog
 // derives from it, gives its frame, and overrides only what is its own.
 #pragma once
 
@@ -36,6 +36,9 @@ class SkinnedDialog : public Dialog {
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  // Client size, placements and buttons at the new DPI; a dialog with fonts or
+  // pictures of its own calls it first and then sets those again.
+  void lay_out_at_dpi() override;
 
   // Where the box opens: over the middle of its owner.
   virtual void place_window();

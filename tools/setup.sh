@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils locales fonts-wqy-zenhei fonts-wqy-microhei imagemagick
-  libcairo2-dev libpango1.0-dev clang-14 libclang-rt-14-dev
+  libcairo2-dev libpango1.0-dev zlib1g-dev clang-14 libclang-rt-14-dev
   nsis fp-utils libchm-bin python3 tidy chromium
 )
 

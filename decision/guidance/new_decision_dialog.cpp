@@ -4,6 +4,7 @@
 #include <string>
 
 #include "decision/guidance/new_decision_dialog_layout.h"
+#include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_background.h"
 #include "decision/res/resource_ids.h"
@@ -48,8 +49,7 @@ void NewDecisionDialog::show_mode() {
   show_option(IDC_CASE_OPTION, mode_ == kStartFromCase);
   show_option(IDC_WIZARD_OPTION, mode_ == kStartWithWizard);
   ShowWindow(item(IDC_ALTERNATIVE_COUNT), mode_ == kStartBlank ? SW_SHOW : SW_HIDE);
-  const RECT band{lay::kDescription.x, lay::kDescription.y, lay::kDescription.right(), lay::kDescription.bottom()};
-  InvalidateRect(hwnd(), &band, FALSE);
+  kit::invalidate_place(hwnd(), lay::kDescription);
 }
 
 void NewDecisionDialog::on_option_clicked(NewDecisionMode mode) {

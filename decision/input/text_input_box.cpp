@@ -20,6 +20,11 @@ bool TextInputBox::on_init_dialog() {
   return false;  // the focus is set
 }
 
+void TextInputBox::lay_out_at_dpi() {
+  kit::SkinnedDialog::lay_out_at_dpi();
+  text_box_.lay_out();
+}
+
 void TextInputBox::place_window() { kit::place_popup_at(hwnd(), POINT{x, y}); }
 
 // The text keeps clear of the frame the picture draws along its edges; a text longer

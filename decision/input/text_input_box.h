@@ -39,6 +39,7 @@ class TextInputBox : public kit::SkinnedDialog {
       : kit::SkinnedDialog(module, layout.frame), layout_(layout) {}
 
   bool on_init_dialog() override;
+  void lay_out_at_dpi() override;
   bool on_command(int id, int code, HWND control) override;
   // Opens at (x, y), not over the owner; a press on the background does not drag.
   void place_window() override;

@@ -84,6 +84,9 @@ set(DECISION_PICTURES
   explanation_weightiest.bmp
   # The resource script naming the pictures of the windows' button tables.
   skin_pictures.rc)
+# Every picture in BMP form is painted again at each larger scale (kit/picture_scales.h).
+set(DECISION_SCALED_PICTURES ${DECISION_PICTURES})
+list(FILTER DECISION_SCALED_PICTURES EXCLUDE REGEX "\\.(ico|rc)$")
 # The backgrounds the windows read from the working folder, installed beside the
 # program.  Pictures compiled into it (named by res/decision.rc) are in the list above
 # only.

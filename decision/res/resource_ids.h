@@ -16,6 +16,10 @@
 // Enter in the main window: the command of its key, which presses the focused button or
 // opens the focused summary or cell.
 #define IDM_PRESS_FOCUSED 64
+// The system menu's recent decisions: entry i (0..3) is command IDM_RECENT_FIRST +
+// i * IDM_RECENT_STEP (system menu commands are multiples of 16).
+#define IDM_RECENT_FIRST 80
+#define IDM_RECENT_STEP 16
 #define IDS_ABOUT_MENU_ITEM 101
 // The logo, the command column, the two summaries, adding and deleting an alternative.
 #define IDC_LOGO 1156

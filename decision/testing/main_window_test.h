@@ -1,6 +1,7 @@
 // The fixture of tests that drive decision's main window: the window open on a session
 // of its own, the kit's clock stopped at a moment the test gives, the file dialogs
-// answered by the test, and a scratch folder of the test's own on request.
+// answered by the test, the user's settings (the recent decisions) under a key of the
+// test's own, and a scratch folder of the test's own on request.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "kit/dialog.h"
 #include "kit/testing/clock.h"
 #include "kit/testing/seams.h"
+#include "kit/testing/user_settings.h"
 #include "kit/text/wide.h"
 
 namespace decision::testing {
@@ -32,6 +34,7 @@ class MainWindowTest : public DecisionWindowTest {
   void TearDown() override {
     dialog_.reset();
     pump(20);
+    settings_.remove();
     clock_.remove();
     files_.remove();
     std::error_code ignored;
@@ -53,6 +56,8 @@ class MainWindowTest : public DecisionWindowTest {
   std::u8string exact_title() const { return kit::get_window_text_u8(window_); }
 
   kit::testing::FixedClock clock_;
+  // Before the window, which reads the recent decisions as it opens.
+  kit::testing::ScratchUserSettings settings_;
   DecisionSession session_;
   const Decision& current_ = session_.decision();
   Decision wizard_{};

@@ -22,6 +22,7 @@ class TrapDialog : public kit::SkinnedDialog {
 
  protected:
   bool on_init_dialog() override;
+  void lay_out_at_dpi() override;
 
  private:
   void set_up_heading();

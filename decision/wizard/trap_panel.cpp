@@ -3,6 +3,7 @@
 
 #include "decision/wizard/trap_dialog.h"
 #include "decision/wizard/trap_panel_layout.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -40,7 +41,8 @@ void TrapPanel::load_texts() {
 // takes the run up where it was: the marked buttons are hidden when the last tick
 // hid them, and the timer starts again.
 bool TrapPanel::on_init_dialog() {
-  SetWindowPos(hwnd(), nullptr, 0, 0, lay::kWidth, lay::kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  const kit::PixelRect size = kit::scale_size(lay::kWidth, lay::kHeight, kit::window_dpi(hwnd()));
+  SetWindowPos(hwnd(), nullptr, 0, 0, size.w, size.h, SWP_NOZORDER | SWP_NOACTIVATE);
   set_up_buttons();
   if (running_) {
     show_marked_buttons(tick_ != 2 && tick_ != 4);

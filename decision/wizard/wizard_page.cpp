@@ -7,6 +7,7 @@
 
 #include "decision/input/small_input_box.h"
 #include "decision/wizard/wizard_page_layout.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
 #include "kit/skin_background.h"
@@ -55,8 +56,10 @@ void WizardPage::set_up_side_area() {
   if (!tab || !traps_) return;
   kit::place_control(hwnd(), IDC_WIZARD_SIDE_TAB, lay::kSideTab);
   kit::tab_insert(tab, 0, lay::kSideTabTitle);
-  if (HWND panel = traps_->create(hwnd()))
-    SetWindowPos(panel, HWND_TOP, lay::kTrapPanel.x, lay::kTrapPanel.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  if (HWND panel = traps_->create(hwnd())) {
+    const kit::PixelRect at = kit::scaled(hwnd(), lay::kTrapPanel);
+    SetWindowPos(panel, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void WizardPage::alert_traps(std::initializer_list<int> traps, TrapPanel::AlertForm form) {
@@ -90,7 +93,7 @@ bool WizardPage::ask_text(int id, std::string_view preset, std::string& typed) {
 }
 
 void WizardPage::paint_page(HDC dc) {
-  kit::draw_picture_file(dc, frame().background_file, 0, 0, lay::kWidth, lay::kHeight);
+  kit::draw_picture_file(dc, frame().background_file, 0, 0, lay::kWidth, lay::kHeight, kit::window_dpi(hwnd()));
 }
 
 void WizardPage::on_paint() {
@@ -101,7 +104,8 @@ void WizardPage::on_paint() {
 void WizardPage::paint_blank_rows(HDC dc, const wizard_page_layout::RowBand& rows, int count) {
   if (count >= wizard_page_layout::kRowCount) return;
   const kit::PixelRect strip = rows.blank_strip(count);
-  kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h);
+  kit::draw_picture_resource(dc, module(), IDB_WIZARD_BLANK_ROWS, strip.x, strip.y, strip.w, strip.h,
+                             kit::window_dpi(hwnd()));
 }
 
 void WizardPage::show_text_rows(int first_id, int first, int last, const RowText& text_of) {
@@ -118,9 +122,7 @@ void WizardPage::change_row_count(const wizard_page_layout::RowBand& rows, int f
   if (new_count == old_count) return;
   // Growing, the rows come back from the page picture; shrinking, every row is shown again.
   show_text_rows(first_id, new_count > old_count ? old_count : 1, new_count, text_of);
-  const kit::PixelRect band = rows.blank_strip(std::min(old_count, new_count));
-  const RECT area{band.x, band.y, band.right(), band.bottom()};
-  InvalidateRect(hwnd(), &area, FALSE);
+  kit::invalidate_place(hwnd(), rows.blank_strip(std::min(old_count, new_count)));
 }
 
 void WizardPage::edit_row_text(int id, std::string& text) {

@@ -5,6 +5,7 @@
 
 #include "decision/input/value_picker_layout.h"
 #include "decision/wizard/wizard_rating_step_layout.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
 #include "kit/text/wide.h"
@@ -88,8 +89,7 @@ void WizardRatingStep::show_method_switch() {
 void WizardRatingStep::on_method_clicked() {
   decision().base_of = next_method(decision().base_of);
   show_method_switch();
-  const RECT band{lay::kMethodBand.x, lay::kMethodBand.y, lay::kMethodBand.right(), lay::kMethodBand.bottom()};
-  InvalidateRect(hwnd(), &band, FALSE);
+  kit::invalidate_place(hwnd(), lay::kMethodBand);
 }
 
 // Pairs run alternative by alternative and, within one, result by result.
@@ -149,11 +149,13 @@ bool WizardRatingStep::on_page_command(int id, int code) {
 void WizardRatingStep::paint_page(HDC dc) {
   WizardPage::paint_page(dc);
   const kit::PixelRect& band = lay::kMethodBand;
+  const int dpi = kit::window_dpi(hwnd());
+  const kit::PixelRect clip = kit::scale_rect(band, dpi);
   const int saved = SaveDC(dc);
-  IntersectClipRect(dc, band.x, band.y, band.right(), band.bottom());
+  IntersectClipRect(dc, clip.x, clip.y, clip.right(), clip.bottom());
   kit::draw_picture_file(dc, value_picker_layout::method_pictures(decision().base_of).background_file,
                          band.x - lay::kMethodPictureX, band.y - lay::kMethodPictureY,
-                         band.w + lay::kMethodPictureX, band.h + lay::kMethodPictureY);
+                         band.w + lay::kMethodPictureX, band.h + lay::kMethodPictureY, dpi);
   RestoreDC(dc, saved);
 }
 

@@ -7,6 +7,7 @@
 #include "decision/input/probability_picker.h"
 #include "decision/input/small_input_box.h"
 #include "decision/input/value_picker.h"
+#include "kit/dpi.h"
 #include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
@@ -42,6 +43,16 @@ int row_of(const int (&ids)[lay::kMaxRows], int id) {
   for (int k = 0; k < lay::kMaxRows; ++k)
     if (ids[k] == id) return k + 1;
   return 0;
+}
+
+// Where a picker opens under the button that opens it: this far left of the button's
+// left edge, a small gap below it (layout pixels, scaled to the panel's DPI).
+constexpr int kValuePickerLeft = 200;
+constexpr int kProbabilityPickerLeft = 110;
+constexpr int kPickerGap = 4;
+
+POINT picker_corner(HWND panel, const RECT& button, int left_of_button) {
+  return POINT{button.left - kit::scaled(panel, left_of_button), button.bottom + kit::scaled(panel, kPickerGap)};
 }
 
 // The screen rectangle of the dialog's control id.
@@ -107,8 +118,8 @@ void AlternativePanel::set_up_buttons() {
 }
 
 void AlternativePanel::set_up_fonts() {
-  bold_font_ = kit::make_font(kit::kHeiFace, 16, FW_HEAVY);
-  regular_font_ = kit::make_font(kit::kSongFace, 14);
+  bold_font_ = kit::make_font(hwnd(), kit::kHeiFace, 16, FW_HEAVY);
+  regular_font_ = kit::make_font(hwnd(), kit::kSongFace, 14);
   for (kit::SkinButton* button : {&foot_number_, &total_, &number_})
     kit::set_font(button->hwnd(), bold_font_.get());
   for (int k = 0; k < lay::kMaxRows; ++k) {
@@ -131,6 +142,7 @@ void AlternativePanel::set_up_edits() {
 // The foot line follows the panel's height; the see-through buttons take their faces
 // afresh, at their next paint, from the background they now sit on.
 void AlternativePanel::place_foot(int total_width) {
+  total_width_ = total_width;
   const int y = lay::foot_y(copy_.result_count);
   kit::place_control(hwnd(), IDC_PANEL_FOOT_NUMBER, lay::foot_number(y));
   kit::place_control(hwnd(), IDC_PANEL_TOTAL, lay::total(y, total_width));
@@ -138,6 +150,20 @@ void AlternativePanel::place_foot(int total_width) {
   kit::place_control(hwnd(), IDC_PANEL_DROP, lay::drop_button(y));
   for (kit::SkinButton* button : {&foot_number_, &total_, &keep_button_, &drop_button_})
     button->show_parent_through(false);
+}
+
+void AlternativePanel::lay_out_at_dpi() {
+  kit::fit_client_area(hwnd(), lay::kWidth, lay::height_for(copy_.result_count));
+  kit::place_controls(hwnd(), lay::kPlacements);
+  for (kit::SkinButton* button : {&number_, &add_button_, &delete_button_, &keep_button_, &drop_button_, &close_button_})
+    button->lay_out();
+  for (int k = 1; k <= lay::kMaxRows; ++k) {
+    value_buttons_[k - 1].lay_out();
+    probability_buttons_[k - 1].lay_out();
+    kit::place_control(hwnd(), lay::kResultTextIds[k - 1], lay::result_text(k));
+  }
+  place_foot(total_width_);
+  set_up_fonts();
 }
 
 // ---- the rows -----------------------------------------------------------------------
@@ -240,7 +266,8 @@ void AlternativePanel::show_changed_results(bool resize) {
 void AlternativePanel::resize_for_results() {
   RECT frame{};
   GetWindowRect(hwnd(), &frame);
-  kit::PixelRect place{frame.left, frame.top, lay::kWidth, lay::height_for(copy_.result_count)};
+  const kit::PixelRect size = kit::scale_size(lay::kWidth, lay::height_for(copy_.result_count), kit::window_dpi(hwnd()));
+  kit::PixelRect place{frame.left, frame.top, size.w, size.h};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   if (GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) {
@@ -290,7 +317,7 @@ void AlternativePanel::on_value_clicked(int row) {
   close_pickers();
   const RECT button = screen_rect(hwnd(), lay::kValueIds[row - 1]);
   value_picker_ = kit::FloatingDialog::open<ValuePicker>(module(), IDD_VALUE_PICKER, hwnd(), decision_,
-                                                         POINT{button.left - 200, button.bottom + 4},
+                                                         picker_corner(hwnd(), button, kValuePickerLeft),
                                                          copy_.result_value[row]);
   if (value_picker_) ShowWindow(value_picker_, SW_SHOW);
 }
@@ -300,7 +327,8 @@ void AlternativePanel::on_probability_clicked(int row) {
   close_pickers();
   const RECT button = screen_rect(hwnd(), lay::kProbabilityIds[row - 1]);
   probability_picker_ = kit::FloatingDialog::open<ProbabilityPicker>(
-      module(), IDD_PROBABILITY_PICKER, hwnd(), POINT{button.left - 110, button.bottom + 4}, copy_.result_prob[row]);
+      module(), IDD_PROBABILITY_PICKER, hwnd(), picker_corner(hwnd(), button, kProbabilityPickerLeft),
+      copy_.result_prob[row]);
   if (probability_picker_) ShowWindow(probability_picker_, SW_SHOW);
 }
 
@@ -350,10 +378,11 @@ void AlternativePanel::on_surface_pressed(LPARAM point) {
 // The picture of the panel's height, then the band over the rows not in use.
 void AlternativePanel::draw_face(HDC dc) const {
   const bool tall = lay::is_tall(copy_.result_count);
+  const int dpi = kit::window_dpi(hwnd());
   kit::draw_picture_file(dc, tall ? lay::kTallFile : lay::kShortFile, 0, 0, lay::kWidth,
-                         tall ? lay::kTallHeight : lay::kShortHeight);
+                         tall ? lay::kTallHeight : lay::kShortHeight, dpi);
   if (const kit::PixelRect band = lay::blank_band(copy_.result_count); !band.empty())
-    kit::draw_picture_resource(dc, module(), IDB_PANEL_BLANK_ROWS, band.x, band.y, band.w, band.h);
+    kit::draw_picture_resource(dc, module(), IDB_PANEL_BLANK_ROWS, band.x, band.y, band.w, band.h, dpi);
 }
 
 void AlternativePanel::on_paint() {

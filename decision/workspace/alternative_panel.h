@@ -48,6 +48,8 @@ class AlternativePanel : public kit::FloatingDialog {
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  // On a monitor of another scale: size, places, pictures and fonts anew.
+  void lay_out_at_dpi() override;
 
  private:
   void set_up_buttons();
@@ -82,6 +84,7 @@ class AlternativePanel : public kit::FloatingDialog {
   POINT top_left_;
   Alternative copy_;
   int current_row_ = 1;
+  int total_width_ = 0;  // the foot total's width as last placed
   HWND probability_picker_ = nullptr;
   HWND value_picker_ = nullptr;
 

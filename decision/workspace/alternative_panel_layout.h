@@ -5,6 +5,7 @@
 // Platform-free: positions are pixels of the panel's client area unless said otherwise.
 #pragma once
 
+#include "kit/dpi_scale.h"
 #include "kit/pixel_layout.h"
 #include "decision/res/resource_ids.h"
 #include "decision/res/shared_button_pictures.h"
@@ -135,25 +136,27 @@ constexpr Rect blank_band(int result_count) {
 }
 
 // Where the main window opens the panel of alternative index (1..9) beside its grid
-// cell, given the cell's screen rectangle: below the top row, to the right of cell 4,
-// to the left of cells 5 and 6, above the bottom row.  H is the panel's height for its
-// alternative's results.  The returned corner is before any keeping inside the screen.
+// cell, given the cell's screen rectangle (as shown): below the top row, to the right of
+// cell 4, to the left of cells 5 and 6, above the bottom row.  The panel's width and its
+// height h for its alternative's results are taken at dpi, the cell's.  The returned
+// corner is before any keeping inside the screen.
 struct ScreenPoint {
   int x = 0, y = 0;
   friend constexpr bool operator==(ScreenPoint, ScreenPoint) = default;
 };
-constexpr ScreenPoint panel_top_left(int index, const Rect& cell, int result_count) {
-  const int h = height_for(result_count);
+constexpr ScreenPoint panel_top_left(int index, const Rect& cell, int result_count, int dpi) {
+  const int h = kit::scale_length(height_for(result_count), dpi);
+  const int w = kit::scale_length(kWidth, dpi);
   switch (index) {
     case 1:
     case 2: return {cell.x, cell.bottom()};
-    case 3: return {cell.right() - kWidth, cell.bottom()};
+    case 3: return {cell.right() - w, cell.bottom()};
     case 4: return {cell.right(), cell.bottom() - h};
     case 5:
-    case 6: return {cell.x - kWidth, cell.bottom() - h};
+    case 6: return {cell.x - w, cell.bottom() - h};
     case 7:
     case 8: return {cell.x, cell.y - h};
-    default: return {cell.right() - kWidth, cell.y - h};
+    default: return {cell.right() - w, cell.y - h};
   }
 }
 

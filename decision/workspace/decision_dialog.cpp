@@ -8,6 +8,7 @@
 #include "decision/guidance/new_decision_dialog.h"
 #include "kit/clock.h"
 #include "kit/dialog_keys.h"
+#include "kit/dropped_files.h"
 #include "kit/font.h"
 #include "kit/geometry.h"
 #include "kit/launch.h"
@@ -58,6 +59,9 @@ HWND DecisionDialog::create(HWND owner) {
 bool DecisionDialog::on_init_dialog() {
   kit::add_system_menu_item(hwnd(), module_, IDS_ABOUT_MENU_ITEM, IDM_ABOUT_BOX);
   keeper_.attach(hwnd());
+  recent_.attach(hwnd());
+  keeper_.on_saved([this](const std::filesystem::path& path) { recent_.note(path); });
+  kit::accept_dropped_files(hwnd());
   PostMessageW(hwnd(), kOfferLeftOver, 0, 0);
   icon_ = kit::set_program_icon(hwnd(), module_, IDI_DECISION);
   kit::fit_client_area(hwnd(), lay::kClientWidth, lay::kClientHeight);
@@ -85,17 +89,19 @@ bool DecisionDialog::on_init_dialog() {
 // The summaries and cells are read-only edits over their pictures in a font of a fixed
 // line pitch, first lines above the box (see the layout): lines fall on the bands.
 void DecisionDialog::set_up_workspace() {
-  cell_font_ = kit::make_font(kit::kSongFace, lay::kTextLinePitch);
-  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y) {
+  cell_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
+  // pinned: the text line put exactly on its band's scaled place.
+  auto set_up_box = [&](kit::BitmapEdit& box, int id, int picture, int first_y, int pinned) {
     box.bind(hwnd(), id);
     kit::set_font(box.hwnd(), cell_font_.get());
-    box.set_text_origin(lay::kTextInsetX, lay::text_top(first_y));
+    box.set_text_lines(lay::kTextInsetX, lay::text_line_y(first_y, pinned), pinned, lay::kTextLinePitch);
     box.set_edit_background(picture);
   };
-  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY);
-  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY);
+  set_up_box(background_box_, IDC_BACKGROUND_SUMMARY, IDB_BACKGROUND_SUMMARY, lay::kSummaryTextY, lay::kShownFromLine);
+  set_up_box(record_box_, IDC_RECORD_SUMMARY, IDB_RECORD_SUMMARY, lay::kSummaryTextY, lay::kShownFromLine);
   for (int i = 0; i < kMaxAlternatives; ++i)
-    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY);
+    set_up_box(cells_[static_cast<std::size_t>(i)], lay::kCellIds[i], IDB_CELL_PLAIN, lay::kCellLabelY,
+               lay::kCellPinnedLine);
 
   several_best_hint_.bind(hwnd(), IDC_SEVERAL_BEST_HINT);
   several_best_hint_.show_bitmap(IDB_SEVERAL_BEST_HINT);
@@ -103,6 +109,31 @@ void DecisionDialog::set_up_workspace() {
   too_close_hint_.bind(hwnd(), IDC_TOO_CLOSE_HINT);
   too_close_hint_.show_bitmap(IDB_TOO_CLOSE_HINT);
   kit::set_control_name(too_close_hint_.hwnd(), kTooCloseHintText);
+}
+
+void DecisionDialog::lay_out_at_dpi() {
+  kit::fit_client_area(hwnd(), lay::kClientWidth, lay::kClientHeight);
+  kit::place_controls(hwnd(), lay::kPlacements);
+  for (kit::SkinButton& button : picture_buttons_) button.lay_out();
+  for (kit::SkinButton& button : rank_buttons_) button.lay_out();
+  logo_.lay_out();
+  several_best_hint_.lay_out();
+  too_close_hint_.lay_out();
+  lay_out_boxes();
+}
+
+// The new font goes to every box before the old one is freed.
+void DecisionDialog::lay_out_boxes() {
+  kit::UniqueFont font = kit::make_font(hwnd(), kit::kSongFace, lay::kTextLinePitch);
+  for (kit::BitmapEdit* box : {&background_box_, &record_box_}) {
+    kit::set_font(box->hwnd(), font.get());
+    box->lay_out();
+  }
+  for (kit::BitmapEdit& cell : cells_) {
+    kit::set_font(cell.hwnd(), font.get());
+    cell.lay_out();
+  }
+  cell_font_ = std::move(font);
 }
 
 // After a start, an open or a wizard: the workspace and the title show the decision.
@@ -199,10 +230,25 @@ int DecisionDialog::open_file(const std::filesystem::path& path) {
   if (result != kDecOk) return result;
   panels_.close_all();
   show_decision();
+  recent_.note(path);
   return kDecOk;
 }
 
 void DecisionDialog::open_start_file() { open_file(start_file_); }
+
+// Only the first file counts; the panels close only when it opens, as with Open.
+void DecisionDialog::on_files_dropped(HDROP drop) {
+  const std::vector<std::filesystem::path> dropped = kit::take_dropped_files(drop);
+  if (dropped.empty()) return;
+  if (!is_decision_file(dropped.front()))
+    kit::show_message(hwnd(), kDropRefusedText, kDropRefusedCaption);
+  else if (keeper_.may_discard())
+    open_file(dropped.front());
+}
+
+void DecisionDialog::on_recent_chosen(const std::filesystem::path& path) {
+  if (keeper_.may_discard() && open_file(path) == kDecFileMissing) recent_.forget(path);
+}
 
 void DecisionDialog::on_save_clicked() {
   if (session_.has_decision()) keeper_.save_with_dialog();
@@ -329,6 +375,7 @@ void DecisionDialog::on_paint() {
 void DecisionDialog::on_destroy() {
   kit::stop_timer(hwnd(), lay::kLogoTimer);
   keeper_.detach();
+  recent_.detach();
   panels_.close_all();
 }
 
@@ -358,6 +405,10 @@ bool DecisionDialog::on_command(int id, int code, HWND) {
     case IDOK:
     case IDCANCEL: return true;
   }
+  if (const std::filesystem::path chosen = recent_.chosen(static_cast<UINT>(id)); !chosen.empty()) {
+    on_recent_chosen(chosen);
+    return true;
+  }
   return false;
 }
 
@@ -371,6 +422,7 @@ bool DecisionDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRES
     // The menu's own items are the window's commands; the platform's go on.
     case WM_SYSCOMMAND: return on_command(static_cast<int>(wparam & 0xFFF0), BN_CLICKED, nullptr);
     case WM_INITMENUPOPUP: keeper_.update_menu(); return false;
+    case WM_DROPFILES: on_files_dropped(reinterpret_cast<HDROP>(wparam)); return true;
     case WM_CLOSE: on_exit_clicked(); return true;
     case WM_QUERYENDSESSION: result = keeper_.may_discard() ? TRUE : FALSE; return true;
     case WM_ENDSESSION:

@@ -9,7 +9,8 @@
 // hands every command to it.  Before a decision with unsaved changes is replaced or the
 // window closes, its WorkKeeper asks whether to save; Ctrl+Z and Ctrl+Y (and the system
 // menu) undo and redo.  Open and Save keep the working folder, from which every picture
-// is read.
+// is read.  A decision file dropped on the window opens as Open does; the system menu
+// lists the recent decisions (RecentDecisions) and opens the one chosen.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,7 @@
 #include "decision/workspace/decision_dialog_layout.h"
 #include "decision/workspace/decision_session.h"
 #include "decision/workspace/open_panels.h"
+#include "decision/workspace/recent_decisions.h"
 #include "decision/workspace/work_keeper.h"
 #include "kit/bitmap_edit.h"
 #include "kit/dialog.h"
@@ -44,8 +46,8 @@ class DecisionDialog : public kit::Dialog {
   HWND create(HWND owner);
 
   // Opens the decision file at path through the session: on success the open panels
-  // close and the window shows the decision and its name.  On failure the message box
-  // says why.  A code of dec_format.h.
+  // close, the window shows the decision and its name, and the file heads the recent
+  // decisions.  On failure the message box says why.  A code of dec_format.h.
   int open_file(const std::filesystem::path& path);
   // A file to open at start (the program's command line), before the window runs: opened
   // as Open opens it once the window shows, after the offer of a decision a run left
@@ -74,9 +76,13 @@ class DecisionDialog : public kit::Dialog {
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   void on_destroy() override;
+  // Moved to a monitor of another scale: size, places, pictures and the boxes' font anew.
+  void lay_out_at_dpi() override;
 
  private:
   void set_up_workspace();
+  // The summaries and cells in cell_font_ with their texts on their pictures' lines.
+  void lay_out_boxes();
   void show_decision();
   void show_cell(int index);
 
@@ -85,6 +91,10 @@ class DecisionDialog : public kit::Dialog {
   void on_wizard_clicked();
   void run_wizard(bool revise);
   void on_open_clicked();
+  // After the question, as Open: the first file dropped, if it is a decision file.
+  void on_files_dropped(HDROP drop);
+  // After the question, as Open; a file that is gone leaves the list.
+  void on_recent_chosen(const std::filesystem::path& path);
   void on_save_clicked();
   void on_export_report_clicked();
   void on_help_clicked();
@@ -121,6 +131,7 @@ class DecisionDialog : public kit::Dialog {
   Decision& wizard_;
   WorkKeeper keeper_{session_};
   OpenPanels panels_;
+  RecentDecisions recent_;
   int logo_step_ = 1;
   kit::UniqueIcon icon_;
   std::filesystem::path start_file_;

@@ -73,14 +73,17 @@ inline constexpr int kTextInsetX = 4;  // from the box's left edge to the text
 inline constexpr int kCellLabelY = 6;
 inline constexpr int kSummaryTextY = 24;
 // Where line (counted from 0, as the text has it) of a box whose first shown line is at
-// first_y lies, and the top of the text's formatting rectangle in such a box.
+// first_y lies.
 constexpr int text_line_y(int first_y, int line) { return first_y + (line - kShownFromLine) * kTextLinePitch; }
-constexpr int text_top(int first_y) { return text_line_y(first_y, 0); }
 // The cell's lines: the label, the description, the total (the report's last line,
 // after the description's two lines and two blank ones).
 inline constexpr int kCellLabelLine = 2;
 inline constexpr int kCellDescriptionLine = 4;
 inline constexpr int kCellTotalLine = 8;
+// At another display scale the line pitch is a whole pixel while the picture's bands are
+// scaled exactly: a cell's text is pinned by the line halfway between label and total,
+// so either end strays at most half as far.
+inline constexpr int kCellPinnedLine = (kCellLabelLine + kCellTotalLine) / 2;
 static_assert(text_line_y(kCellLabelY, kCellTotalLine) + kTextLinePitch <= kFirstCell.h,
               "the total's line must lie inside the cell");
 

@@ -4,6 +4,7 @@
 #include "decision/res/resource_ids.h"
 #include "decision/workspace/alternative_panel.h"
 #include "decision/workspace/alternative_panel_layout.h"
+#include "kit/dpi.h"
 
 namespace decision {
 
@@ -23,7 +24,7 @@ HWND OpenPanels::open(HINSTANCE module, HWND owner, const Decision& decision, in
   GetWindowRect(cell, &r);
   const kit::PixelRect cell_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
   const auto corner = alternative_panel_layout::panel_top_left(
-      index, cell_rect, decision.alternatives[static_cast<std::size_t>(index)].result_count);
+      index, cell_rect, decision.alternatives[static_cast<std::size_t>(index)].result_count, kit::window_dpi(cell));
   HWND window = kit::FloatingDialog::open<AlternativePanel>(module, IDD_ALTERNATIVE_PANEL, owner, decision, index,
                                                             POINT{corner.x, corner.y});
   if (!window) return nullptr;

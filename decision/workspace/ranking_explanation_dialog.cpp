@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "kit/dpi.h"
 #include "kit/font.h"
 #include "kit/text/wide.h"
 #include "decision/res/resource_ids.h"
@@ -93,12 +94,24 @@ std::string RankingExplanationDialog::weightiest_text() const {
 
 bool RankingExplanationDialog::on_init_dialog() {
   kit::SkinnedDialog::on_init_dialog();
-  text_font_ = kit::make_font(kit::kSongFace, lay::kTextFontHeight);
-  chart_font_ = kit::make_font(kit::kSongFace, lay::kChartFontHeight);
+  text_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kTextFontHeight);
+  chart_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kChartFontHeight);
   set_up_text_box(sentences_box_, IDC_EXPLANATION_SENTENCES, IDB_EXPLANATION_SENTENCES, sentences_text());
   set_up_text_box(weightiest_box_, IDC_EXPLANATION_WEIGHTIEST, IDB_EXPLANATION_WEIGHTIEST, weightiest_text());
   SetFocus(item(IDC_EXPLANATION_OK));
   return false;  // the focus is set: Enter presses OK, and no text is selected
+}
+
+// The frame's own, then the boxes and the chart in fonts of the new DPI.
+void RankingExplanationDialog::lay_out_at_dpi() {
+  kit::SkinnedDialog::lay_out_at_dpi();
+  kit::UniqueFont text = kit::make_font(hwnd(), kit::kSongFace, lay::kTextFontHeight);
+  for (kit::BitmapEdit* box : {&sentences_box_, &weightiest_box_}) {
+    kit::set_font(box->hwnd(), text.get());
+    box->lay_out();
+  }
+  text_font_ = std::move(text);
+  chart_font_ = kit::make_font(hwnd(), kit::kSongFace, lay::kChartFontHeight);
 }
 
 // A read-only edit over its picture, its text clear of the picture's frame; a text
@@ -134,7 +147,11 @@ void RankingExplanationDialog::on_chart_drawn(const DRAWITEMSTRUCT& item) {
 
 // Every other row on a light ground; per row the label, the bar from the zero line to
 // the total and the total beyond the bar's end; the zero line over the bars' roots.
+// The chart's layout is in layout pixels, each edge scaled to the window's DPI.
 void RankingExplanationDialog::draw_chart(HDC dc, const RECT& area) {
+  const int dpi = kit::window_dpi(hwnd());
+  auto px = [dpi](int length) { return kit::scale_length(length, dpi); };
+  const int line = px(1);  // the zero line's width
   fill(dc, area, lay::kChartGround.colorref());
   const int count = explanation_.deci_count;
   if (count <= 0) return;
@@ -146,37 +163,40 @@ void RankingExplanationDialog::draw_chart(HDC dc, const RECT& area) {
     highest = std::max(highest, total(i));
   }
   const lay::ChartScale scale = lay::chart_scale(lowest, highest);
-  const int zero = area.left + scale.zero_x();
+  const int zero = area.left + px(scale.zero_x());
 
   kit::SelectGuard font(dc, chart_font_.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, lay::kChartInk.colorref());
   for (int i = 1; i <= count; ++i) {
     const lay::ChartRow row = lay::chart_row(count, i - 1);
-    const int top = area.top + row.top;
-    const int bottom = top + row.height;
+    const int top = area.top + px(row.top);
+    const int bottom = area.top + px(row.top + row.height);
     if (i % 2 == 0) fill(dc, {area.left, top, area.right, bottom}, lay::kAlternateRowGround.colorref());
-    const int label_left = area.left + lay::kChartPadding;
-    write(dc, alternative_label(i), {label_left, top, label_left + lay::kChartLabelWidth, bottom}, DT_LEFT);
+    const int label_left = area.left + px(lay::kChartPadding);
+    const int label_right = area.left + px(lay::kChartPadding + lay::kChartLabelWidth);
+    write(dc, alternative_label(i), {label_left, top, label_right, bottom}, DT_LEFT);
 
     // The zero line keeps its own column: a bar to the right starts after it.
-    const int end = area.left + scale.x_of(total(i));
-    const int bar_top = area.top + row.bar_top;
-    const RECT bar = total(i) >= 0 ? RECT{zero + 1, bar_top, end + 1, bar_top + row.bar_height}
-                                   : RECT{end, bar_top, zero, bar_top + row.bar_height};
+    const int end = area.left + px(scale.x_of(total(i)));
+    const int bar_top = area.top + px(row.bar_top);
+    const int bar_bottom = area.top + px(row.bar_top + row.bar_height);
+    const RECT bar = total(i) >= 0 ? RECT{zero + line, bar_top, end + line, bar_bottom}
+                                   : RECT{end, bar_top, zero, bar_bottom};
     fill(dc, bar, colour_of(bar_rgb(bar_tone(explanation_, i))));
     const std::string number = std::to_string(total(i));
     if (total(i) >= 0) {
-      const int left = end + 1 + lay::kChartValueGap;
-      write(dc, number, {left, top, left + lay::kChartValueRoom, bottom}, DT_LEFT);
+      const int left = end + line + px(lay::kChartValueGap);
+      write(dc, number, {left, top, left + px(lay::kChartValueRoom), bottom}, DT_LEFT);
     } else {
-      const int right = end - lay::kChartValueGap;
-      write(dc, number, {right - lay::kChartValueRoom, top, right, bottom}, DT_RIGHT);
+      const int right = end - px(lay::kChartValueGap);
+      write(dc, number, {right - px(lay::kChartValueRoom), top, right, bottom}, DT_RIGHT);
     }
   }
   const lay::ChartRow first = lay::chart_row(count, 0);
   const lay::ChartRow last = lay::chart_row(count, count - 1);
-  fill(dc, {zero, area.top + first.top, zero + 1, area.top + last.top + last.height}, lay::kZeroLine.colorref());
+  fill(dc, {zero, area.top + px(first.top), zero + line, area.top + px(last.top + last.height)},
+       lay::kZeroLine.colorref());
 }
 
 // ---- handlers ------------------------------------------------------------------------

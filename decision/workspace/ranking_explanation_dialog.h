@@ -28,6 +28,7 @@ class RankingExplanationDialog : public kit::SkinnedDialog {
 
  protected:
   bool on_init_dialog() override;
+  void lay_out_at_dpi() override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:

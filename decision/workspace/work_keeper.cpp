@@ -69,7 +69,9 @@ bool WorkKeeper::save_with_dialog() {
 // Open panels stay open; their edits are not part of the decision and are not saved.
 int WorkKeeper::save_to(const std::filesystem::path& path) {
   const int result = show_failure(session_.save(path));
-  if (result == kDecOk) kit::set_window_text(window_, session_.title());
+  if (result != kDecOk) return result;
+  kit::set_window_text(window_, session_.title());
+  if (saved_) saved_(path);
   return result;
 }
 

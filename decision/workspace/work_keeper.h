@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "decision/workspace/decision_session.h"
 #include "kit/dialog_keys.h"
@@ -31,6 +32,8 @@ class WorkKeeper {
   bool save_with_dialog();
   // Saves to path; the title follows, a failure's message says why.
   int save_to(const std::filesystem::path& path);
+  // Told the full path of every file a save wrote.
+  void on_saved(std::function<void(const std::filesystem::path&)> listener) { saved_ = std::move(listener); }
   // A failed file operation's message; returns the code.
   int show_failure(int dec_result) const;
   // Greys undo and redo when there is nothing to walk to.
@@ -43,6 +46,7 @@ class WorkKeeper {
   DecisionSession& session_;
   HWND window_ = nullptr;
   kit::DialogKeys keys_;
+  std::function<void(const std::filesystem::path&)> saved_;
 };
 
 }  // namespace decision

@@ -7,3 +7,5 @@ set(GALLERY_PICTURES
   gallery_secondary_normal.bmp gallery_secondary_hover.bmp
   gallery_badge_normal.bmp gallery_badge_hover.bmp
   gallery_edit_box.bmp)
+# Every one is painted again at each larger scale (kit/picture_scales.h).
+set(GALLERY_SCALED_PICTURES ${GALLERY_PICTURES})

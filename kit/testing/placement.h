@@ -10,6 +10,7 @@
 #include <span>
 
 #include "kit/control.h"
+#include "kit/dpi.h"
 #include "kit/geometry.h"
 #include "kit/pixel_layout.h"
 #include "kit/skin_button.h"
@@ -24,13 +25,15 @@ inline bool is_drop_down_list(HWND control) {
   return lstrcmpiW(name, L"ComboBox") == 0;
 }
 
-// The control id of window sits at place.  A drop-down list's height in the table is
+// The control id of window sits at place, scaled to the window's DPI as place_control
+// scales it.  A drop-down list's height in the table is
 // its dropped-down height; closed, it is as tall as its font makes it, so only its
 // position and width are compared.
-inline void expect_at(HWND window, int id, const PixelRect& place) {
+inline void expect_at(HWND window, int id, PixelRect place) {
   HWND control = GetDlgItem(window, id);
   ASSERT_NE(control, nullptr) << "no control " << id;
   const PixelRect at = control_rect(window, id);
+  place = scale_rect(place, window_dpi(window));
   if (is_drop_down_list(control)) {
     EXPECT_EQ(at.x, place.x) << "control " << id;
     EXPECT_EQ(at.y, place.y) << "control " << id;

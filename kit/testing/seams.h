@@ -1,6 +1,6 @@
 // Test support: the recording seams.  While one of these guards lives, the kit's message
-// box, its file dialogs, or its program starts, shell opens and registry reads go to the
-// guard, which records them and gives the answers a test set, instead of reaching the
+// box, its file dialogs, or its program starts, shell opens, registry reads and recent
+// documents go to the guard, which records them and gives the answers a test set, instead of reaching the
 // platform.
 #pragma once
 
@@ -110,7 +110,8 @@ struct LaunchCall {
   std::filesystem::path target{};  // a shell open's target as given, with any character
 };
 
-// Records program starts and shell opens, and answers registry reads from a table.
+// Records program starts, shell opens and recent documents, and answers registry reads
+// from a table.
 class RecordedLaunches {
  public:
   RecordedLaunches() {
@@ -120,6 +121,7 @@ class RecordedLaunches {
     seam.shell_open = record_open;
     seam.read_registry_default = read_classes_root;
     seam.show_html_help = record_help;
+    seam.add_recent_document = record_recent;
     previous_ = set_launch_seam(seam);
   }
   ~RecordedLaunches() { remove(); }
@@ -135,6 +137,7 @@ class RecordedLaunches {
   std::vector<LaunchCall> starts;
   std::vector<LaunchCall> opens;
   std::vector<std::filesystem::path> help_files;
+  std::vector<std::filesystem::path> recent_documents;
   bool help_answer = true;
   int start_answer = kProgramStarted;
   int open_answer = kShellSuccessAbove + 1;
@@ -154,6 +157,7 @@ class RecordedLaunches {
     current_->help_files.push_back(chm_path);
     return current_->help_answer;
   }
+  static void record_recent(const std::filesystem::path& file) { current_->recent_documents.push_back(file); }
   static long read_classes_root(HKEY root, std::string_view sub_key, std::string& value) {
     if (root != HKEY_CLASSES_ROOT) return ERROR_FILE_NOT_FOUND;
     const auto found = current_->classes_root.find(std::string(sub_key));

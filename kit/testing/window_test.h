@@ -74,7 +74,8 @@ class WindowTest : public ::testing::Test {
     }
     if (set_message_seam(nullptr)) ADD_FAILURE() << "the test left the message seam installed";
     const LaunchSeam launch = set_launch_seam({});
-    if (launch.start_program_command || launch.shell_open || launch.read_registry_default)
+    if (launch.start_program_command || launch.shell_open || launch.read_registry_default ||
+        launch.add_recent_document)
       ADD_FAILURE() << "the test left the launch seam installed";
 
     if (SteppedTimers* timers = SteppedTimers::current())

@@ -27,6 +27,7 @@
 #include "tools/bench/bench_clock.h"
 #include "decision/document/dec_format.h"
 #include "decision/document/decision.h"
+#include "kit/dpi.h"
 #include "kit/handles.h"
 #include "kit/geometry.h"
 #include "kit/skin_background.h"
@@ -128,7 +129,8 @@ double time_load_and_blit(HWND window) {
   const double start = now_ms();
   {
     kit::WindowDc dc(window);
-    kit::draw_picture_file(dc.get(), lay::kBackgroundFile, 0, 0, lay::kClientWidth, lay::kClientHeight);
+    kit::draw_picture_file(dc.get(), lay::kBackgroundFile, 0, 0, lay::kClientWidth, lay::kClientHeight,
+                           kit::window_dpi(window));
     GdiFlush();
   }
   return now_ms() - start;

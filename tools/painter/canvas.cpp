@@ -57,6 +57,11 @@ PangoLayout* make_layout(cairo_t* cr, std::string_view utf8, const style::Font& 
   return layout;
 }
 
+double painting_scale = 1;
+
+// Scaled lines keep one thickness on every side, whatever the rounding of the edges.
+int device_thickness(int t, double scale) { return std::max(1, static_cast<int>(std::lround(t * scale))); }
+
 int place(Align align, int start, int room, int size) {
   switch (align) {
     case Align::Start: return start;
@@ -68,16 +73,54 @@ int place(Align align, int start, int room, int size) {
 
 }  // namespace
 
+PaintingScale::PaintingScale(double scale) : previous_(painting_scale) { painting_scale = scale; }
+PaintingScale::~PaintingScale() { painting_scale = previous_; }
+double PaintingScale::current() { return painting_scale; }
+
+Image plain_picture(int w, int h, Rgb colour) {
+  Canvas c(w, h);
+  c.fill(colour);
+  return c.to_image();
+}
+
 Canvas::Canvas(int width, int height, bool with_alpha)
-    : width_(width),
-      height_(height),
+    : Canvas(Place{0, 0, width, height, painting_scale}, scaled_edge(0, width, painting_scale),
+             scaled_edge(0, height, painting_scale), with_alpha) {}
+
+Canvas::Canvas(const Image& like, bool with_alpha) : Canvas(like.place, like.width, like.height, with_alpha) {}
+
+Canvas::Canvas(Place place, int device_width, int device_height, bool with_alpha)
+    : place_(place),
+      width_(place.w),
+      height_(place.h),
       surface_(cairo_image_surface_create(with_alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24,
-                                          width, height)),
+                                          device_width, device_height)),
       cr_(cairo_create(surface_)) {
   if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS ||
       cairo_status(cr_) != CAIRO_STATUS_SUCCESS) {
     throw std::runtime_error("cannot create a drawing surface");
   }
+  // 100 % point p of the place lands at device p * scale, counted from the place's own
+  // rounded corner, so shapes line up with the snapped edges.
+  const double s = place.scale;
+  cairo_translate(cr_, place.x * s - std::lround(place.x * s), place.y * s - std::lround(place.y * s));
+  cairo_scale(cr_, s, s);
+}
+
+Box Canvas::device_box(Box b) const {
+  const double s = place_.scale;
+  const int left = scaled_edge(place_.x, b.x, s);
+  const int top = scaled_edge(place_.y, b.y, s);
+  return {left, top, scaled_edge(place_.x, b.x + b.w, s) - left, scaled_edge(place_.y, b.y + b.h, s) - top};
+}
+
+void Canvas::fill_device_rect(Box d, Rgb colour) {
+  set_colour(colour);
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_rectangle(cr_, d.x, d.y, d.w, d.h);
+  cairo_fill(cr_);
+  cairo_restore(cr_);
 }
 
 Canvas::~Canvas() {
@@ -93,18 +136,23 @@ void Canvas::set_crisp(bool crisp) {
   cairo_set_antialias(cr_, crisp ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
 }
 
-void Canvas::fill(Rgb colour) { fill_rect({0, 0, width_, height_}, colour); }
+void Canvas::fill(Rgb colour) {
+  fill_device_rect({0, 0, cairo_image_surface_get_width(surface_), cairo_image_surface_get_height(surface_)},
+                   colour);
+}
 
 void Canvas::put(const Image& image) {
-  if (image.width != width_ || image.height != height_) {
+  const int width = cairo_image_surface_get_width(surface_);
+  const int height = cairo_image_surface_get_height(surface_);
+  if (image.width != width || image.height != height) {
     throw std::invalid_argument("picture and canvas differ in size");
   }
   cairo_surface_flush(surface_);
   unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
-  for (int y = 0; y < height_; ++y) {
+  for (int y = 0; y < height; ++y) {
     auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = 0; x < width_; ++x) {
+    for (int x = 0; x < width; ++x) {
       const Rgb p = image.at(x, y);
       row[x] = 0xFF000000u | (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
     }
@@ -112,17 +160,15 @@ void Canvas::put(const Image& image) {
   cairo_surface_mark_dirty(surface_);
 }
 
-void Canvas::fill_rect(Box b, Rgb colour) {
-  set_colour(colour);
-  cairo_rectangle(cr_, b.x, b.y, b.w, b.h);
-  cairo_fill(cr_);
-}
+void Canvas::fill_rect(Box b, Rgb colour) { fill_device_rect(device_box(b), colour); }
 
-void Canvas::frame(Box b, Rgb colour, int t) {
-  fill_rect({b.x, b.y, b.w, t}, colour);
-  fill_rect({b.x, b.y + b.h - t, b.w, t}, colour);
-  fill_rect({b.x, b.y + t, t, b.h - 2 * t}, colour);
-  fill_rect({b.x + b.w - t, b.y + t, t, b.h - 2 * t}, colour);
+void Canvas::frame(Box b, Rgb colour, int thickness) {
+  const Box d = device_box(b);
+  const int t = device_thickness(thickness, place_.scale);
+  fill_device_rect({d.x, d.y, d.w, t}, colour);
+  fill_device_rect({d.x, d.y + d.h - t, d.w, t}, colour);
+  fill_device_rect({d.x, d.y + t, t, d.h - 2 * t}, colour);
+  fill_device_rect({d.x + d.w - t, d.y + t, t, d.h - 2 * t}, colour);
 }
 
 void Canvas::rounded_path(double x, double y, double w, double h, double r) {
@@ -135,17 +181,27 @@ void Canvas::rounded_path(double x, double y, double w, double h, double r) {
   cairo_close_path(cr_);
 }
 
+// Rounded shapes are laid on the snapped device box, so they meet fills and frames.
 void Canvas::fill_rounded(Box b, double radius, Rgb colour) {
+  const Box d = device_box(b);
   set_colour(colour);
-  rounded_path(b.x, b.y, b.w, b.h, radius);
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  rounded_path(d.x, d.y, d.w, d.h, radius * place_.scale);
   cairo_fill(cr_);
+  cairo_restore(cr_);
 }
 
 void Canvas::outline_rounded(Box b, double radius, Rgb colour) {
+  const Box d = device_box(b);
+  const double t = device_thickness(1, place_.scale);
   set_colour(colour);
-  rounded_path(b.x + 0.5, b.y + 0.5, b.w - 1.0, b.h - 1.0, radius - 0.5);
-  cairo_set_line_width(cr_, 1.0);
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  rounded_path(d.x + t / 2, d.y + t / 2, d.w - t, d.h - t, radius * place_.scale - t / 2);
+  cairo_set_line_width(cr_, t);
   cairo_stroke(cr_);
+  cairo_restore(cr_);
 }
 
 void Canvas::fill_circle(double cx, double cy, double radius, Rgb colour) {
@@ -192,11 +248,12 @@ Image Canvas::to_image() {
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
-  Image out(width_, height_);
-  for (int y = 0; y < height_; ++y) {
+  Image out(cairo_image_surface_get_width(surface_), cairo_image_surface_get_height(surface_));
+  out.place = place_;
+  for (int y = 0; y < out.height; ++y) {
     const auto* row =
         reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = 0; x < width_; ++x) {
+    for (int x = 0; x < out.width; ++x) {
       const std::uint32_t p = row[x];
       out.at(x, y) = Rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
                          static_cast<std::uint8_t>(p)};
@@ -209,14 +266,15 @@ RgbaImage Canvas::to_rgba_image() {
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
-  RgbaImage out(width_, height_);
+  RgbaImage out(cairo_image_surface_get_width(surface_), cairo_image_surface_get_height(surface_));
+  out.place = place_;
   auto unpremultiply = [](std::uint32_t c, std::uint32_t a) {
     return static_cast<std::uint8_t>(a == 0 ? 0 : std::min<std::uint32_t>(255, (c * 255 + a / 2) / a));
   };
-  for (int y = 0; y < height_; ++y) {
+  for (int y = 0; y < out.height; ++y) {
     const auto* row =
         reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = 0; x < width_; ++x) {
+    for (int x = 0; x < out.width; ++x) {
       const std::uint32_t p = row[x];
       const std::uint32_t a = p >> 24;
       out.at(x, y) = Rgba{unpremultiply((p >> 16) & 0xFF, a), unpremultiply((p >> 8) & 0xFF, a),

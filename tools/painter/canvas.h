@@ -1,7 +1,9 @@
 // A drawing surface over cairo with text through pango, in the painter's own units:
 // whole-pixel rectangles for flat fills and frames (crisp, never anti-aliased) and
 // anti-aliased shapes and text.  Font rendering options are fixed here rather than
-// taken from the desktop so every build draws the same pixels.
+// taken from the desktop so every build draws the same pixels.  Recipes draw in 100 %
+// pixels; a canvas made under a PaintingScale draws them at that scale (type at the
+// scaled size, fills and frames snapped to the scaled edges), not as a resized bitmap.
 #pragma once
 
 #include <string_view>
@@ -26,14 +28,34 @@ constexpr Box box_of(const R& r) {
 
 enum class Align { Start, Centre, End };
 
+// The scale new canvases are painted at while it lives (1 = 100 %); scopes nest.
+class PaintingScale {
+ public:
+  explicit PaintingScale(double scale);
+  ~PaintingScale();
+  PaintingScale(const PaintingScale&) = delete;
+  PaintingScale& operator=(const PaintingScale&) = delete;
+  static double current();
+
+ private:
+  double previous_;
+};
+
+// A flat picture of 100 % size w x h at the current scale.
+Image plain_picture(int w, int h, Rgb colour);
+
 class Canvas {
  public:
   // A transparent surface when with_alpha, else an opaque black one.
+  // width x height 100 % pixels at the current painting scale.
   Canvas(int width, int height, bool with_alpha = false);
+  // A surface covering exactly the picture like: its device size, place and scale.
+  Canvas(const Image& like, bool with_alpha);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
+  // In 100 % pixels, the units every drawing call takes.
   int width() const { return width_; }
   int height() const { return height_; }
 
@@ -66,8 +88,13 @@ class Canvas {
   RgbaImage to_rgba_image();  // a canvas with alpha, unpremultiplied
 
  private:
+  Canvas(Place place, int device_width, int device_height, bool with_alpha);
   void rounded_path(double x, double y, double w, double h, double radius);
+  // b's scaled edges in device pixels, for shapes snapped to whole pixels.
+  Box device_box(Box b) const;
+  void fill_device_rect(Box device, Rgb colour);
 
+  Place place_;
   int width_;
   int height_;
   _cairo_surface* surface_;

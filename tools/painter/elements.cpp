@@ -12,7 +12,7 @@ namespace painter {
 using detail::utf8;
 
 Image keyed_picture(const Image& backdrop, Rgb key, const std::function<void(Canvas&)>& draw) {
-  Canvas art(backdrop.width, backdrop.height, true);
+  Canvas art(backdrop, true);
   draw(art);
   Image out = key_out(art.to_rgba_image(), backdrop, key);
   push_off_key(out, key, style::kKeyClearance);

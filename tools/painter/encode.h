@@ -1,8 +1,10 @@
 // File formats the programs load their pictures from, written byte by byte so the output
-// is exact and reproducible: uncompressed 24-bit BMP, icon (.ico) and cursor (.cur).
+// is exact and reproducible: uncompressed 24-bit BMP, icon (.ico) and cursor (.cur); and
+// the compact PNG of the pictures painted at the larger scales.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -15,6 +17,14 @@ using Bytes = std::vector<std::uint8_t>;
 // A Windows bitmap file: BITMAPFILEHEADER + BITMAPINFOHEADER, 24 bits per pixel, BI_RGB,
 // rows bottom-up in blue-green-red order, each padded to a multiple of four bytes.
 Bytes encode_bmp(const Image& image);
+
+// The picture of a BMP that encode_bmp wrote, or nothing for any other bytes.
+std::optional<Image> decode_bmp(const Bytes& bytes);
+
+// A PNG as small as zlib makes it: a palette PNG (8 bits a pixel) when the
+// picture's colours fit a palette exactly or moved by at most max_error in any channel
+// (see index_colours), else 24-bit RGB with each row's filter chosen.
+Bytes encode_png(const Image& image, int max_error = 0);
 
 // An icon file with one 32-bit image (alpha channel plus the AND mask older readers use)
 // per entry of images, in the given order.  Sizes up to 256.

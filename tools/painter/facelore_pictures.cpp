@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <array>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +26,20 @@ using detail::u8_of;
 using detail::utf8;
 
 const std::span<const kit::SkinButtonRow> kButtonTables[] = {lay::kButtons};
+
+// The compiled-in pictures no button table names: the three text boxes and the link.
+constexpr kit::SkinPicture kBoxPictures[] = {
+    {IDB_ADVICE_BOX, "advice_box.bmp"},
+    {IDB_DEFINITION_BOX, "definition_box.bmp"},
+    {IDB_CHARACTER_BOX, "character_box.bmp"},
+    {IDB_WEB_ADDRESS, "web_address.bmp"},
+};
+
+std::map<int, std::string> script_pictures() {
+  std::map<int, std::string> pictures = table_pictures(kButtonTables);
+  for (const kit::SkinPicture& picture : kBoxPictures) add_script_picture(pictures, picture);
+  return pictures;
+}
 
 // The two columns of the main window, as cards on the window ground.
 constexpr Box kLeftCard{8, 64, 284, 424};
@@ -148,6 +163,7 @@ Image paint_about() {
 // finger up; the hotspot is the tip of that finger.
 MonoCursor paint_hand_cursor() {
   constexpr int kSize = 32;
+  const PaintingScale unscaled(1);  // the system sizes pointers itself
   Canvas c(kSize, kSize, true);
   c.set_crisp(true);
   const Rgb any = style::kInk;
@@ -201,6 +217,7 @@ MonoCursor paint_hand_cursor() {
 
 // The program icon: a deep-blue rounded square with the character 缘 in white.
 RgbaImage paint_icon(int size) {
+  const PaintingScale unscaled(1);  // an icon comes in its own sizes at every scale
   Canvas c(size, size, true);
   const double corner = size * 0.22;
   c.fill_rounded({0, 0, size, size}, corner, style::kDeepBlue);
@@ -232,7 +249,7 @@ PictureSet paint_facelore() {
       {lay::kInstallerRow.hover.file, encode_bmp(paint_installer_button(background, true))},
       {"hand.cur", encode_cur(paint_hand_cursor())},
       {"facelore.ico", encode_ico(icons)},
-      picture_script("facelore", table_pictures(kButtonTables)),
+      picture_script("facelore", script_pictures()),
   };
 }
 

@@ -1,6 +1,7 @@
 #include "image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -10,13 +11,23 @@ int colour_distance(Rgb a, Rgb b) {
   return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
 }
 
+int scaled_edge(int origin, int offset, double scale) {
+  return static_cast<int>(std::lround((origin + offset) * scale) - std::lround(origin * scale));
+}
+
 Image crop(const Image& image, int x, int y, int w, int h) {
-  if (x < 0 || y < 0 || w < 0 || h < 0 || x + w > image.width || y + h > image.height) {
+  const Place& from = image.place;
+  const int left = scaled_edge(from.x, x, from.scale);
+  const int top = scaled_edge(from.y, y, from.scale);
+  const int right = scaled_edge(from.x, x + w, from.scale);
+  const int bottom = scaled_edge(from.y, y + h, from.scale);
+  if (x < 0 || y < 0 || w < 0 || h < 0 || right > image.width || bottom > image.height) {
     throw std::out_of_range("crop outside the picture");
   }
-  Image out(w, h);
-  for (int row = 0; row < h; ++row) {
-    for (int col = 0; col < w; ++col) out.at(col, row) = image.at(x + col, y + row);
+  Image out(right - left, bottom - top);
+  out.place = {from.x + x, from.y + y, w, h, from.scale};
+  for (int row = 0; row < out.height; ++row) {
+    for (int col = 0; col < out.width; ++col) out.at(col, row) = image.at(left + col, top + row);
   }
   return out;
 }
@@ -29,6 +40,7 @@ Image key_out(const RgbaImage& art, const Image& backdrop, Rgb key) {
     return static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
   };
   Image out(art.width, art.height);
+  out.place = backdrop.place;
   for (std::size_t i = 0; i < art.pixels.size(); ++i) {
     const Rgba a = art.pixels[i];
     const Rgb under = backdrop.pixels[i];

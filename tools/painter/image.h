@@ -18,15 +18,28 @@ struct Rgba {
   friend bool operator==(Rgba, Rgba) = default;
 };
 
+// Where a picture lies in its window, in 100 % pixels, and the scale it is painted at.
+// A crop at a 100 % rectangle then takes exactly the device pixels the scaled layout
+// gives that rectangle: edges at round(x * scale).
+struct Place {
+  int x = 0, y = 0, w = 0, h = 0;
+  double scale = 1;
+};
+
+// The device pixel of the 100 % edge at offset from origin, counted from origin's own
+// device pixel: round((origin + offset) * scale) - round(origin * scale).
+int scaled_edge(int origin, int offset, double scale);
+
 template <class Pixel>
 struct Raster {
   int width = 0;
   int height = 0;
   std::vector<Pixel> pixels;  // row by row from the top
+  Place place;                // a raster made here is a 100 % picture at 0, 0
 
   Raster() = default;
   Raster(int w, int h, Pixel fill = {})
-      : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+      : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill), place{0, 0, w, h} {}
 
   Pixel& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
   const Pixel& at(int x, int y) const {
@@ -40,7 +53,8 @@ using RgbaImage = Raster<Rgba>;
 // The largest per-channel difference: how close a colour is to a key colour.
 int colour_distance(Rgb a, Rgb b);
 
-// The w x h part of image whose top-left pixel is (x, y); it must lie inside the image.
+// The w x h part of image whose top-left pixel is (x, y), in 100 % pixels of the image's
+// place: at a scale, the device pixels between the scaled edges.  It must lie inside.
 Image crop(const Image& image, int x, int y, int w, int h);
 
 // Lays art over backdrop (same size) for a picture with a key colour: pixels the art

@@ -1,5 +1,6 @@
 // painter <set> <output folder> <list file>
-// Draws one picture set and writes its files into the folder.  The list file names the
+// Draws one picture set at every scale and writes its files into the folder, the larger
+// scales' into a sub-folder each.  The list file names the
 // files the build expects, one UTF-8 name a line; the painter refuses to write anything
 // when they are not exactly the set's files, so the build's list cannot drift from the
 // set.  The names travel in a file rather than on the command line because a Windows
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
 
   std::optional<painter::PictureSet> set;
   try {
-    set = painter::paint_set(set_name);
+    set = painter::paint_all_scales(set_name);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "painter: drawing %s failed: %s\n", set_name.c_str(), e.what());
     return kExitDraw;
@@ -89,10 +90,16 @@ int main(int argc, char** argv) {
     return kExitMismatch;
   }
 
+  if (std::adjacent_find(actual.begin(), actual.end()) != actual.end()) {
+    std::fprintf(stderr, "painter: set %s makes two files of one name\n", set_name.c_str());
+    return kExitMismatch;
+  }
+
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
   for (const painter::PictureFile& file : *set) {
-    if (!write_file(painter::path_in(folder, file.name), file.bytes)) {
+    const std::filesystem::path path = painter::path_in(folder, file.name);
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (!write_file(path, file.bytes)) {
       std::fprintf(stderr, "painter: cannot write %s in %s\n", file.name.c_str(),
                    folder.string().c_str());
       return kExitWrite;

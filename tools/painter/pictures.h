@@ -10,15 +10,23 @@
 #include <vector>
 
 #include "encode.h"
+#include "kit/picture_scales.h"
 
 namespace painter {
 
 struct PictureFile {
   std::string name;  // file name inside the set's output folder, UTF-8
   Bytes bytes;
+  // A BMP picture is painted again at every larger scale unless it is an exact pattern
+  // of 100 % pixels.  Icons, cursors and scripts come at 100 % only.
+  bool every_scale = true;
 };
 
 using PictureSet = std::vector<PictureFile>;
+
+// The larger scales every picture is painted at and the scaled files' names.
+using kit::kScalePercents;
+using kit::scaled_file_name;
 
 // facelore: gr.bmp, about.ggr, the box, button and link bitmaps, the hand cursor and
 // the program icon.
@@ -37,6 +45,13 @@ PictureSet paint_kit_tests();
 // The set of that name ("facelore", "decision", "gallery", "kit_tests"), or nothing for an unknown
 // name.
 std::optional<PictureSet> paint_set(std::string_view name);
+
+// The set's pictures painted at percent, from the same recipes, as PNG files under their
+// scaled names.
+std::optional<PictureSet> paint_scaled_set(std::string_view name, int percent);
+
+// The set at 100 % followed by its pictures at every larger scale.
+std::optional<PictureSet> paint_all_scales(std::string_view name);
 
 // The file name_utf8 inside folder.  The name is taken as UTF-8 on every host (a narrow
 // string would be read in the ANSI code page on Windows), so a Chinese name reaches the

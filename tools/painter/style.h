@@ -57,4 +57,8 @@ inline constexpr double kButtonCorner = 8;
 // A non-key pixel must stay further than this from its key colour.
 inline constexpr int kKeyClearance = 24;
 
+// The most a channel of a larger scale's pixel may move to fit the picture in a palette:
+// unseen on anti-aliased edges, and far below the gap between a key and its neighbours.
+inline constexpr int kPaletteError = 6;
+
 }  // namespace painter::style

@@ -12,6 +12,7 @@
 #include "decision/testing/decision_window_test.h"
 #include "decision/input/probability_picker.h"
 #include "decision/input/value_picker.h"
+#include "kit/dpi_scale.h"
 #include "kit/geometry.h"
 #include "kit/handles.h"
 #include "kit/list_text.h"
@@ -34,12 +35,12 @@ using testing::pump;
 // Where panels open beside the grid's cells (screen coordinates of a cell 213 x 126 at
 // (300, 200)).
 constexpr lay::Rect kCell{300, 200, 213, 126};
-static_assert(lay::panel_top_left(1, kCell, 1) == lay::ScreenPoint{300, 326});
-static_assert(lay::panel_top_left(3, kCell, 1) == lay::ScreenPoint{513 - 481, 326});
-static_assert(lay::panel_top_left(4, kCell, 5) == lay::ScreenPoint{513, 326 - 376});
-static_assert(lay::panel_top_left(6, kCell, 4) == lay::ScreenPoint{300 - 481, 326 - 227});
-static_assert(lay::panel_top_left(8, kCell, 9) == lay::ScreenPoint{300, 200 - 376});
-static_assert(lay::panel_top_left(9, kCell, 2) == lay::ScreenPoint{513 - 481, 200 - 227});
+static_assert(lay::panel_top_left(1, kCell, 1, kit::kBaseDpi) == lay::ScreenPoint{300, 326});
+static_assert(lay::panel_top_left(3, kCell, 1, kit::kBaseDpi) == lay::ScreenPoint{513 - 481, 326});
+static_assert(lay::panel_top_left(4, kCell, 5, kit::kBaseDpi) == lay::ScreenPoint{513, 326 - 376});
+static_assert(lay::panel_top_left(6, kCell, 4, kit::kBaseDpi) == lay::ScreenPoint{300 - 481, 326 - 227});
+static_assert(lay::panel_top_left(8, kCell, 9, kit::kBaseDpi) == lay::ScreenPoint{300, 200 - 376});
+static_assert(lay::panel_top_left(9, kCell, 2, kit::kBaseDpi) == lay::ScreenPoint{513 - 481, 200 - 227});
 
 struct Closed {
   WPARAM index;
@@ -298,7 +299,7 @@ TEST_F(AlternativePanelTest, TheFifthResultGrowsThePanelAndTheFourthShrinksItAtT
 
   // The moved see-through total shows the tall picture under it, not what was there.
   kit::testing::Pixels tall(lay::kWidth, lay::kTallHeight);
-  kit::draw_picture_file(tall.dc(), lay::kTallFile, 0, 0, lay::kWidth, lay::kTallHeight);
+  kit::draw_picture_file(tall.dc(), lay::kTallFile, 0, 0, lay::kWidth, lay::kTallHeight, kit::kBaseDpi);
   const kit::PixelRect total = lay::total(lay::kTallFootY, lay::kTotalResizedWidth);
   EXPECT_EQ(kit::testing::shown(panel).at(total.x + 3, total.y + 3), tall.at(total.x + 3, total.y + 3));
 

@@ -223,7 +223,7 @@ Image paint_wizard(const Image& background, bool hover) {
 
 // A pale amber strip over the band's own ground, an amber disc with "!" and the text.
 Image paint_hint(const Image& background, std::u8string_view text) {
-  Canvas c(lay::kHint.w, lay::kHint.h);
+  Canvas c(cut(background, lay::kHint), false);
   c.put(cut(background, lay::kHint));
   const Box strip{0, 0, c.width(), c.height()};
   c.fill_rounded(strip, 4, style::kAmber);

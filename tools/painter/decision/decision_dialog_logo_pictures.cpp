@@ -122,6 +122,7 @@ void mark(Canvas& c, Box b) {
 
 // The program icon: the mark alone.
 RgbaImage paint_icon(int size) {
+  const PaintingScale unscaled(1);  // an icon comes in its own sizes at every scale
   Canvas c(size, size, true);
   mark(c, {0, 0, size, size});
   return c.to_rgba_image();

@@ -144,9 +144,12 @@ Image paint_wizard_description() {
   return c.to_image();
 }
 
-void paste(Image& into, const Image& part, int left, int top) {
-  for (int y = 0; y < part.height; ++y)
-    for (int x = 0; x < part.width; ++x) into.at(left + x, top + y) = part.at(x, y);
+// Lays part over into with its top-left corner at the 100 % point x, y.
+void paste(Image& into, const Image& part, int x, int y) {
+  const int left = scaled_edge(into.place.x, x, into.place.scale);
+  const int top = scaled_edge(into.place.y, y, into.place.scale);
+  for (int row = 0; row < part.height; ++row)
+    for (int col = 0; col < part.width; ++col) into.at(left + col, top + row) = part.at(col, row);
 }
 
 void option_row(Canvas& c, const lay::Rect& option, const WayOfStarting& way) {

@@ -64,7 +64,7 @@ void cross(Canvas& c, Rgb ink) {
 }
 
 Image paint_ok(bool hover) {
-  const Image ground(small::kOkButton.w, small::kOkButton.h, input_box::kGround);
+  const Image ground = plain_picture(small::kOkButton.w, small::kOkButton.h, input_box::kGround);
   return keyed_picture(ground, shared::kButtonKey, [&](Canvas& c) {
     button_face(c, hover ? style::kBlue : style::kDeepBlue, style::kWhite, u8"", style::kButton);
     // The key is white, so the tick takes the lightest blue that a mask cannot mistake
@@ -74,7 +74,7 @@ Image paint_ok(bool hover) {
 }
 
 Image paint_cancel(bool hover) {
-  const Image ground(small::kCancelButton.w, small::kCancelButton.h, input_box::kGround);
+  const Image ground = plain_picture(small::kCancelButton.w, small::kCancelButton.h, input_box::kGround);
   return keyed_picture(ground, shared::kButtonKey, [&](Canvas& c) {
     button_face(c, hover ? style::kSkyBlue : style::kMistBlue, style::kNavy, u8"", style::kButton);
     c.outline_rounded({0, 0, c.width(), c.height()}, style::kButtonCorner, style::kFrameBlue);

@@ -1,7 +1,11 @@
 // The file writers, checked against the formats byte by byte on tiny pictures.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "encode.h"
+#include "palette.h"
 #include "picture_files.h"
 
 namespace painter {
@@ -37,6 +41,67 @@ TEST(BmpWriter, PadsEveryWidthToWholeWords) {
     EXPECT_EQ(read->height, 3);
     EXPECT_EQ(read->pixels, Image(width, 3, Rgb{1, 2, 3}).pixels);
   }
+}
+
+// The PNG as cairo reads it back, and its colour type (IHDR byte 25: 2 RGB, 3 palette).
+std::pair<std::optional<Image>, int> read_back(const Bytes& png) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "painter_encode_test.png";
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  std::optional<Image> image = testing::read_png(path);
+  std::filesystem::remove(path);
+  return {std::move(image), png.size() > 25 ? png[25] : -1};
+}
+
+TEST(PngWriter, StoresFewColoursAsAnExactPalette) {
+  for (int colours : {2, 3, 10, 200}) {
+    Image image(37, 5);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+      const auto c = static_cast<std::uint8_t>(i * 7 % colours);
+      image.pixels[i] = Rgb{c, static_cast<std::uint8_t>(255 - c), static_cast<std::uint8_t>(c / 2)};
+    }
+    const auto [read, type] = read_back(encode_png(image));
+    ASSERT_TRUE(read) << colours;
+    EXPECT_EQ(type, 3) << colours;
+    EXPECT_EQ(read->pixels, image.pixels) << colours;
+  }
+}
+
+// Two flat fills with a soft edge of 1,000 colours between them, as text is painted.
+Image soft_edge() {
+  Image image(1000, 40, Rgb{240, 244, 248});
+  for (int x = 0; x < 1000; ++x) {
+    for (int y = 0; y < 8; ++y) {
+      image.at(x, y) = Rgb{static_cast<std::uint8_t>(x / 4), static_cast<std::uint8_t>(x % 4 * 60),
+                           static_cast<std::uint8_t>(255 - x / 4)};
+    }
+  }
+  for (int y = 30; y < 40; ++y)
+    for (int x = 0; x < 1000; ++x) image.at(x, y) = Rgb{31, 58, 95};
+  return image;
+}
+
+TEST(PngWriter, MovesManyColoursOnlyWithinTheAllowedError) {
+  const Image image = soft_edge();
+  const auto [exact, exact_type] = read_back(encode_png(image));
+  ASSERT_TRUE(exact);
+  EXPECT_EQ(exact_type, 2);
+  EXPECT_EQ(exact->pixels, image.pixels);
+
+  const std::optional<IndexedImage> tight = index_colours(image, 1);
+  EXPECT_FALSE(tight);
+  constexpr int kAllowed = 12;
+  const auto [near, near_type] = read_back(encode_png(image, kAllowed));
+  ASSERT_TRUE(near);
+  EXPECT_EQ(near_type, 3);
+  int largest = 0;
+  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+    largest = std::max(largest, colour_distance(near->pixels[i], image.pixels[i]));
+  }
+  EXPECT_LE(largest, kAllowed);
+  EXPECT_GT(largest, 0);
+  // The flat fills stay exactly as painted.
+  EXPECT_EQ(near->at(500, 20), image.at(500, 20));
+  EXPECT_EQ(near->at(500, 35), image.at(500, 35));
 }
 
 TEST(IconWriter, StoresEachImageWithAMaskOfItsClearPixels) {

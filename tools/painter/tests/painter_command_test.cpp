@@ -1,5 +1,6 @@
-// The painter as the build runs it: it writes a set only when the build's list of files
-// is exactly the set's, and writes Chinese names as their UTF-8 characters.
+// The painter as the build runs it: it writes a set (at every scale) only when the
+// build's list of files is exactly the set's, and writes Chinese names as their UTF-8
+// characters.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,7 +53,7 @@ class PainterCommand : public ::testing::Test {
 };
 
 TEST_F(PainterCommand, WritesTheSetWhenTheListMatchesInAnyOrder) {
-  const PictureSet set = paint_gallery();
+  const PictureSet set = *paint_all_scales("gallery");
   std::vector<std::string> files = names(set);
   std::reverse(files.begin(), files.end());
   ASSERT_EQ(run("gallery", files), 0);
@@ -79,12 +80,13 @@ TEST_F(PainterCommand, WritesAChineseNameAsItsUtf8Characters) {
   // literals are compiled.
   const std::string utf8_name =
       "\xE5\x9B\x9B\xE8\x89\xB2\xE6\xB5\x8B\xE8\xAF\x95\xE5\x9B\xBE.bmp";
-  const std::vector<std::string> files = names(paint_kit_tests());
+  const std::vector<std::string> files = names(*paint_all_scales("kit_tests"));
   ASSERT_NE(std::find(files.begin(), files.end(), utf8_name), files.end())
       << "the set's name is not UTF-8";
   ASSERT_EQ(run("kit_tests", files), 0);
   std::vector<std::string> written;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder_)) {
+    if (!entry.is_regular_file()) continue;
     const std::u8string name = entry.path().filename().u8string();
     written.emplace_back(name.begin(), name.end());
   }

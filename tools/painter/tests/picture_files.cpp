@@ -1,5 +1,7 @@
 #include "picture_files.h"
 
+#include <cairo.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -53,6 +55,26 @@ std::optional<Image> read_bmp(const Bytes& b, std::string& why) {
       if (b[pad] != 0) return fail<Image>(why, "row padding is not zero");
     }
   }
+  return image;
+}
+
+std::optional<Image> read_png(const std::filesystem::path& path) {
+  cairo_surface_t* surface = cairo_image_surface_create_from_png(path.string().c_str());
+  std::optional<Image> image;
+  if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS &&
+      cairo_image_surface_get_format(surface) == CAIRO_FORMAT_RGB24) {
+    cairo_surface_flush(surface);
+    image.emplace(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < image->height; ++y)
+      for (int x = 0; x < image->width; ++x) {
+        const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride)[x];
+        image->at(x, y) = Rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                              static_cast<std::uint8_t>(p)};
+      }
+  }
+  cairo_surface_destroy(surface);
   return image;
 }
 

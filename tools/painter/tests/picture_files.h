@@ -36,6 +36,9 @@ struct IconFile {
   std::vector<IconImage> images;
 };
 
+// A PNG file, read by cairo's reader; otherwise nothing.
+std::optional<Image> read_png(const std::filesystem::path& path);
+
 // An .ico or .cur file with 32-bit or 1-bit images; otherwise nothing, reason in why.
 std::optional<IconFile> read_icon(const Bytes& bytes, std::string& why);
 
