@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <string>
@@ -70,7 +74,8 @@ std::vector<Placement> with_bar(std::span<const Placement> rows, int first_id,
   return all;
 }
 
-// A box opened modeless over the main window, with the tables it is laid out by.
+// A box opened modeless over the main window, with the tables it is laid out by; its
+// name also names its screenshot.
 struct Box {
   const char* name;
   std::function<kit::DialogPtr<kit::SkinnedDialog>(HINSTANCE, const Decision&)> make;
@@ -96,17 +101,17 @@ const std::string& library_folder() {
 const Box kBoxes[] = {
     framed("chooser", [](HINSTANCE m, const Decision&) { return kit::DialogPtr<kit::SkinnedDialog>(kit::make_dialog<NewDecisionDialog>(m)); },
            new_decision_layout::kFrame),
-    framed("case library",
+    framed("case-library",
            [](HINSTANCE m, const Decision&) {
              return kit::DialogPtr<kit::SkinnedDialog>(kit::make_dialog<CaseLibraryDialog>(m, library_folder()));
            },
            case_library_layout::kFrame),
-    framed("trap dialog",
+    framed("trap-dialog",
            [](HINSTANCE m, const Decision&) {
              return kit::DialogPtr<kit::SkinnedDialog>(kit::make_dialog<TrapDialog>(m, "陷阱", "说明"));
            },
            trap_dialog_layout::kFrame),
-    framed("ranking explanation",
+    framed("ranking-explanation",
            [](HINSTANCE m, const Decision& d) {
              return kit::DialogPtr<kit::SkinnedDialog>(kit::make_dialog<RankingExplanationDialog>(m, d));
            },
@@ -114,9 +119,9 @@ const Box kBoxes[] = {
     {"about",
      [](HINSTANCE m, const Decision&) { return kit::DialogPtr<kit::SkinnedDialog>(kit::make_dialog<DecisionAboutDialog>(m)); },
      about_layout::kWidth, about_layout::kHeight, about_layout::kPlacements, {}},
-    {"small input box", input_box_at_point<SmallInputBox>, small_input_box_layout::kWidth,
+    {"small-input", input_box_at_point<SmallInputBox>, small_input_box_layout::kWidth,
      small_input_box_layout::kHeight, small_input_box_layout::kPlacements, small_input_box_layout::kButtons},
-    {"big input box", input_box_at_point<BigInputBox>, big_input_box_layout::kWidth, big_input_box_layout::kHeight,
+    {"big-input", input_box_at_point<BigInputBox>, big_input_box_layout::kWidth, big_input_box_layout::kHeight,
      big_input_box_layout::kPlacements, big_input_box_layout::kButtons},
 };
 
@@ -146,6 +151,7 @@ TEST_F(EveryWindowAtScaleTest, EveryBoxTakesItsScaledSizeAndPlaces) {
     auto box = row.make(module(), current_);
     HWND window = box->create(window_);
     ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
     pump(30);
     EXPECT_EQ(kit::window_dpi(window), dpi_);
     expect_client_scaled(window, row.width, row.height);
@@ -157,6 +163,14 @@ TEST_F(EveryWindowAtScaleTest, EveryBoxTakesItsScaledSizeAndPlaces) {
       EXPECT_EQ(frame.left, kBoxPoint.x);
       EXPECT_EQ(frame.top, kBoxPoint.y);
     }
+    kit::testing::save_screenshot(window, shot(row.name).c_str());
+  }
+  // The case library's columns ("title,width;...") at their scaled widths.
+  auto library = kit::make_dialog<CaseLibraryDialog>(module(), library_folder());
+  HWND list = GetDlgItem(library->create(window_), IDC_CASE_LIST);
+  int column = 0;
+  for (const char* at = case_library_layout::kColumns; (at = std::strchr(at, ',')); ++column) {
+    EXPECT_EQ(ListView_GetColumnWidth(list, column), kit::scale_length(std::atoi(++at), dpi_)) << "column " << column;
   }
 }
 
