@@ -39,8 +39,12 @@ class PictureLinkBox : public SkinnedDialog {
  protected:
   bool on_init_dialog() override;
   void on_background_pressed(LPARAM press_point) override;
+  // At a new DPI the link's picture is loaded again for it.
+  void lay_out_at_dpi() override;
 
  private:
+  void show_link_picture();
+
   PictureLinkBoxLayout layout_;
   HyperlinkStatic link_;
 };

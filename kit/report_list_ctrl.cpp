@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "kit/dpi.h"
 #include "kit/handles.h"
 #include "kit/text/gbk.h"
 #include "kit/text/wide.h"
@@ -50,12 +51,19 @@ bool ReportListCtrl::define_columns(std::string_view columns) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = std::atoi(width_text.c_str());
+    const int width = std::atoi(width_text.c_str());
+    column.cx = scaled(hwnd(), width);
     column.pszText = const_cast<wchar_t*>(title.c_str());
     const int index = column_count_++;
     if (SendMessageW(hwnd(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column)) < 0) return false;
+    column_widths_.push_back(width);
     pos = semicolon == std::string_view::npos ? columns.size() : semicolon + 1;
   }
+}
+
+void ReportListCtrl::lay_out_columns() {
+  for (std::size_t i = 0; i < column_widths_.size(); ++i)
+    SendMessageW(hwnd(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(scaled(hwnd(), column_widths_[i]), 0));
 }
 
 int ReportListCtrl::append_row(std::initializer_list<std::string_view> texts) {

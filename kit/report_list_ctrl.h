@@ -33,8 +33,11 @@ class ReportListCtrl : public Control {
   ReportListCtrl();
 
   // Appends one column per "title,width" pair of the text (pairs separated by
-  // ";", width read as by atoi).  Returns false as soon as a column cannot be inserted.
+  // ";", width read as by atoi, in layout pixels scaled to the window's DPI).  Returns
+  // false as soon as a column cannot be inserted.
   bool define_columns(std::string_view columns);
+  // The columns take their widths at the window's DPI again (after a DPI change).
+  void lay_out_columns();
 
   // Appends a row with one text per declared column, in column order; exactly
   // column_count() texts are read (missing ones count as empty, extra ones are not
@@ -69,6 +72,7 @@ class ReportListCtrl : public Control {
   std::wstring cell_text(int row, int column) const;
 
   int column_count_ = 0;
+  std::vector<int> column_widths_;  // layout pixels
   COLORREF default_text_color_;
   COLORREF default_back_color_;
   COLORREF selected_back_color_;

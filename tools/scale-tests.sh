@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs a Windows test program at other display scales under Wine, one process per DPI,
 # each in a prefix of its own: a copy of the project's prefix with LogPixels set (Wine
-# takes its system DPI from there), made once and kept beside it.
+# takes its system DPI from there), made once and kept beside it.  The DPIs run side by
+# side, each on a display of its own; their outputs follow one another.  A GoogleTest
+# report folder (GTEST_OUTPUT=xml:<folder>/) gets a report per DPI.
 # Usage: scale-tests.sh TEST_EXE GTEST_FILTER DPI...
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,8 +31,23 @@ for dpi in "$@"; do
     WINEPREFIX="$prefix" wineserver -w
     echo "$dpi $(cat "$base/.settings")" >"$prefix/.dpi"
   fi
-  # A screen large enough for the main window at 200 %.
-  WINEPREFIX="$prefix" KIT_TEST_DPI="$dpi" "$top/tools/with-xvfb" 2560x1600x24 \
-    "$top/tools/wine-exec" "$exe" --gtest_filter="$filter" || status=1
 done
+logs=$(mktemp -d)
+stem=$(basename "$exe" .exe)
+for dpi in "$@"; do
+  report=${GTEST_OUTPUT:-}
+  case "$report" in */ | *\\) report="$report$stem-$dpi.xml" ;; esac
+  # A screen large enough for the main window at 200 %.
+  ( if [ -n "$report" ]; then export GTEST_OUTPUT="$report"; fi
+    WINEPREFIX="$base-$dpi" KIT_TEST_DPI="$dpi" "$top/tools/with-xvfb" 2560x1600x24 \
+      "$top/tools/wine-exec" "$exe" --gtest_filter="$filter" >"$logs/$dpi" 2>&1
+    echo $? >"$logs/$dpi.status" ) &
+done
+wait
+for dpi in "$@"; do
+  echo "== $dpi DPI"
+  cat "$logs/$dpi"
+  [ "$(cat "$logs/$dpi.status")" = 0 ] || status=1
+done
+rm -rf "$logs"
 exit $status

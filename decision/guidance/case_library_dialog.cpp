@@ -58,6 +58,11 @@ bool CaseLibraryDialog::on_init_dialog() {
   return true;
 }
 
+void CaseLibraryDialog::lay_out_at_dpi() {
+  kit::SkinnedDialog::lay_out_at_dpi();
+  list_.lay_out_columns();
+}
+
 // A directory that cannot be read is reported and leaves the library empty; an empty
 // one leaves it empty silently.
 void CaseLibraryDialog::read_directory() {

@@ -38,6 +38,7 @@ class CaseLibraryDialog : public kit::SkinnedDialog {
   bool on_init_dialog() override;
   bool on_command(int id, int code, HWND control) override;
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  void lay_out_at_dpi() override;
   // OK opens the chosen case; the close button cancels.
   void on_ok_clicked() override;
   void on_close_clicked() override { end(IDCANCEL); }

@@ -14,6 +14,7 @@
 #include "decision/workspace/decision_dialog_layout.h"
 #include "kit/dpi.h"
 #include "kit/testing/placement.h"
+#include "kit/testing/scale.h"
 #include "kit/testing/screenshot.h"
 
 namespace decision {
@@ -21,28 +22,12 @@ namespace {
 
 namespace lay = main_window_layout;
 namespace panel_lay = alternative_panel_layout;
+using kit::testing::centre;
+using kit::testing::click_at;
+using kit::testing::prefix_dpi;
 using kit::testing::pump;
 
 constexpr kit::LocalTime kFixedTime{2026, 12, 6, 9, 5};
-
-// The DPI the run's prefix sets, or 0 in the everyday run.
-int prefix_dpi() {
-  const char* dpi = std::getenv("KIT_TEST_DPI");
-  return dpi ? std::atoi(dpi) : 0;
-}
-
-POINT centre(const kit::PixelRect& r) { return {r.x + r.w / 2, r.y + r.h / 2}; }
-
-// Presses and releases the mouse on whatever control lies at window's client point.
-HWND click_at(HWND window, POINT point) {
-  HWND hit = ChildWindowFromPointEx(window, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-  if (!hit || hit == window) return nullptr;
-  MapWindowPoints(window, hit, &point, 1);
-  PostMessageW(hit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-  PostMessageW(hit, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-  pump(120);
-  return hit;
-}
 
 // The top of the text line (from 0) of an edit, in its client area.
 int line_top(HWND edit, int line) {
