@@ -93,10 +93,7 @@ kit::DialogPtr<kit::SkinnedDialog> input_box_at_point(HINSTANCE module, const De
   box->y = kBoxPoint.y;
   return box;
 }
-const std::string& library_folder() {
-  static const std::string folder = kit::testing::gbk_path(kit::testing::host_path(DECISION_CASE_LIBRARY_DIR)) + "\\";
-  return folder;
-}
+std::filesystem::path library_folder() { return kit::testing::host_path(DECISION_CASE_LIBRARY_DIR); }
 
 const Box kBoxes[] = {
     framed("chooser", [](HINSTANCE m, const Decision&) { return kit::DialogPtr<kit::SkinnedDialog>(kit::make_dialog<NewDecisionDialog>(m)); },
@@ -135,8 +132,7 @@ class EveryWindowAtScaleTest : public testing::MainWindowTest {
     MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
     ASSERT_EQ(kit::window_dpi(window_), dpi_) << "the prefix's LogPixels";
-    const std::string case_file = library_folder() + "exp\\买车还是不买车.dec";
-    ASSERT_EQ(dialog_->open_file(case_file), 0);
+    ASSERT_EQ(dialog_->open_file(library_folder() / L"exp" / L"买车还是不买车.dec"), 0);
     pump(40);
   }
   std::string shot(const char* what) const { return "decision-scale-" + std::to_string(dpi_) + "-" + what + ".bmp"; }
