@@ -1,6 +1,6 @@
 // bare_skin.exe: the yardstick of the start-up benchmark, the least a skinned window
 // does.  A dialog of a main window's client size that reads its background picture
-// from the working folder and blits it at every paint, and nothing else.  facelore's
+// from the working folder and blits it at every paint (fresh_picture.h), and nothing else.  facelore's
 // by default; BENCH_BACKGROUND_FILE, BENCH_CLIENT_WIDTH and BENCH_CLIENT_HEIGHT give
 // another program's picture and size.
 //
@@ -14,7 +14,7 @@
 #include <windows.h>
 
 #include "kit/geometry.h"
-#include "kit/skin_background.h"
+#include "tools/bench/fresh_picture.h"
 #ifdef BENCH_LAYOUT_HEADER
 #include BENCH_LAYOUT_HEADER
 #endif
@@ -52,7 +52,7 @@ INT_PTR CALLBACK dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
       lay_out(dialog);
       return TRUE;
     case WM_PAINT:
-      kit::paint_skin_background(dialog, kBackgroundFile, kClientWidth, kClientHeight);
+      bench::paint_picture_afresh(dialog, kBackgroundFile, kClientWidth, kClientHeight);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, IDCANCEL);

@@ -25,12 +25,12 @@
 #include <vector>
 
 #include "tools/bench/bench_clock.h"
+#include "tools/bench/fresh_picture.h"
 #include "decision/document/dec_format.h"
 #include "decision/document/decision.h"
 #include "kit/dpi.h"
 #include "kit/handles.h"
 #include "kit/geometry.h"
-#include "kit/skin_background.h"
 #include "kit/testing/pump.h"
 #include "kit/testing/screenshot.h"
 #include "kit/this_process.h"
@@ -110,7 +110,7 @@ INT_PTR CALLBACK template_only_proc(HWND dialog, UINT message, WPARAM, LPARAM) {
       for (const kit::SkinButtonRow& row : lay::kButtons) kit::place_control(dialog, row.id, row.place);
       return TRUE;
     case WM_PAINT:
-      kit::paint_skin_background(dialog, lay::kBackgroundFile, lay::kClientWidth, lay::kClientHeight);
+      bench::paint_picture_afresh(dialog, lay::kBackgroundFile, lay::kClientWidth, lay::kClientHeight);
       return TRUE;
   }
   return FALSE;
@@ -126,8 +126,8 @@ double time_load_and_blit(HWND window) {
   const double start = now_ms();
   {
     kit::WindowDc dc(window);
-    kit::draw_picture_file(dc.get(), lay::kBackgroundFile, 0, 0, lay::kClientWidth, lay::kClientHeight,
-                           kit::window_dpi(window));
+    bench::draw_picture_afresh(dc.get(), lay::kBackgroundFile, lay::kClientWidth, lay::kClientHeight,
+                               kit::window_dpi(window));
     GdiFlush();
   }
   return now_ms() - start;
