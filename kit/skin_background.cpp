@@ -3,6 +3,7 @@
 
 #include "kit/dpi.h"
 #include "kit/handles.h"
+#include "kit/picture_file_cache.h"
 #include "kit/scaled_picture.h"
 #include "kit/text/wide.h"
 
@@ -22,9 +23,9 @@ void blit_picture(HDC dc, HBITMAP picture, int x, int y, int width, int height) 
 }  // namespace
 
 void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height, int dpi) {
-  UniqueBitmap picture = load_scaled_picture_file(to_wide(file_name), dpi);
+  HBITMAP picture = cached_picture_file(to_wide(file_name), dpi);
   const PixelRect place = scale_rect({x, y, width, height}, dpi);
-  blit_picture(dc, picture.get(), place.x, place.y, place.w, place.h);
+  blit_picture(dc, picture, place.x, place.y, place.w, place.h);
 }
 
 void draw_picture_resource(HDC dc, HINSTANCE module, int bitmap_id, int x, int y, int width, int height, int dpi) {
