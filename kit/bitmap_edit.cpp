@@ -81,10 +81,11 @@ void BitmapEdit::on_erase_background(HDC dc) {
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
-// Keeps the look of the unfocused box, picture and text as the edit paints them over
+// Keeps the look of the unfocused read-only box, picture and text as the edit paints them over
 // it, and blits that while nothing changed.  The scroll bar is drawn over it afresh.
 bool BitmapEdit::paint_from_cache() {
-  if (GetFocus() == hwnd()) return false;  // the caret and the selection are live
+  // Only a read-only box that is not focused: no caret and no typing to follow.
+  if (GetFocus() == hwnd() || (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_READONLY) == 0) return false;
   RECT client{};
   GetClientRect(hwnd(), &client);
   if (client.right <= 0 || client.bottom <= 0) return false;

@@ -60,7 +60,7 @@ class BitmapEdit : public Control {
   // The stock null brush: nothing is painted behind the text.
   HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
   // What the box last painted (picture and text), while no message since could have
-  // changed it: a repaint of an unfocused box is then one blit.
+  // changed it: a repaint of an unfocused read-only box is then one blit.
   UniqueBitmap cache_bitmap_;  // before its DC: freed after it
   UniqueMemoryDc cache_dc_;
   HGDIOBJ cache_displaced_ = nullptr;
