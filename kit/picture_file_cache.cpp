@@ -13,8 +13,8 @@ namespace kit {
 
 namespace {
 
-// Enough for every picture file one program's windows show at a time (the main window's
-// background and its seven logo frames, a panel's and a picker's backgrounds).
+// Enough for every picture file the windows of a program show at a time (the main
+// window's background and its seven logo frames, a panel's and a picker's backgrounds).
 constexpr std::size_t kMaxCachedPictures = 24;
 // A file written this recently may be written again within the file system's clock
 // tick, keeping its stamp: it is read afresh until it is older.
@@ -58,6 +58,7 @@ std::wstring full_path(const std::filesystem::path& file) {
 }
 
 struct CachedPicture {
+  HWND window = nullptr;  // top-level
   std::wstring path;
   int dpi = 0;
   FileStamp stamp;
@@ -73,13 +74,17 @@ std::list<CachedPicture>& cache() {
 
 }  // namespace
 
-HBITMAP cached_picture_file(const std::filesystem::path& file_100, int dpi) {
+HBITMAP cached_picture_file(HWND window, const std::filesystem::path& file_100, int dpi) {
+  HWND top = GetAncestor(window, GA_ROOT);
+  if (!top) return nullptr;
   const std::wstring path = full_path(file_100);
   FileStamp stamp;
   const bool exists = stamp_of(path, stamp);
   auto& pictures = cache();
+  // A window that ended without saying so leaves its pictures here.
+  pictures.remove_if([](const CachedPicture& picture) { return !IsWindow(picture.window); });
   for (auto it = pictures.begin(); it != pictures.end(); ++it) {
-    if (it->path != path || it->dpi != dpi) continue;
+    if (it->window != top || it->path != path || it->dpi != dpi) continue;
     if (exists && it->settled && it->stamp == stamp) {
       pictures.splice(pictures.begin(), pictures, it);
       return it->bitmap.get();
@@ -90,9 +95,13 @@ HBITMAP cached_picture_file(const std::filesystem::path& file_100, int dpi) {
   if (!exists) return nullptr;
   UniqueBitmap bitmap = load_scaled_picture_file(path, dpi);
   if (!bitmap) return nullptr;
-  pictures.push_front({path, dpi, stamp, settled(stamp), std::move(bitmap)});
+  pictures.push_front({top, path, dpi, stamp, settled(stamp), std::move(bitmap)});
   if (pictures.size() > kMaxCachedPictures) pictures.pop_back();
   return pictures.front().bitmap.get();
+}
+
+void forget_window_pictures(HWND window) {
+  cache().remove_if([window](const CachedPicture& picture) { return picture.window == window; });
 }
 
 }  // namespace kit

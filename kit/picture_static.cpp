@@ -76,7 +76,7 @@ void PictureStatic::on_paint() {
   if (has_picture_ && dc) {
     // Decoded again only when the file changed, so a changed file shows at the next paint.
     const int dpi = window_dpi(hwnd());
-    HBITMAP picture = cached_picture_file(to_wide(file_), dpi);
+    HBITMAP picture = cached_picture_file(hwnd(), to_wide(file_), dpi);
     UniqueMemoryDc memory(CreateCompatibleDC(dc));
     if (memory) {
       SelectGuard selected(memory.get(), picture);
