@@ -44,9 +44,6 @@ class BitmapEdit : public Control {
  private:
   LRESULT on_color_request(HDC dc);
   void on_erase_background(HDC dc);
-  LRESULT paint_or_default(UINT message, WPARAM wparam, LPARAM lparam);
-  bool paint_from_cache();
-  void drop_paint_cache();
 
   UniqueBitmap background_;
   int background_id_ = 0;
@@ -59,14 +56,6 @@ class BitmapEdit : public Control {
   EditScrollBar scroll_bar_;
   // The stock null brush: nothing is painted behind the text.
   HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  // What the box last painted (picture and text), while no message since could have
-  // changed it: a repaint of an unfocused read-only box is then one blit.
-  UniqueBitmap cache_bitmap_;  // before its DC: freed after it
-  UniqueMemoryDc cache_dc_;
-  HGDIOBJ cache_displaced_ = nullptr;
-  SIZE cache_size_{};
-  bool cache_valid_ = false;
-  bool painting_from_cache_ = false;
 };
 
 }  // namespace kit
