@@ -5,6 +5,7 @@
 #include "kit/control.h"
 #include "kit/dialog_keys.h"
 #include "kit/dpi.h"
+#include "kit/picture_file_cache.h"
 
 namespace kit {
 
@@ -171,6 +172,7 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       on_destroy();
       forget_keyboard_cues(window);
       forget_dpi(window);
+      forget_window_pictures(window);
       break;
     case WM_DPICHANGED:
       take_new_dpi(window, wparam, lparam);

@@ -1,8 +1,9 @@
-// Picture statics: a picture file blitted at every paint, and the kit-owned bitmap of a
+// Picture statics: a picture file blitted at every paint (decoded once per version), and the kit-owned bitmap of a
 // static control.
 #include "kit/picture_static.h"
 
 #include "kit/dpi.h"
+#include "kit/picture_file_cache.h"
 #include "kit/scaled_picture.h"
 #include "kit/text/wide.h"
 
@@ -73,12 +74,12 @@ void PictureStatic::on_paint() {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(hwnd(), &paint);
   if (has_picture_ && dc) {
-    // Decoded afresh at every paint, so a changed file shows at the next paint.
+    // Decoded again only when the file changed, so a changed file shows at the next paint.
     const int dpi = window_dpi(hwnd());
-    UniqueBitmap picture = load_scaled_picture_file(to_wide(file_), dpi);
+    HBITMAP picture = cached_picture_file(hwnd(), to_wide(file_), dpi);
     UniqueMemoryDc memory(CreateCompatibleDC(dc));
     if (memory) {
-      SelectGuard selected(memory.get(), picture.get());
+      SelectGuard selected(memory.get(), picture);
       const PixelRect size = scale_size(width_, height_, dpi);
       BitBlt(dc, 0, 0, size.w, size.h, memory.get(), 0, 0, SRCCOPY);
     }

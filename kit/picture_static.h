@@ -1,5 +1,5 @@
-// Picture statics: PictureStatic shows a picture file, read again at every paint (the
-// logo animation changes the file it shows), or a bitmap resource; until a picture is
+// Picture statics: PictureStatic shows a picture file, looked at again at every paint
+// and decoded again when it changed (the logo animation changes the file it shows), or a bitmap resource; until a picture is
 // set it paints nothing.  StaticBitmap is the bitmap a static control shows, owned by
 // the kit, for every control of the kit that shows one (pictures and links alike).
 #pragma once
@@ -45,8 +45,8 @@ class PictureStatic : public Control {
   // Shows bitmap resource bitmap_id of the program instead, drawn by the static itself
   // and owned by this control; false when there is no such resource.
   bool show_bitmap(int bitmap_id);
-  // At a new DPI: the bitmap resource loaded again at it (a picture file is scaled at
-  // every paint anyway).
+  // At a new DPI: the bitmap resource loaded again at it (a picture file is taken at
+  // the DPI of every paint anyway).
   void lay_out();
 
   const std::string& file() const { return file_; }

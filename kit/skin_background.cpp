@@ -3,6 +3,7 @@
 
 #include "kit/dpi.h"
 #include "kit/handles.h"
+#include "kit/picture_file_cache.h"
 #include "kit/scaled_picture.h"
 #include "kit/text/wide.h"
 
@@ -22,8 +23,13 @@ void blit_picture(HDC dc, HBITMAP picture, int x, int y, int width, int height) 
 }  // namespace
 
 void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height, int dpi) {
-  UniqueBitmap picture = load_scaled_picture_file(to_wide(file_name), dpi);
   const PixelRect place = scale_rect({x, y, width, height}, dpi);
+  // A window's paint keeps the picture for the window; a memory DC's draw does not.
+  if (HWND window = WindowFromDC(dc)) {
+    blit_picture(dc, cached_picture_file(window, to_wide(file_name), dpi), place.x, place.y, place.w, place.h);
+    return;
+  }
+  UniqueBitmap picture = load_scaled_picture_file(to_wide(file_name), dpi);
   blit_picture(dc, picture.get(), place.x, place.y, place.w, place.h);
 }
 

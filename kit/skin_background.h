@@ -1,8 +1,8 @@
-// Picture-file backgrounds of the skinned dialogs.  A dialog keeps nothing between
-// paints: its picture file (a name relative to the working folder, GBK) is loaded,
-// drawn at a fixed size and released inside every paint.  A missing or unreadable
-// file is not reported: the blit still runs, from an empty memory DC, and the area is
-// left to the platform.
+// Picture-file backgrounds of the skinned dialogs.  A dialog's picture file (a name
+// relative to the working folder, GBK) is drawn at a fixed size at every paint, decoded
+// once and kept while the file stays as it is (picture_file_cache.h): a changed file
+// shows at the next paint.  A missing or unreadable file is not reported: the blit
+// still runs, from an empty memory DC, and the area is left to the platform.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +13,7 @@ namespace kit {
 
 // Draws the bitmap file at (x, y) of dc, width x height pixels from the picture's
 // origin (SRCCOPY); place and picture in layout pixels, both scaled to dpi
-// (scaled_picture.h).  The file is read afresh by every call.
+// (scaled_picture.h).  The file is decoded again only when it changed.
 void draw_picture_file(HDC dc, std::string_view file_name, int x, int y, int width, int height, int dpi);
 
 // The same with a bitmap resource of module.

@@ -191,6 +191,7 @@ int SkinButton::attach_one(StateImage& image, UniqueBitmap bitmap, COLORREF key)
 }
 
 void SkinButton::free_images() {
+  free_composed_faces();
   clear_image(hover_image_);
   clear_image(normal_image_);
 }
@@ -277,14 +278,25 @@ void SkinButton::on_draw_item(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   RECT r = item.rcItem;
 
+  const StateImage& image =
+      (hovering_ || pressed_) ? hover_image_ : (normal_image_.bitmap ? normal_image_ : hover_image_);
+  int length = name_only_ ? 0 : GetWindowTextLengthW(hwnd());
+  // The commonest paint, a picture on the parent's pixels at rest, is one blit.
+  const bool bordered = hover_border_ && (pressed_ || hovering_);
+  if (see_through_ && !pressed_ && !disabled_ && !bordered && length == 0 && image.bitmap &&
+      draw_composed_face(dc, image, r)) {
+    if (focused_ && shows_focus_cues()) draw_focus_mark(dc, r);
+    RestoreDC(dc, saved);
+    return;
+  }
+
   if (see_through_)
     draw_face_from_cache(dc, r);
   else
     draw_background(dc, r);
 
-  if (hover_border_ && (pressed_ || hovering_)) draw_border(dc, r);
+  if (bordered) draw_border(dc, r);
 
-  int length = name_only_ ? 0 : GetWindowTextLengthW(hwnd());
   std::wstring caption;
   if (length > 0) {
     caption.resize(static_cast<std::size_t>(length) + 1);
@@ -292,8 +304,6 @@ void SkinButton::on_draw_item(const DRAWITEMSTRUCT& item) {
   }
   RECT caption_rect = r;
 
-  const StateImage& image =
-      (hovering_ || pressed_) ? hover_image_ : (normal_image_.bitmap ? normal_image_ : hover_image_);
   if (image.bitmap) draw_picture(dc, image, r, caption_rect, !caption.empty());
 
   if (!caption.empty()) draw_caption(dc, caption, caption_rect);
@@ -434,7 +444,48 @@ void SkinButton::capture_parent_background() {
   cache_bitmap_ = std::move(cache_bitmap);
 }
 
+// Blits the face of image composed over the captured parent pixels, composing it first
+// when needed; false when it cannot be made (the caller draws the slow way).
+bool SkinButton::draw_composed_face(HDC dc, const StateImage& image, const RECT& r) {
+  const int w = width_of(r);
+  const int h = height_of(r);
+  if (!cache_dc_) capture_parent_background();
+  if (!cache_dc_) return false;
+  if (faces_dc_ && (faces_size_.cx != w || faces_size_.cy != h)) free_composed_faces();
+  if (!faces_dc_) {
+    UniqueMemoryDc faces_dc(CreateCompatibleDC(dc));
+    UniqueBitmap faces_bitmap(CreateCompatibleBitmap(dc, 2 * w, h));
+    if (!faces_dc || !faces_bitmap) return false;
+    faces_displaced_ = SelectObject(faces_dc.get(), faces_bitmap.get());
+    faces_dc_ = std::move(faces_dc);
+    faces_bitmap_ = std::move(faces_bitmap);
+    faces_size_ = {w, h};
+  }
+  const int slot = &image == &hover_image_ ? 0 : 1;
+  if (!face_composed_[slot]) {
+    // The same steps as a paint straight to the screen, onto the face instead.
+    HDC face = faces_dc_.get();
+    const int saved = SaveDC(face);
+    SetViewportOrgEx(face, slot * w, 0, nullptr);
+    BitBlt(face, 0, 0, w, h, cache_dc_.get(), 0, 0, SRCCOPY);
+    RECT ignored = r;
+    draw_picture(face, image, {0, 0, w, h}, ignored, false);
+    RestoreDC(face, saved);
+    face_composed_[slot] = true;
+  }
+  return BitBlt(dc, r.left, r.top, w, h, faces_dc_.get(), slot * w, 0, SRCCOPY) != FALSE;
+}
+
+void SkinButton::free_composed_faces() {
+  if (faces_dc_ && faces_displaced_) SelectObject(faces_dc_.get(), faces_displaced_);
+  faces_displaced_ = nullptr;
+  faces_dc_.reset();
+  faces_bitmap_.reset();
+  face_composed_[0] = face_composed_[1] = false;
+}
+
 void SkinButton::free_background_cache() {
+  free_composed_faces();
   if (cache_dc_ && cache_displaced_) SelectObject(cache_dc_.get(), cache_displaced_);
   cache_displaced_ = nullptr;
   cache_dc_.reset();

@@ -162,8 +162,10 @@ class SkinButton : public Control {
  private:
   void on_draw_item(const DRAWITEMSTRUCT& item);
   void draw_face_from_cache(HDC dc, const RECT& r);
+  bool draw_composed_face(HDC dc, const StateImage& image, const RECT& r);
   void capture_parent_background();
   void free_background_cache();
+  void free_composed_faces();
   void draw_picture(HDC dc, const StateImage& image, const RECT& r, RECT& caption, bool has_caption);
   void draw_caption(HDC dc, const std::wstring& text, RECT caption);
   void draw_focus_mark(HDC dc, const RECT& r);
@@ -193,6 +195,14 @@ class SkinButton : public Control {
   UniqueMemoryDc cache_dc_;
   UniqueBitmap cache_bitmap_;
   HGDIOBJ cache_displaced_ = nullptr;
+  // The parent's pixels with each picture over them, composed at the first paint that
+  // shows it (hover picture left, normal right), so a later paint is one blit.  Made
+  // again when the captured pixels or the pictures change.
+  UniqueMemoryDc faces_dc_;
+  UniqueBitmap faces_bitmap_;
+  HGDIOBJ faces_displaced_ = nullptr;
+  bool face_composed_[2] = {false, false};
+  SIZE faces_size_{};
 };
 
 // Sets button up from one row of a window's button table (pixel_layout.h).  Returns what

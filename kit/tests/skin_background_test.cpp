@@ -1,9 +1,10 @@
-// The skin background: the dialog's picture file read from the working folder at
-// every paint.
+// The skin background: the dialog's picture file from the working folder at every
+// paint, kept for its window while the file stays as it is.
 #include "kit/tests/skin_button_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include "kit/testing/gdi_objects.h"
 #include "kit/text/file_io.h"
 #include "kit/text/utf8.h"
 
@@ -72,6 +73,25 @@ TEST_F(SkinBackgroundTest, DrawsTheFileFromTheWorkingFolderAfreshAtEveryPaint) {
   ASSERT_EQ(kit::replace_path_bytes(kit::path_from_gbk(kSkin), bmp_file(120, 80, skin_b)), kit::kFileOk);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(kit::testing::shown(window_).at(40, 30), skin_b(40, 30));
+}
+
+TEST_F(SkinBackgroundTest, WindowsThatComeAndGoShowTheirFileAndLeaveNoKeptPictureBehindInASoak) {
+  auto open_and_close = [&](int windows) {
+    for (int n = 0; n < windows; ++n) {
+      // Every other window the file changes (its size too): the new one shows at once.
+      const auto skin = n % 2 ? skin_b : skin_a;
+      if (kit::replace_path_bytes(kit::path_from_gbk(kSkin), bmp_file(120 + n % 2, 80, skin)) != kit::kFileOk) return n;
+      TestDialog dialog;
+      dialog.paint = [](HWND w) { kit::paint_skin_background(w, kSkin, 100, 60); };
+      HWND window = dialog.open();
+      for (int repaint = 0; repaint < 2; ++repaint) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      const bool shown = kit::testing::shown(window).at(40, 30) == skin(40, 30);
+      DestroyWindow(window);
+      if (!shown) return n;
+    }
+    return windows;
+  };
+  kit::testing::expect_gdi_objects_return(open_and_close, kit::testing::soak_rounds());
 }
 
 TEST_F(SkinBackgroundTest, SecondPictureIsDrawnAtItsPlaceInTheSamePaint) {

@@ -2,15 +2,18 @@
 // visible, fully painted main window, and prints min, median and max per program.
 //
 //   startup_timer RUNS PROGRAM [PROGRAM ...] [--yardstick PROGRAM [PROGRAM ...] ...]
-//   PROGRAM: name program.exe background.bmp [--ignore=x,y,w,h]
+//   PROGRAM: [--floor] name program.exe background.bmp [--ignore=x,y,w,h]
 //
 // The first program is the yardstick: every other program's median is also given as a
 // ratio of its median.  --yardstick makes the next program the yardstick of those after
-// it (a bare window of another size for another product).  Each program starts in its
+// it (a bare window of another size for another product).  --floor makes the next
+// program the floor of those after it in its group (a product's template alone): their
+// medians are given as a ratio of its median too.  Each program starts in its
 // own folder (where its background picture lies).  One warm-up start per program, not
 // counted, records what the settled window shows; a timed start ends when the screen
 // shows exactly that.  --ignore leaves one rectangle of the client area out of that
-// comparison: an animation there never holds still.  The timed starts are interleaved
+// comparison: an animation there never holds still.  Places are layout pixels, scaled
+// with the background picture to the window's DPI.  The timed starts are interleaved
 // (A B A B ...), so a slow spell of the machine hits all programs alike.
 #include <windows.h>
 
@@ -23,7 +26,9 @@
 #include <vector>
 
 #include "tools/bench/bench_clock.h"
+#include "kit/dpi.h"
 #include "kit/handles.h"
+#include "kit/scaled_picture.h"
 
 namespace {
 
@@ -44,6 +49,7 @@ struct Program {
   int height = 0;
   RECT ignored{};                   // client pixels not compared (empty: none)
   std::size_t yardstick = 0;        // index of the program its ratio is to
+  std::size_t floor = SIZE_MAX;     // index of its template alone (none: SIZE_MAX)
   std::vector<double> times_ms;     // to the complete picture
   std::vector<double> visible_ms;   // to the visible window
 };
@@ -140,10 +146,9 @@ COLORREF pixel_at(const std::vector<std::uint8_t>& pixels, int width, int x, int
 // True when the settled window shows its background picture near all four corners (those
 // outside the ignored rectangle): the check that a window really is "painted", not an
 // empty frame.
-bool shows_background(const Program& program) {
+bool shows_background(const Program& program, int dpi) {
   const std::wstring file = program.folder + L"\\" + program.background;
-  kit::UniqueBitmap picture(static_cast<HBITMAP>(
-      LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  kit::UniqueBitmap picture = kit::load_scaled_picture_file(file, dpi);
   kit::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   if (!picture || !dc) {
     std::fprintf(stderr, "%s: cannot read its background picture\n", program.name.c_str());
@@ -239,8 +244,16 @@ bool record_settled(Program& program) {
     return false;
   }
   Sleep(kSettleMs);
+  const int dpi = kit::window_dpi(window);
+  if (!IsRectEmpty(&program.ignored)) {
+    const kit::PixelRect r = kit::scale_rect({program.ignored.left, program.ignored.top,
+                                              program.ignored.right - program.ignored.left,
+                                              program.ignored.bottom - program.ignored.top},
+                                             dpi);
+    program.ignored = {r.x, r.y, r.x + r.w, r.y + r.h};
+  }
   if (!capture_client(window, program.width, program.height, program.settled)) return false;
-  return shows_background(program);
+  return shows_background(program, dpi);
 }
 
 // One timed start: the times to the visible window and to the complete picture.  False
@@ -288,19 +301,23 @@ double median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void print_table(const std::vector<Program>& programs) {
-  std::printf("\n%-18s %5s %8s %8s %8s %8s %-14s %10s\n", "start-up", "runs", "min ms", "median", "max ms", "ratio",
-              " to", "visible at");
+void print_table(const std::vector<Program>& programs, int dpi) {
+  std::printf("\nstart-ups at %d DPI (%d %%)\n", dpi, dpi * 100 / kit::kBaseDpi);
+  std::printf("%-18s %5s %8s %8s %8s %8s %-14s %10s %8s\n", "start-up", "runs", "min ms", "median", "max ms", "ratio",
+              " to", "visible at", "/ floor");
   for (const Program& program : programs) {
     const auto [low, high] = std::minmax_element(program.times_ms.begin(), program.times_ms.end());
     const double middle = median(program.times_ms);
     const Program& yardstick = programs[program.yardstick];
-    std::printf("%-18s %5zu %8.0f %8.0f %8.0f %8.2f %-14s %10.0f\n", program.name.c_str(), program.times_ms.size(),
+    std::printf("%-18s %5zu %8.0f %8.0f %8.0f %8.2f %-14s %10.0f", program.name.c_str(), program.times_ms.size(),
                 *low, middle, *high, middle / median(yardstick.times_ms), (" " + yardstick.name).c_str(),
                 median(program.visible_ms));
+    if (program.floor != SIZE_MAX) std::printf(" %8.2f", middle / median(programs[program.floor].times_ms));
+    std::printf("\n");
   }
   std::printf("(ms from the start of the process to the complete picture; ratio: median over the median\n"
-              " of the program named under \"to\"; visible at: median ms to the visible window)\n");
+              " of the program named under \"to\"; visible at: median ms to the visible window;\n"
+              " / floor: median over the median of the product's template alone)\n");
 }
 
 // "--ignore=x,y,w,h" as a rectangle; false when it is not one.
@@ -327,9 +344,16 @@ int main(int argc, char** argv) {
   if (runs < 1) return 2;
   std::vector<Program> programs;
   std::size_t yardstick = 0;
+  std::size_t floor = SIZE_MAX;
   for (int i = 2; i < argc;) {
     if (std::strcmp(argv[i], "--yardstick") == 0) {
       yardstick = programs.size();
+      floor = SIZE_MAX;
+      ++i;
+      continue;
+    }
+    if (std::strcmp(argv[i], "--floor") == 0) {
+      floor = programs.size();
       ++i;
       continue;
     }
@@ -339,6 +363,7 @@ int main(int argc, char** argv) {
     program.path = widen(argv[i + 1]);
     program.background = widen(argv[i + 2]);
     program.yardstick = yardstick;
+    if (floor != programs.size()) program.floor = floor;
     i += kFieldsPerProgram;
     if (i < argc && std::strncmp(argv[i], "--ignore=", 9) == 0) {
       if (!parse_ignored(argv[i], program.ignored)) return usage();
@@ -367,6 +392,6 @@ int main(int argc, char** argv) {
       Sleep(kPauseBetweenStartsMs);
     }
   }
-  print_table(programs);
+  print_table(programs, kit::window_dpi(nullptr));
   return 0;
 }
