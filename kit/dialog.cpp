@@ -164,6 +164,7 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND window = window_;
   switch (message) {
     case WM_INITDIALOG:
+      template_font_.remember(window, window_dpi(window));
       return on_init_dialog() ? TRUE : FALSE;
     case WM_COMMAND:
       if (on_command(LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam))) return TRUE;
@@ -174,8 +175,17 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       forget_dpi(window);
       forget_window_pictures(window);
       break;
+    case WM_NCDESTROY:
+      template_font_.forget();
+      break;
+    case WM_GETFONT:
+      // The dialog manager answers its own font; after a change of scale it is ours.
+      if (!template_font_.remade()) break;
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(template_font_.current()));
+      return TRUE;
     case WM_DPICHANGED:
       take_new_dpi(window, wparam, lparam);
+      template_font_.follow_dpi(window, window_dpi(window));
       lay_out_at_dpi();
       RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       SetWindowLongPtrW(window, DWLP_MSGRESULT, 0);

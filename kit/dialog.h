@@ -15,7 +15,10 @@
 //
 // Display scale: when a window moves to a monitor of another scale (WM_DPICHANGED) it
 // takes the rectangle the system suggests, lays itself out again at the new DPI
-// (lay_out_at_dpi: client size, places, fonts, pictures) and repaints whole.
+// (lay_out_at_dpi: client size, places, fonts, pictures) and repaints whole.  The
+// template's font is made again at the new DPI first, for every control that shows it,
+// and WM_GETFONT answers it; at the DPI the dialog was created at, the dialog manager's
+// own font is back.
 //
 // Teardown: the window goes before its object.
 // - A modal dialog lives on its opener's stack; run_modal returns after its window
@@ -37,6 +40,8 @@
 #include <memory>
 #include <type_traits>
 #include <utility>
+
+#include "kit/template_font.h"
 
 namespace kit {
 
@@ -90,6 +95,7 @@ class Dialog {
 
   HWND window_ = nullptr;
   bool modal_ = false;
+  TemplateFont template_font_;
 };
 
 // Deleter of a DialogPtr: the window first, then the object.

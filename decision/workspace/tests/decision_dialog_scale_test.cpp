@@ -1,7 +1,7 @@
 // decision's main window at another display scale: every place, the cells' text lines,
 // clicks on scaled places, a panel beside its cell, and a move to a monitor of another
-// scale.  decision_scale_tests runs the first at 120, 144 and 192 DPI (a Wine prefix per
-// DPI; KIT_TEST_DPI names it); the move runs in every run.
+// scale, with the template's font.  decision_scale_tests runs the first at 120, 144 and
+// 192 DPI (a Wine prefix per DPI; KIT_TEST_DPI names it); the moves run in every run.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include "decision/workspace/alternative_panel_layout.h"
 #include "decision/workspace/decision_dialog_layout.h"
 #include "kit/dpi.h"
+#include "kit/testing/gdi_objects.h"
 #include "kit/testing/placement.h"
 #include "kit/testing/scale.h"
 #include "kit/testing/screenshot.h"
@@ -35,6 +36,19 @@ int line_top(HWND edit, int line) {
   return static_cast<short>(HIWORD(SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(first), 0)));
 }
 
+HFONT font_of(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
+
+int font_height(HWND window) {
+  LOGFONTW face{};
+  GetObjectW(font_of(window), sizeof(face), &face);
+  return face.lfHeight;
+}
+
+// A combo box's selection field (-1) or item (0) height.
+int combo_height(HWND combo, int which) {
+  return static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(which), 0));
+}
+
 class MainWindowAtScaleTest : public testing::MainWindowTest {
  protected:
   MainWindowAtScaleTest() : MainWindowTest(kFixedTime) {}
@@ -48,6 +62,16 @@ class MainWindowAtScaleTest : public testing::MainWindowTest {
       session_.accept_alternative(i, a);
     }
     dialog_->refresh();
+    pump(40);
+  }
+
+  // What the system sends when the window moves to a monitor of dpi.
+  void move_to(int dpi) {
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    RECT suggested{frame.left, frame.top, frame.left + kit::scale_length(lay::kClientWidth, dpi),
+                   frame.top + kit::scale_length(lay::kClientHeight, dpi)};
+    SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump(40);
   }
 
@@ -107,15 +131,53 @@ TEST_F(MainWindowAtScaleTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain
   const int from = kit::window_dpi(window_);
   const int to = from == 192 ? 120 : 192;
   for (const int dpi : {to, from}) {
-    RECT frame{};
-    GetWindowRect(window_, &frame);
-    RECT suggested{frame.left, frame.top, frame.left + kit::scale_length(lay::kClientWidth, dpi),
-                   frame.top + kit::scale_length(lay::kClientHeight, dpi)};
-    SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    pump(40);
+    move_to(dpi);
     EXPECT_EQ(kit::window_dpi(window_), dpi);
     expect_laid_out(dpi);
   }
+}
+
+// The rank buttons and combo boxes show the template's font, which the code never sets:
+// it follows the move, and at the first DPI the dialog manager's own font is back.
+TEST_F(MainWindowAtScaleTest, TheTemplateFontFollowsAMoveAndComesBack) {
+  const int from = kit::window_dpi(window_);
+  const int to = from == 192 ? 96 : 192;
+  HWND combo = GetDlgItem(window_, IDC_INSERT_AT);
+  const HFONT template_font = font_of(window_);
+  const int height = font_height(window_);
+  const int field = combo_height(combo, -1);
+  const int row = combo_height(combo, 0);
+  ASSERT_NE(template_font, nullptr);
+
+  move_to(to);
+  EXPECT_NE(font_of(window_), template_font);
+  EXPECT_EQ(font_height(window_), MulDiv(height, to, from));
+  for (const int id : {IDC_BEST, IDC_RUNNER_UP, IDC_WORST, IDC_INSERT_AT, IDC_DELETE_AT})
+    EXPECT_EQ(font_of(GetDlgItem(window_, id)), font_of(window_)) << "control " << id;
+  // Items as high as the font's characters; the field's border around them stays.
+  EXPECT_NEAR(combo_height(combo, 0), MulDiv(row, to, from), 1);
+  EXPECT_EQ(combo_height(combo, -1) - combo_height(combo, 0), field - row);
+  EXPECT_NE(font_of(GetDlgItem(window_, IDC_CELL_1)), font_of(window_)) << "a cell keeps its own font";
+
+  move_to(from);
+  EXPECT_EQ(font_of(window_), template_font);
+  EXPECT_EQ(font_of(GetDlgItem(window_, IDC_BEST)), template_font);
+  EXPECT_EQ(combo_height(combo, -1), field);
+  EXPECT_EQ(combo_height(combo, 0), row);
+}
+
+TEST_F(MainWindowAtScaleTest, MovesBackAndForthLeaveNoGdiObjectBehindInASoak) {
+  const int from = kit::window_dpi(window_);
+  const int to = from == 192 ? 96 : 192;
+  kit::testing::expect_gdi_objects_return(
+      [&](int rounds) {
+        for (int i = 0; i < rounds; ++i) {
+          move_to(to);
+          move_to(from);
+        }
+        return rounds;
+      },
+      kit::testing::soak_rounds());
 }
 
 }  // namespace
