@@ -52,6 +52,20 @@ std::string escaped(std::string_view text) {
 // without its line breaks.
 std::string escaped_line(std::string_view text) { return escaped(kit::gbk_strip_line_breaks(text)); }
 
+// Where the page shows the decision's name.  The name is UTF-8 (a file name may hold
+// characters GBK lacks), so it goes in after the page is converted.  Escaped texts turn
+// control bytes into spaces and no fixed text holds one, so the mark is never mistaken.
+constexpr char kTitleMark = '\x01';
+
+// The decision's name escaped on one line, as UTF-8: escaping bytewise is safe in UTF-8
+// too, whose multi-byte characters use only bytes from 0x80 up.
+std::string escaped_title(std::u8string_view title) {
+  std::string line(kit::as_bytes(title));
+  std::replace(line.begin(), line.end(), '\r', ' ');
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  return escaped(line);
+}
+
 std::string number(int n) { return std::to_string(n); }
 
 // A short form of an alternative's text for the chart's labels: one line, at most
@@ -120,7 +134,7 @@ h2, h3 { break-after: avoid; page-break-after: avoid }
 )";
 
 void add_heading(std::string& page, const Decision& decision, const ReportHeading& heading) {
-  page += "<header>\n<h1>" + escaped_line(heading.title) + "</h1>\n";
+  page += std::string("<header>\n<h1>") + kTitleMark + "</h1>\n";
   page += "<p class=\"meta\">报告日期：" + escaped_line(heading.date) + "</p>\n";
   page += "<p class=\"meta\">评价方式：" + std::string(method_name(decision.base_of)) + "　方案数：" +
           number(decision.deci_count) + "</p>\n</header>\n";
@@ -271,7 +285,7 @@ std::string decision_report_html(const Decision& decision, const ReportHeading& 
   page.reserve(16 * 1024);
   page += "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n";
   page += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-  page += "<title>" + escaped_line(heading.title) + " - 决策报告</title>\n";
+  page += std::string("<title>") + kTitleMark + " - 决策报告</title>\n";
   page += kStyle;
   page += "</head>\n<body>\n";
   add_heading(page, decision, heading);
@@ -282,7 +296,17 @@ std::string decision_report_html(const Decision& decision, const ReportHeading& 
   add_explanation(page, decision, explanation);
   add_text_section(page, "record", "执行记录", decision.finish_str);
   page += "<footer>由择优宝生成</footer>\n</body>\n</html>\n";
-  return kit::gbk_to_utf8(page);
+  const std::string converted = kit::gbk_to_utf8(page);
+  const std::string title = escaped_title(heading.title);
+  std::string out;
+  out.reserve(converted.size() + 2 * title.size());
+  for (const char c : converted) {
+    if (c == kTitleMark)
+      out += title;
+    else
+      out += c;
+  }
+  return out;
 }
 
 std::string report_file_name(std::string_view file_name) {

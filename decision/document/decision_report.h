@@ -13,7 +13,7 @@
 namespace decision {
 
 struct ReportHeading {
-  std::string title;  // GBK: the decision's name, as the window's title shows it
+  std::u8string title;  // UTF-8: the decision's name, as the window's title shows it
   std::string date;   // GBK: when the report was made, already formatted
 };
 

@@ -43,7 +43,7 @@ int export_report(HWND owner, const Decision& decision, const std::filesystem::p
   Decision ranked = decision;
   compute_totals(ranked);
   compute_ranking(ranked);
-  const std::string page = decision_report_html(ranked, {kit::path_to_gbk(file_name), report_date(when)});
+  const std::string page = decision_report_html(ranked, {file_name.u8string(), report_date(when)});
   if (kit::replace_path_bytes(path, page) != kit::kFileOk) {
     kit::show_message(owner, kSaveFailedText, kSaveFailedCaption);
     return kReportSaveFailed;

@@ -64,6 +64,14 @@ TEST(DecisionReport, EveryTextAppearsEscapedOnceInItsOwnSection) {
   EXPECT_EQ(count_of(page, utf8("2026年12月8日 16:30")), 1);
 }
 
+TEST(DecisionReport, ANameWithCharactersGbkLacksIsShownWhole) {
+  const std::u8string name = u8"Käufe 한국어 😀 <a>.dec";
+  const std::string page = decision_report_html(marked_decision(), {name, "d"});
+  const std::string shown = "K\xC3\xA4ufe \xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 \xF0\x9F\x98\x80 &lt;a&gt;.dec";
+  EXPECT_EQ(count_of(part_of(page, "<title>", "</title>"), shown), 1);
+  EXPECT_EQ(count_of(part_of(page, "<h1>", "</h1>"), shown), 1);
+}
+
 TEST(DecisionReport, NoMarkupFromATextAndNothingThatRunsOrLoads) {
   const std::string page = decision_report_html(marked_decision(), testing::sample_heading());
   // Every '<' opens one of the page's own elements.
@@ -104,7 +112,7 @@ Decision three_alternatives(int v1, int v2, int v3) {
 std::string ranking_of(const std::string& page) { return part_of(page, "<section id=\"ranking\">", "</section>"); }
 
 TEST(DecisionReport, RanksAndHintsAsTheMainWindowShowsThem) {
-  const ReportHeading heading{"t", "d"};
+  const ReportHeading heading{u8"t", "d"};
   // Two share the top: no best, no runner-up, the several-best hint.
   std::string ranking = ranking_of(decision_report_html(three_alternatives(5, 5, 1), heading));
   EXPECT_NE(ranking.find(utf8("<th>最优方案</th><td>—</td>")), std::string::npos);
@@ -137,7 +145,7 @@ struct Bar {
 };
 
 TEST(DecisionReport, ChartBarsGrowFromTheZeroLineInTheRankColours) {
-  const std::string page = decision_report_html(three_alternatives(3, -2, 1), {"t", "d"});
+  const std::string page = decision_report_html(three_alternatives(3, -2, 1), {u8"t", "d"});
   const std::string chart = part_of(page, "<section id=\"chart\">", "</section>");
   std::vector<Bar> bars;
   const std::regex rect(R"re(<rect x="(-?\d+)" y="\d+" width="(\d+)" height="\d+" rx="\d+" fill="(#[0-9A-F]{6})"/>)re");

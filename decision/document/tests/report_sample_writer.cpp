@@ -17,6 +17,7 @@
 #include "case_source.h"
 #include "decision/document/decision_report.h"
 #include "decision/document/tests/report_samples.h"
+#include "kit/text/utf8.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ bool case_report(const std::string& source_path, std::string& page) {
   }
   decision::compute_totals(d);
   decision::compute_ranking(d);
-  page = decision::decision_report_html(d, {title + ".dec", "2026年12月8日 16:30"});
+  page = decision::decision_report_html(d, {kit::gbk_to_u8(title + ".dec"), "2026年12月8日 16:30"});
   return true;
 }
 

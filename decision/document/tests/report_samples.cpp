@@ -1,6 +1,8 @@
 // Decisions the report tests and the sample-page writer share.
 #include "decision/document/tests/report_samples.h"
 
+#include "kit/text/utf8.h"
+
 namespace decision::testing {
 
 MarkedText marked_text(const std::string& tag) {
@@ -14,7 +16,7 @@ MarkedText sample_title() {
   return {"决策<标题> & \"甲\" '乙'.dec", "决策&lt;标题&gt; &amp; &quot;甲&quot; &#39;乙&#39;.dec"};
 }
 
-ReportHeading sample_heading() { return {sample_title().raw, "2026年12月8日 16:30"}; }
+ReportHeading sample_heading() { return {kit::gbk_to_u8(sample_title().raw), "2026年12月8日 16:30"}; }
 
 Decision marked_decision() {
   Decision d;
