@@ -12,6 +12,7 @@ constexpr COLORREF kTextColor = RGB(0, 0, 0);
 
 void BitmapEdit::set_edit_background(int bitmap_id) {
   background_id_ = bitmap_id;
+  ++look_;
   background_ = load_scaled_picture(GetModuleHandleW(nullptr), bitmap_id, window_dpi(hwnd()));
   invalidate(true);
 }
@@ -23,6 +24,7 @@ LRESULT BitmapEdit::on_color_request(HDC dc) {
 }
 
 void BitmapEdit::on_erase_background(HDC dc) {
+  if (painting_from_cache_) return;  // the kept look covers the whole box
   if (!background_) {
     RECT client{};
     GetClientRect(hwnd(), &client);
@@ -37,10 +39,85 @@ void BitmapEdit::on_erase_background(HDC dc) {
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
+bool BitmapEdit::DrawnState::operator==(const DrawnState& other) const {
+  return text == other.text && selection == other.selection && first_char_at == other.first_char_at &&
+         EqualRect(&lines, &other.lines) && size.cx == other.size.cx && size.cy == other.size.cy &&
+         look == other.look && style == other.style;
+}
+
+BitmapEdit::DrawnState BitmapEdit::drawn_state() const {
+  DrawnState state;
+  state.text.resize(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1);
+  state.text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), state.text.data(), static_cast<int>(state.text.size()))));
+  state.selection = SendMessageW(hwnd(), EM_GETSEL, 0, 0);
+  state.first_char_at = SendMessageW(hwnd(), EM_POSFROMCHAR, 0, 0);
+  SendMessageW(hwnd(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&state.lines));
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  state.size = {client.right, client.bottom};
+  state.look = look_;
+  state.style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  return state;
+}
+
+// An unfocused read-only box has no caret and no typing to follow: its look is painted
+// once into a bitmap and blitted while what it shows stays the same.  The scroll bar is
+// drawn over it afresh.
+bool BitmapEdit::paint_from_cache() {
+  if (GetFocus() == hwnd() || (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_READONLY) == 0) return false;
+  DrawnState state = drawn_state();
+  if (state.size.cx <= 0 || state.size.cy <= 0) return false;
+  if (!cache_valid_ || !(state == cached_state_)) {
+    if (!cache_dc_ || state.size.cx != cached_state_.size.cx || state.size.cy != cached_state_.size.cy) {
+      drop_paint_cache();
+      WindowDc screen(hwnd());
+      UniqueMemoryDc cache_dc(CreateCompatibleDC(screen.get()));
+      UniqueBitmap cache_bitmap(CreateCompatibleBitmap(screen.get(), state.size.cx, state.size.cy));
+      if (!cache_dc || !cache_bitmap) return false;
+      cache_displaced_ = SelectObject(cache_dc.get(), cache_bitmap.get());
+      cache_dc_ = std::move(cache_dc);
+      cache_bitmap_ = std::move(cache_bitmap);
+    }
+    on_erase_background(cache_dc_.get());
+    // The edit leaves its text rectangle as the clip region of the DC it paints on; the
+    // kept DC would then miss the picture's edges at the next erase.
+    const int saved = SaveDC(cache_dc_.get());
+    default_processing(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(cache_dc_.get()), PRF_CLIENT);
+    RestoreDC(cache_dc_.get(), saved);
+    cached_state_ = std::move(state);
+    cache_valid_ = true;
+  }
+  PAINTSTRUCT paint{};
+  painting_from_cache_ = true;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  painting_from_cache_ = false;
+  if (dc) BitBlt(dc, 0, 0, cached_state_.size.cx, cached_state_.size.cy, cache_dc_.get(), 0, 0, SRCCOPY);
+  EndPaint(hwnd(), &paint);
+  return true;
+}
+
+void BitmapEdit::drop_paint_cache() {
+  cache_valid_ = false;
+  if (cache_dc_ && cache_displaced_) SelectObject(cache_dc_.get(), cache_displaced_);
+  cache_displaced_ = nullptr;
+  cache_dc_.reset();
+  cache_bitmap_.reset();
+}
+
+LRESULT BitmapEdit::paint_or_default(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_PAINT && paint_from_cache()) return 0;
+  return default_processing(message, wparam, lparam);
+}
+
 bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-  if (scroll_bar_.route(message, wparam, lparam, result, [&] { return default_processing(message, wparam, lparam); }))
+  if (message == WM_SETFONT) ++look_;
+  if (message == WM_DESTROY) drop_paint_cache();
+  if (scroll_bar_.route(message, wparam, lparam, result, [&] { return paint_or_default(message, wparam, lparam); }))
     return true;
   switch (message) {
+    case WM_PAINT:
+      result = paint_or_default(message, wparam, lparam);
+      return true;
     case reflected(WM_CTLCOLOREDIT):
     case reflected(WM_CTLCOLORSTATIC):
       result = on_color_request(reinterpret_cast<HDC>(wparam));
