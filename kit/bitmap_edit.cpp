@@ -8,11 +8,52 @@ namespace kit {
 
 namespace {
 constexpr COLORREF kTextColor = RGB(0, 0, 0);
+
+// Messages after which the box shows what it showed before: questions, and the paint
+// itself.  Any other message may change the text, its place, the selection or the look.
+bool keeps_painted_look(UINT message, WPARAM wparam) {
+  switch (message) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+    case WM_PRINTCLIENT:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_GETDLGCODE:
+    case WM_GETOBJECT:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_QUERYUISTATE:
+    case WM_WINDOWPOSCHANGING:
+    case WM_MOVE:
+    case EM_GETLINECOUNT:
+    case EM_GETFIRSTVISIBLELINE:
+    case EM_GETRECT:
+    case EM_GETMARGINS:
+    case EM_GETSEL:
+    case EM_GETLINE:
+    case EM_LINEINDEX:
+    case EM_LINELENGTH:
+    case EM_LINEFROMCHAR:
+    case EM_POSFROMCHAR:
+    case EM_CHARFROMPOS:
+    case EM_GETMODIFY:
+    case EM_GETLIMITTEXT:
+    case reflected(WM_CTLCOLOREDIT):
+    case reflected(WM_CTLCOLORSTATIC):
+      return true;
+    case WM_MOUSEMOVE:  // a move with a button down may change the selection
+      return (wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
+  }
+  return false;
 }
+
+}  // namespace
 
 void BitmapEdit::set_edit_background(int bitmap_id) {
   background_id_ = bitmap_id;
-  ++look_;
+  cache_valid_ = false;
   background_ = load_scaled_picture(GetModuleHandleW(nullptr), bitmap_id, window_dpi(hwnd()));
   invalidate(true);
 }
@@ -39,40 +80,21 @@ void BitmapEdit::on_erase_background(HDC dc) {
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
-bool BitmapEdit::DrawnState::operator==(const DrawnState& other) const {
-  return text == other.text && selection == other.selection && first_char_at == other.first_char_at &&
-         EqualRect(&lines, &other.lines) && size.cx == other.size.cx && size.cy == other.size.cy &&
-         look == other.look && style == other.style;
-}
-
-BitmapEdit::DrawnState BitmapEdit::drawn_state() const {
-  DrawnState state;
-  state.text.resize(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1);
-  state.text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), state.text.data(), static_cast<int>(state.text.size()))));
-  state.selection = SendMessageW(hwnd(), EM_GETSEL, 0, 0);
-  state.first_char_at = SendMessageW(hwnd(), EM_POSFROMCHAR, 0, 0);
-  SendMessageW(hwnd(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&state.lines));
-  RECT client{};
-  GetClientRect(hwnd(), &client);
-  state.size = {client.right, client.bottom};
-  state.look = look_;
-  state.style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
-  return state;
-}
-
 // An unfocused read-only box has no caret and no typing to follow: its look is painted
-// once into a bitmap and blitted while what it shows stays the same.  The scroll bar is
+// once into a bitmap and blitted until a message that may change it.  The scroll bar is
 // drawn over it afresh.
 bool BitmapEdit::paint_from_cache() {
   if (GetFocus() == hwnd() || (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_READONLY) == 0) return false;
-  DrawnState state = drawn_state();
-  if (state.size.cx <= 0 || state.size.cy <= 0) return false;
-  if (!cache_valid_ || !(state == cached_state_)) {
-    if (!cache_dc_ || state.size.cx != cached_state_.size.cx || state.size.cy != cached_state_.size.cy) {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const SIZE size{client.right, client.bottom};
+  if (size.cx <= 0 || size.cy <= 0) return false;
+  if (!cache_valid_ || size.cx != cache_size_.cx || size.cy != cache_size_.cy) {
+    if (!cache_dc_ || size.cx != cache_size_.cx || size.cy != cache_size_.cy) {
       drop_paint_cache();
       WindowDc screen(hwnd());
       UniqueMemoryDc cache_dc(CreateCompatibleDC(screen.get()));
-      UniqueBitmap cache_bitmap(CreateCompatibleBitmap(screen.get(), state.size.cx, state.size.cy));
+      UniqueBitmap cache_bitmap(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
       if (!cache_dc || !cache_bitmap) return false;
       cache_displaced_ = SelectObject(cache_dc.get(), cache_bitmap.get());
       cache_dc_ = std::move(cache_dc);
@@ -84,14 +106,14 @@ bool BitmapEdit::paint_from_cache() {
     const int saved = SaveDC(cache_dc_.get());
     default_processing(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(cache_dc_.get()), PRF_CLIENT);
     RestoreDC(cache_dc_.get(), saved);
-    cached_state_ = std::move(state);
+    cache_size_ = size;
     cache_valid_ = true;
   }
   PAINTSTRUCT paint{};
   painting_from_cache_ = true;
   HDC dc = BeginPaint(hwnd(), &paint);
   painting_from_cache_ = false;
-  if (dc) BitBlt(dc, 0, 0, cached_state_.size.cx, cached_state_.size.cy, cache_dc_.get(), 0, 0, SRCCOPY);
+  if (dc) BitBlt(dc, 0, 0, size.cx, size.cy, cache_dc_.get(), 0, 0, SRCCOPY);
   EndPaint(hwnd(), &paint);
   return true;
 }
@@ -110,7 +132,7 @@ LRESULT BitmapEdit::paint_or_default(UINT message, WPARAM wparam, LPARAM lparam)
 }
 
 bool BitmapEdit::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-  if (message == WM_SETFONT) ++look_;
+  if (!keeps_painted_look(message, wparam)) cache_valid_ = false;
   if (message == WM_DESTROY) drop_paint_cache();
   if (scroll_bar_.route(message, wparam, lparam, result, [&] { return paint_or_default(message, wparam, lparam); }))
     return true;

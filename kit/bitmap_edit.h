@@ -5,8 +5,6 @@
 // text is longer than the box.
 #pragma once
 
-#include <string>
-
 #include "kit/control.h"
 #include "kit/edit_scroll_bar.h"
 #include "kit/handles.h"
@@ -44,25 +42,10 @@ class BitmapEdit : public Control {
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
-  // Everything an unfocused read-only box's painted look follows: while it stays the
-  // same, the kept look is the look.
-  struct DrawnState {
-    std::wstring text;
-    LRESULT selection = 0;
-    LRESULT first_char_at = 0;  // the text's scroll position, margins and lines
-    RECT lines{};
-    SIZE size{};
-    // Counted, not handles: a freed handle's value comes back for the next picture or font.
-    unsigned look = 0;
-    LONG_PTR style = 0;
-    bool operator==(const DrawnState& other) const;
-  };
-
   LRESULT on_color_request(HDC dc);
   void on_erase_background(HDC dc);
   LRESULT paint_or_default(UINT message, WPARAM wparam, LPARAM lparam);
   bool paint_from_cache();
-  DrawnState drawn_state() const;
   void drop_paint_cache();
 
   UniqueBitmap background_;
@@ -76,15 +59,14 @@ class BitmapEdit : public Control {
   EditScrollBar scroll_bar_;
   // The stock null brush: nothing is painted behind the text.
   HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  // The box's last painted look (picture and text) and what it showed: a repaint of an
-  // unfocused read-only box showing the same is one blit.
+  // The box's last painted look (picture and text), valid until a message that may
+  // change it: a repaint of an unfocused read-only box is then one blit.
   UniqueBitmap cache_bitmap_;  // before its DC: freed after it
   UniqueMemoryDc cache_dc_;
   HGDIOBJ cache_displaced_ = nullptr;
-  DrawnState cached_state_;
+  SIZE cache_size_{};
   bool cache_valid_ = false;
   bool painting_from_cache_ = false;
-  unsigned look_ = 0;  // counts the pictures and fonts given
 };
 
 }  // namespace kit
