@@ -54,8 +54,17 @@ bool keeps_painted_look(UINT message, WPARAM wparam) {
 void BitmapEdit::set_edit_background(int bitmap_id) {
   background_id_ = bitmap_id;
   cache_valid_ = false;
-  background_ = load_scaled_picture(GetModuleHandleW(nullptr), bitmap_id, window_dpi(hwnd()));
+  background_.reset();
+  background_loaded_ = false;
   invalidate(true);
+}
+
+HBITMAP BitmapEdit::background() const {
+  if (!background_loaded_) {
+    background_ = load_scaled_picture(GetModuleHandleW(nullptr), background_id_, window_dpi(hwnd()));
+    background_loaded_ = true;
+  }
+  return background_.get();
 }
 
 LRESULT BitmapEdit::on_color_request(HDC dc) {
@@ -66,17 +75,18 @@ LRESULT BitmapEdit::on_color_request(HDC dc) {
 
 void BitmapEdit::on_erase_background(HDC dc) {
   if (painting_from_cache_) return;  // the kept look covers the whole box
-  if (!background_) {
+  HBITMAP picture = background();
+  if (!picture) {
     RECT client{};
     GetClientRect(hwnd(), &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     return;
   }
   BITMAP info{};
-  GetObjectW(background_.get(), sizeof(info), &info);
+  GetObjectW(picture, sizeof(info), &info);
   UniqueMemoryDc memory(CreateCompatibleDC(dc));
   if (!memory) return;
-  SelectGuard selected(memory.get(), background_.get());
+  SelectGuard selected(memory.get(), picture);
   BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 

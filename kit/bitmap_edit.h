@@ -14,10 +14,11 @@ namespace kit {
 class BitmapEdit : public Control {
  public:
   // Replaces the background with bitmap resource id of the program, at the box's DPI; a missing
-  // resource leaves no background.  Repaints at once.
+  // resource leaves no background.  Repaints at once.  The picture is loaded when first
+  // needed: a box hidden at start costs nothing.
   void set_edit_background(int bitmap_id);
 
-  HBITMAP background() const { return background_.get(); }
+  HBITMAP background() const;
 
   // Keeps the text inside the client area less side_margin at the left and right and
   // top at the top (layout pixels, scaled to the box's DPI), clear of the picture's frame.  Set the font first: a new font resets
@@ -48,7 +49,8 @@ class BitmapEdit : public Control {
   bool paint_from_cache();
   void drop_paint_cache();
 
-  UniqueBitmap background_;
+  mutable UniqueBitmap background_;
+  mutable bool background_loaded_ = true;  // false: background_id_'s picture is still to load
   int background_id_ = 0;
   // The text's place as last set, in layout pixels, for lay_out.
   enum class TextPlace { Default, Inset, Lines } text_place_ = TextPlace::Default;
