@@ -14,10 +14,11 @@ namespace kit {
 class BitmapEdit : public Control {
  public:
   // Replaces the background with bitmap resource id of the program, at the box's DPI; a missing
-  // resource leaves no background.  Repaints at once.
+  // resource leaves no background.  Repaints at once.  The picture is loaded when first
+  // needed: a box hidden at start costs nothing.
   void set_edit_background(int bitmap_id);
 
-  HBITMAP background() const { return background_.get(); }
+  HBITMAP background() const;
 
   // Keeps the text inside the client area less side_margin at the left and right and
   // top at the top (layout pixels, scaled to the box's DPI), clear of the picture's frame.  Set the font first: a new font resets
@@ -44,8 +45,12 @@ class BitmapEdit : public Control {
  private:
   LRESULT on_color_request(HDC dc);
   void on_erase_background(HDC dc);
+  LRESULT paint_or_default(UINT message, WPARAM wparam, LPARAM lparam);
+  bool paint_from_cache();
+  void drop_paint_cache();
 
-  UniqueBitmap background_;
+  mutable UniqueBitmap background_;
+  mutable bool background_loaded_ = true;  // false: background_id_'s picture is still to load
   int background_id_ = 0;
   // The text's place as last set, in layout pixels, for lay_out.
   enum class TextPlace { Default, Inset, Lines } text_place_ = TextPlace::Default;
@@ -56,6 +61,14 @@ class BitmapEdit : public Control {
   EditScrollBar scroll_bar_;
   // The stock null brush: nothing is painted behind the text.
   HBRUSH clear_brush_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  // The box's last painted look (picture and text), valid until a message that may
+  // change it: a repaint of an unfocused read-only box is then one blit.
+  UniqueBitmap cache_bitmap_;  // before its DC: freed after it
+  UniqueMemoryDc cache_dc_;
+  HGDIOBJ cache_displaced_ = nullptr;
+  SIZE cache_size_{};
+  bool cache_valid_ = false;
+  bool painting_from_cache_ = false;
 };
 
 }  // namespace kit

@@ -234,12 +234,18 @@ void SkinButton::set_tip_text(const char* text, bool activate) {
   if (text) set_tip_text(std::string_view(text), activate);
 }
 
+// The text waits for the tooltip, which the first mouse message over the button makes.
 void SkinButton::set_tip_text(std::string_view text, bool activate) {
-  ensure_tip();
-  if (!tip_) return;
-  if (SendMessageW(tip_.get(), TTM_GETTOOLCOUNT, 0, 0) == 0) add_tool(tip_.get(), hwnd(), kTipToolId, text);
-  set_tool_text(tip_.get(), hwnd(), kTipToolId, text);
-  SendMessageW(tip_.get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+  tip_text_ = std::string(text);
+  has_tip_text_ = true;
+  tip_active_ = activate;
+  if (tip_) give_tip_text();
+}
+
+void SkinButton::give_tip_text() {
+  if (SendMessageW(tip_.get(), TTM_GETTOOLCOUNT, 0, 0) == 0) add_tool(tip_.get(), hwnd(), kTipToolId, tip_text_);
+  set_tool_text(tip_.get(), hwnd(), kTipToolId, tip_text_);
+  SendMessageW(tip_.get(), TTM_ACTIVATE, tip_active_ ? TRUE : FALSE, 0);
 }
 
 int SkinButton::set_pointer(WORD cursor_id, bool repaint) {
@@ -500,6 +506,8 @@ void SkinButton::free_everything() {
   // already be gone.
   if (tip_ && !IsWindow(tip_.get())) tip_.release();
   tip_.reset();
+  tip_text_.clear();
+  has_tip_text_ = false;
 }
 
 // ---- hover, focus, tooltip ------------------------------------------------------
@@ -537,12 +545,14 @@ void SkinButton::on_disabled() {
   end_hover();
 }
 
+// Made at the first mouse message over a button with a text, not at start-up: a
+// tooltip window costs about as much to make as the button.
 void SkinButton::ensure_tip() {
-  if (tip_ || !hwnd()) return;
+  if (tip_ || !has_tip_text_ || !hwnd()) return;
   tip_.reset(create_tooltip(hwnd()));
   if (!tip_) return;
-  SendMessageW(tip_.get(), TTM_ACTIVATE, FALSE, 0);
   SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
+  give_tip_text();
 }
 
 // A modal dialog's loop has no hook before dispatch, so the button hands its own mouse

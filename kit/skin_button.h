@@ -107,8 +107,8 @@ class SkinButton : public Control {
   // Paints the parent's pixels under the button as its face from now on.  The pixels
   // are captured again at the next paint.
   void show_parent_through(bool repaint);
-  // A null text does nothing.  The tool covers the button's client area at the first
-  // call.
+  // A null text does nothing.  The tooltip and its one tool, covering the button's
+  // client area, are made at the first mouse message over the button.
   void set_tip_text(const char* text, bool activate);
   void set_tip_text(std::string_view text, bool activate);
   // Shows cursor resource cursor_id while the pointer is over the button (0: none).
@@ -136,6 +136,8 @@ class SkinButton : public Control {
   const StateImage& hover_image() const { return hover_image_; }
   const StateImage& normal_image() const { return normal_image_; }
   HWND tip_window() const { return tip_.get(); }
+  // The tip's text (GBK), or null while none was set.
+  const std::string* tip_text() const { return has_tip_text_ ? &tip_text_ : nullptr; }
   HCURSOR pointer() const { return pointer_.get(); }
   HDC background_cache_dc() const { return cache_dc_.get(); }
   HBITMAP background_cache_bitmap() const { return cache_bitmap_.get(); }
@@ -178,11 +180,15 @@ class SkinButton : public Control {
   void end_hover();
   void on_disabled();
   void ensure_tip();
+  void give_tip_text();
   void relay_to_tip(UINT message, WPARAM wparam, LPARAM lparam);
   void repaint_if(bool repaint) const;
 
   COLORREF colors_[kColorSlotCount] = {};
   UniqueWindow tip_;
+  std::string tip_text_;
+  bool has_tip_text_ = false;
+  bool tip_active_ = false;
   UniqueCursor pointer_;
   StateImage hover_image_;
   StateImage normal_image_;

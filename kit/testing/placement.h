@@ -62,7 +62,10 @@ inline void expect_placed(HWND window, std::span<const SkinButtonRow> table) {
       EXPECT_NE(button->hover_image().bitmap.get(), nullptr) << "button " << row.id;
       EXPECT_EQ(button->hover_image().key, row.key.colorref()) << "button " << row.id;
     }
-    EXPECT_EQ(button->tip_window() != nullptr, row.tip != nullptr) << "button " << row.id;
+    if (row.tip)
+      EXPECT_TRUE(button->tip_text() && *button->tip_text() == row.tip) << "button " << row.id;
+    else
+      EXPECT_EQ(button->tip_text(), nullptr) << "button " << row.id;
     EXPECT_EQ(button->pointer() != nullptr, row.pointer != 0) << "button " << row.id;
   }
 }

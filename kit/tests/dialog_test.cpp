@@ -323,7 +323,8 @@ TEST_F(Dialogs, ASkinButtonIsSetUpInOneCall) {
   EXPECT_EQ(kit::control_rect(window, IDC_TEST_BUTTON), kPlace);
   EXPECT_NE(button.hover_image().bitmap.get(), nullptr);
   EXPECT_EQ(button.hover_image().key, kKey.colorref());
-  EXPECT_NE(button.tip_window(), nullptr);
+  ASSERT_NE(button.tip_text(), nullptr);
+  EXPECT_EQ(*button.tip_text(), "提示");
   EXPECT_EQ(button.pointer(), nullptr);
 
   kit::SkinButton again;

@@ -222,6 +222,42 @@ TEST_F(EditsTest, BitmapEditKeepsItsPictureUnderTypedTextAndDrawsBlackText) {
   EXPECT_EQ(kit::get_window_text(window), "测试文字");
 }
 
+// An unfocused read-only box repaints from its kept look: every change after a paint
+// must still show, up to the picture's edges outside the text's rectangle.
+TEST_F(EditsTest, ReadOnlyBitmapEditShowsEveryChangeAfterAPaint) {
+  HWND window = bitmap_edit_->hwnd();
+  SetFocus(color_edit_->hwnd());
+  SendMessageW(window, EM_SETREADONLY, TRUE, 0);
+  bitmap_edit_->inset_text(8, 4);
+  bitmap_edit_->set_edit_background(IDB_STRIPES);
+  kit::set_window_text(window, "测试文字");
+  auto stripes_shown = [&] {
+    Pixels pixels = shown(window);
+    int matching = 0;
+    for (int y = 0; y < STRIPES_HEIGHT; ++y)
+      for (int x = 0; x < STRIPES_WIDTH; ++x)
+        if (pixels.at(x, y) == kit_test::stripe_color(x)) ++matching;
+    return matching;
+  };
+  const int under_text = stripes_shown();
+  EXPECT_LT(under_text, STRIPES_WIDTH * STRIPES_HEIGHT) << "no text drawn";
+
+  bitmap_edit_->set_edit_background(IDB_STRIPES + 77);  // none: plain white
+  Pixels white = shown(window);
+  for (int y = 0; y < STRIPES_HEIGHT; ++y) {
+    EXPECT_EQ(white.at(0, y), RGB(255, 255, 255)) << "left edge, line " << y;
+    EXPECT_EQ(white.at(STRIPES_WIDTH - 1, y), RGB(255, 255, 255)) << "right edge, line " << y;
+  }
+
+  bitmap_edit_->set_edit_background(IDB_STRIPES);
+  EXPECT_EQ(stripes_shown(), under_text) << "the same text on the same picture looks the same";
+  kit::set_window_text(window, "");
+  EXPECT_EQ(stripes_shown(), STRIPES_WIDTH * STRIPES_HEIGHT) << "the removed text still shows";
+  paint_over(window, RGB(255, 0, 0));
+  InvalidateRect(window, nullptr, TRUE);
+  EXPECT_EQ(stripes_shown(), STRIPES_WIDTH * STRIPES_HEIGHT);
+}
+
 TEST_F(EditsTest, BitmapEditRepaintsOnButtonRelease) {
   HWND window = bitmap_edit_->hwnd();
   UpdateWindow(window);

@@ -16,16 +16,21 @@ using kit::testing::pump_until;
 TEST_F(SkinButtonTest, TipTextIsSetOnceAsOneToolAndShowsOnlyWhenActive) {
   open();
   SkinButton& b = dialog_.plain;
-  // A null text adds no tool (the tooltip itself may exist already: the first mouse
-  // message over the button makes it).
+  // A null text makes no tooltip, not even under the mouse.
   b.set_tip_text(static_cast<const char*>(nullptr), true);
-  EXPECT_TRUE(!b.tip_window() || SendMessageW(b.tip_window(), TTM_GETTOOLCOUNT, 0, 0) == 0);
+  move_pointer(window_, b.hwnd(), centre(b));
+  EXPECT_EQ(b.tip_window(), nullptr);
+  EXPECT_EQ(b.tip_text(), nullptr);
 
+  // A text waits for the first mouse message over the button, which makes the tooltip.
   b.set_tip_text("保存当前决策", false);
+  EXPECT_EQ(b.tip_window(), nullptr);
+  move_pointer(window_, b.hwnd(), {centre(b).x - 1, centre(b).y});
   HWND tip = b.tip_window();
   ASSERT_TRUE(IsWindow(tip));
   EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
   b.set_tip_text("另存为", false);
+  EXPECT_EQ(*b.tip_text(), "另存为");
   EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
   wchar_t text[64] = {};
   TTTOOLINFOW tool{};
@@ -77,6 +82,7 @@ TEST_F(SkinButtonTest, EveryHandleTheButtonMadeIsGoneWithTheDialog) {
     d.plain.set_tip_text("提示", true);
   });
   SkinButton& b = dialog_.plain;
+  move_pointer(window_, b.hwnd(), centre(b));  // makes the tooltip
   const HGDIOBJ objects[] = {b.hover_image().bitmap.get(),  b.hover_image().mask.get(),
                              b.normal_image().bitmap.get(), b.normal_image().mask.get(),
                              b.background_cache_bitmap(),   b.background_cache_dc()};
