@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "kit/picture_scales.h"
+#include "kit/scaled_picture.h"
 
 namespace kit {
 
@@ -205,15 +206,8 @@ Pixels resize(const Pixels& from, int width, int height) {
 }
 
 UniqueBitmap to_bitmap(const Pixels& p) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = p.width;
-  info.bmiHeader.biHeight = -p.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = kBytesPerPixel * CHAR_BIT;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap bitmap = make_top_down_dib(p.width, p.height, kBytesPerPixel * CHAR_BIT, bits);
   if (!bitmap) return {};
   const std::size_t stride = (static_cast<std::size_t>(p.width) * kBytesPerPixel + 3) / 4 * 4;
   for (int y = 0; y < p.height; ++y)

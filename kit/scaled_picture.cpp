@@ -18,22 +18,10 @@ struct Pixels32 {
   std::uint32_t* bits = nullptr;
 };
 
-BITMAPINFO info_32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 Pixels32 make_pixels(int width, int height) {
-  BITMAPINFO info = info_32(width, height);
   void* bits = nullptr;
   Pixels32 made;
-  made.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  made.bitmap = make_top_down_dib(width, height, 32, bits);
   if (made.bitmap) made.bits = static_cast<std::uint32_t*>(bits);
   return made;
 }
@@ -145,6 +133,20 @@ UniqueBitmap scale_keyed_picture(HBITMAP picture, int dpi, COLORREF key) {
     }
   }
   return std::move(scaled.bitmap);
+}
+
+UniqueBitmap make_top_down_dib(int width, int height, int bit_count, void*& bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bit_count);
+  info.bmiHeader.biCompression = BI_RGB;
+  void* made = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &made, nullptr, 0));
+  if (bitmap) bits = made;
+  return bitmap;
 }
 
 UniqueBitmap load_scaled_picture(HMODULE module, int bitmap_id, int dpi) {

@@ -13,6 +13,10 @@
 
 namespace kit {
 
+// A top-down DIB section of width x height at bit_count bits a pixel (24 or 32, BI_RGB),
+// its pixels in bits; null (bits untouched) when it cannot be made.
+UniqueBitmap make_top_down_dib(int width, int height, int bit_count, void*& bits);
+
 // Bitmap resource bitmap_id of module at dpi; null when it cannot be loaded.
 UniqueBitmap load_scaled_picture(HMODULE module, int bitmap_id, int dpi);
 // The same for a resource whose key-coloured pixels are see-through.

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "kit/handles.h"
+#include "kit/scaled_picture.h"
 #include "kit/testing/pump.h"
 
 namespace kit::testing {
@@ -23,15 +24,8 @@ class Pixels {
   Pixels() = default;
   Pixels(int width, int height) {
     if (width <= 0 || height <= 0) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = make_top_down_dib(width, height, 32, bits);
     if (!bitmap_) return;
     dc_.reset(CreateCompatibleDC(nullptr));
     SelectObject(dc_.get(), bitmap_.get());  // DeleteDC (dc_ goes first) lets go of it
