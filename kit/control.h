@@ -1,7 +1,9 @@
 // Base of the kit's controls: a wrapper bound to a control that a dialog template made,
-// found by its control id and subclassed.  The dialog reflects the messages Windows
-// sends to the parent about a control (owner draw, colour requests, notifications)
-// back to the bound control as kReflectBase + message.
+// found by its control id and subclassed: its window procedure becomes the kit's, which
+// hands every message to the control and what it leaves to the procedure before.  The
+// dialog reflects the messages Windows sends to the parent about a control (owner
+// draw, colour requests, notifications) back to the bound control as
+// kReflectBase + message.
 //
 // Handler convention, the same for kit::Dialog (dialog.h) and kit::Control:
 //   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
@@ -49,11 +51,11 @@ class Control {
   void invalidate(bool erase = true) const;
 
  private:
-  static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                        UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void unbind();
 
   HWND window_ = nullptr;
+  WNDPROC previous_ = nullptr;
 };
 
 }  // namespace kit

@@ -6,11 +6,15 @@
 #include "kit/dialog_keys.h"
 #include "kit/dpi.h"
 #include "kit/picture_file_cache.h"
+#include "kit/window_map.h"
 
 namespace kit {
 
 namespace {
-constexpr wchar_t kDialogProperty[] = L"kit.dialog";
+WindowMap<Dialog*>& attached_dialogs() {
+  static WindowMap<Dialog*> dialogs;
+  return dialogs;
+}
 int teardown_fault_count = 0;
 int floating_count = 0;
 
@@ -33,6 +37,12 @@ bool answered_directly(UINT message) {
   }
   return false;
 }
+
+// The answer of a message that goes through DWLP_MSGRESULT.  Wine writes a window long
+// through its window server, and most answers repeat the one before (owner draws).
+void set_message_result(HWND window, LONG_PTR result) {
+  if (GetWindowLongPtrW(window, DWLP_MSGRESULT) != result) SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+}
 }  // namespace
 
 Dialog::~Dialog() {
@@ -48,12 +58,12 @@ Dialog::~Dialog() {
 
 void Dialog::detach() {
   if (!window_) return;
-  RemovePropW(window_, kDialogProperty);
+  attached_dialogs().forget(window_);
   window_ = nullptr;
 }
 
 Dialog* Dialog::from_window(HWND window) {
-  return window ? static_cast<Dialog*>(GetPropW(window, kDialogProperty)) : nullptr;
+  return attached_dialogs().find(window);
 }
 
 int Dialog::teardown_faults() { return teardown_fault_count; }
@@ -95,7 +105,7 @@ INT_PTR CALLBACK Dialog::dialog_proc(HWND window, UINT message, WPARAM wparam, L
   if (message == WM_INITDIALOG) {
     self = reinterpret_cast<Dialog*>(lparam);
     self->window_ = window;
-    SetPropW(window, kDialogProperty, self);
+    attached_dialogs().set(window, self);
   } else {
     self = from_window(window);
   }
@@ -136,19 +146,19 @@ bool Dialog::reflect(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& answer
   const LRESULT result = SendMessageW(child, reflected(message), wparam, lparam);
   switch (message) {
     case WM_DRAWITEM:
-      SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+      set_message_result(window, TRUE);
       answer = TRUE;
       return true;
     case WM_NOTIFY:
       if (result == 0) return false;
-      SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+      set_message_result(window, result);
       answer = TRUE;
       return true;
     case WM_COMMAND:
       // A control that answers non-zero has consumed the notification (a link's click);
       // otherwise the click or change still reaches the dialog.
       if (result == 0) return false;
-      SetWindowLongPtrW(window, DWLP_MSGRESULT, 0);
+      set_message_result(window, 0);
       answer = TRUE;
       return true;
     default:  // colour requests answer the brush itself
@@ -181,20 +191,20 @@ INT_PTR Dialog::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_GETFONT:
       // The dialog manager answers its own font; after a change of scale it is ours.
       if (!template_font_.remade()) break;
-      SetWindowLongPtrW(window, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(template_font_.current()));
+      set_message_result(window, reinterpret_cast<LONG_PTR>(template_font_.current()));
       return TRUE;
     case WM_DPICHANGED:
       take_new_dpi(window, wparam, lparam);
       template_font_.follow_dpi(window, window_dpi(window));
       lay_out_at_dpi();
       RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-      SetWindowLongPtrW(window, DWLP_MSGRESULT, 0);
+      set_message_result(window, 0);
       return TRUE;
   }
   LRESULT result = 0;
   if (!on_message(message, wparam, lparam, result)) return FALSE;
   if (answered_directly(message)) return result;
-  SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+  set_message_result(window, result);
   return TRUE;
 }
 

@@ -5,10 +5,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "kit/tests/dialog_test_ids.h"
+#include "kit/control.h"
 #include "kit/dialog.h"
 #include "kit/geometry.h"
 #include "kit/list_text.h"
@@ -197,6 +201,61 @@ TEST_F(Dialogs, HandlersAnswerThroughTheDialogProcedureAsTheMessageNeeds) {
   EXPECT_EQ(SendMessageW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)),
             reinterpret_cast<LRESULT>(GetStockObject(GRAY_BRUSH)));  // returned directly
   ReleaseDC(window, dc);
+}
+
+// ---- controls -----------------------------------------------------------------------
+
+// Counts the messages its window gets and leaves them all to the control.
+class Counting : public kit::Control {
+ public:
+  int seen = 0;
+
+ protected:
+  bool on_message(UINT, WPARAM, LPARAM, LRESULT&) override {
+    ++seen;
+    return false;
+  }
+};
+
+// Another party's subclass: counts the messages it passes on.
+LRESULT CALLBACK pass_on(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+std::wstring text_of(HWND window) {
+  wchar_t text[16] = {};
+  GetWindowTextW(window, text, 16);
+  return text;
+}
+
+TEST_F(Dialogs, AControlLetsGoOfItsWindowWhateverSubclassSitsOverIt) {
+  auto dialog = kit::make_dialog<Answering>();
+  HWND window = dialog->create_modeless(module(), IDD_OWNER_TEST, nullptr);
+  ASSERT_NE(window, nullptr);
+  HWND button = GetDlgItem(window, IDC_TEST_BUTTON);
+  auto first = std::make_unique<Counting>();
+  ASSERT_TRUE(first->bind(window, IDC_TEST_BUTTON));
+  EXPECT_FALSE(Counting().bind(window, IDC_TEST_BUTTON)) << "one control per window";
+  SetWindowTextW(button, L"a");
+  EXPECT_GT(first->seen, 0);
+  EXPECT_EQ(text_of(button), L"a");
+  first.reset();
+  EXPECT_EQ(kit::Control::from_window(button), nullptr);
+
+  // Bound again, then let go while another subclass sits over the kit's: that one and
+  // the button's own procedure go on working.
+  auto second = std::make_unique<Counting>();
+  ASSERT_TRUE(second->bind(window, IDC_TEST_BUTTON));
+  int passed_on = 0;
+  ASSERT_TRUE(SetWindowSubclass(button, pass_on, 1, reinterpret_cast<DWORD_PTR>(&passed_on)));
+  second.reset();
+  EXPECT_EQ(kit::Control::from_window(button), nullptr);
+  SendMessageW(button, BM_SETSTATE, TRUE, 0);
+  EXPECT_TRUE(SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED);
+  EXPECT_GE(passed_on, 2);
+  dialog.reset();
+  EXPECT_FALSE(IsWindow(button));
 }
 
 TEST_F(Dialogs, APressOnTheBackgroundBecomesAPressOnTheCaption) {

@@ -53,7 +53,7 @@ class MessageBoxCatcher {
       wchar_t name[32] = {};
       GetClassNameW(box, name, 32);
       // Message boxes are dialogs that no kit::Dialog runs.
-      if (lstrcmpW(name, L"#32770") == 0 && !GetPropW(box, L"kit.dialog")) {
+      if (lstrcmpW(name, L"#32770") == 0 && !kit::Dialog::from_window(box)) {
         ShownBox shown{kit::get_window_text(box), {}};
         EnumChildWindows(box, collect_text, reinterpret_cast<LPARAM>(&shown.text));
         current_->boxes_.push_back(shown);
