@@ -1,6 +1,8 @@
 // The display scale at the window edge (see dpi.h).
 #include "kit/dpi.h"
 
+#include "kit/window_map.h"
+
 namespace kit {
 
 namespace {
@@ -12,8 +14,11 @@ Function user32_function(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
-// The window property that holds a top-level window's DPI from WM_DPICHANGED.
-constexpr wchar_t kDpiProperty[] = L"kit.dpi";
+// The DPI a top-level window was told by WM_DPICHANGED (0: none yet).
+WindowMap<int>& told_dpis() {
+  static WindowMap<int> dpis;
+  return dpis;
+}
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
@@ -30,8 +35,7 @@ int screen_dpi() {
 int window_dpi(HWND window) {
   static const auto get_dpi = user32_function<GetDpiForWindowFunction>("GetDpiForWindow");
   if (HWND top = window ? GetAncestor(window, GA_ROOT) : nullptr)
-    if (const auto told = reinterpret_cast<INT_PTR>(GetPropW(top, kDpiProperty)); told > 0)
-      return static_cast<int>(told);
+    if (const int told = told_dpis().find(top); told > 0) return told;
   if (get_dpi && window) {
     const UINT dpi = get_dpi(window);
     if (dpi > 0) return static_cast<int>(dpi);
@@ -50,14 +54,13 @@ void adjust_window_rect(RECT& r, DWORD style, bool menu, DWORD ex_style, int dpi
 }
 
 void take_new_dpi(HWND window, WPARAM dpi, LPARAM suggested) {
-  if (const int told = LOWORD(dpi); told > 0)
-    SetPropW(window, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(told)));
+  if (const int told = LOWORD(dpi); told > 0) told_dpis().set(window, told);
   const auto* r = reinterpret_cast<const RECT*>(suggested);
   if (!r) return;
   SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void forget_dpi(HWND window) { RemovePropW(window, kDpiProperty); }
+void forget_dpi(HWND window) { told_dpis().forget(window); }
 
 }  // namespace kit

@@ -86,6 +86,30 @@ int nearest(int i, int length, int scaled_length) {
   return source < length ? source : length - 1;
 }
 
+// Bitmap resource bitmap_id as a DIB section of at least 24 bits a pixel.  Not a
+// bitmap of the screen's format: under Wine each of those locks the display devices
+// (three round trips to the window server), and a palette picture is made true-colour
+// so that masks and blits onto it keep every colour exact.
+UniqueBitmap load_resource_picture(HMODULE module, int bitmap_id) {
+  UniqueBitmap picture(static_cast<HBITMAP>(
+      LoadImageW(module, MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  BITMAP info{};
+  if (!picture || GetObjectW(picture.get(), sizeof(info), &info) == 0 || info.bmBitsPixel >= 24) return picture;
+  int width = 0, height = 0;
+  if (!size_of(picture.get(), width, height)) return {};
+  Pixels32 true_colour = make_pixels(width, height);
+  UniqueMemoryDc to(CreateCompatibleDC(nullptr));
+  UniqueMemoryDc from(CreateCompatibleDC(nullptr));
+  if (!true_colour.bitmap || !to || !from) return {};
+  {
+    SelectGuard to_selected(to.get(), true_colour.bitmap.get());
+    SelectGuard from_selected(from.get(), picture.get());
+    BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY);
+    GdiFlush();
+  }
+  return std::move(true_colour.bitmap);
+}
+
 }  // namespace
 
 UniqueBitmap scale_picture(HBITMAP picture, int dpi) {
@@ -154,8 +178,7 @@ UniqueBitmap load_scaled_picture(HMODULE module, int bitmap_id, int dpi) {
   // any stretch; the scaled 100 % picture is the fallback.
   if (dpi != kBaseDpi)
     if (UniqueBitmap painted = load_set_picture(module, bitmap_id, dpi)) return painted;
-  UniqueBitmap picture(static_cast<HBITMAP>(
-      LoadImageW(module, MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  UniqueBitmap picture = load_resource_picture(module, bitmap_id);
   if (dpi == kBaseDpi || !picture) return picture;
   return scale_picture(picture.get(), dpi);
 }
@@ -164,8 +187,7 @@ UniqueBitmap load_scaled_keyed_picture(HMODULE module, int bitmap_id, int dpi, C
   // The painted sets keep their key colours clean themselves.
   if (dpi != kBaseDpi)
     if (UniqueBitmap painted = load_set_picture(module, bitmap_id, dpi)) return painted;
-  UniqueBitmap picture(static_cast<HBITMAP>(
-      LoadImageW(module, MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  UniqueBitmap picture = load_resource_picture(module, bitmap_id);
   if (dpi == kBaseDpi || !picture) return picture;
   return scale_keyed_picture(picture.get(), dpi, key);
 }

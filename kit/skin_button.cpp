@@ -104,11 +104,10 @@ void SkinButton::set_mask_factory(MaskFactory factory) {
 void SkinButton::on_bound() {
   // From now on the control is owner-drawn; whether it was the default push button is
   // remembered so that Enter keeps working.
-  LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  // The button's own message changes its type; the frame stays as it is.
+  const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
   is_default_ = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-  SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(hwnd(), BM_SETSTYLE, BS_OWNERDRAW, FALSE);
 }
 
 void SkinButton::repaint_if(bool repaint) const {
@@ -119,8 +118,8 @@ void SkinButton::repaint_if(bool repaint) const {
 
 int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
   if (!bind(dialog, id)) return kNoSuchControl;
-  enable_hover_border(false, true);
-  show_parent_through(true);
+  enable_hover_border(false, false);
+  show_parent_through(false);
   place_ = setup.place;
   if (!place_.empty()) place_control(dialog, id, place_);
   int result = kOk;
@@ -130,7 +129,8 @@ int SkinButton::set_up(HWND dialog, int id, const Setup& setup) {
   if (setup.tip) set_tip_text(setup.tip, true);
   if (setup.name) set_name(setup.name);
   if (setup.ink) colors_[FocusText] = setup.ink->colorref();
-  if (setup.pointer && set_pointer(setup.pointer, true) != kOk && result == kOk) result = kPointerNotLoaded;
+  if (setup.pointer && set_pointer(setup.pointer, false) != kOk && result == kOk) result = kPointerNotLoaded;
+  invalidate(true);
   return result;
 }
 
