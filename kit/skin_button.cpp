@@ -104,10 +104,12 @@ void SkinButton::set_mask_factory(MaskFactory factory) {
 void SkinButton::on_bound() {
   // From now on the control is owner-drawn; whether it was the default push button is
   // remembered so that Enter keeps working.
-  // The button's own message changes its type; the frame stays as it is.
+  // The button's own message changes its type (its other button styles given again, for
+  // a platform that takes them all from the message); the frame stays as it is.
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
   is_default_ = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-  SendMessageW(hwnd(), BM_SETSTYLE, BS_OWNERDRAW, FALSE);
+  const WPARAM button_styles = static_cast<WPARAM>(style) & 0xFFFF & ~static_cast<WPARAM>(BS_TYPEMASK);
+  SendMessageW(hwnd(), BM_SETSTYLE, button_styles | BS_OWNERDRAW, FALSE);
 }
 
 void SkinButton::repaint_if(bool repaint) const {
