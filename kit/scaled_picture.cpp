@@ -26,6 +26,19 @@ Pixels32 make_pixels(int width, int height) {
   return made;
 }
 
+// picture's own pixels (width x height), copied as 32-bit top-down.
+Pixels32 copy_pixels(HBITMAP picture, int width, int height) {
+  Pixels32 copy = make_pixels(width, height);
+  UniqueMemoryDc to(CreateCompatibleDC(nullptr));
+  UniqueMemoryDc from(CreateCompatibleDC(nullptr));
+  if (!copy.bitmap || !to || !from) return {};
+  SelectGuard to_selected(to.get(), copy.bitmap.get());
+  SelectGuard from_selected(from.get(), picture);
+  BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  return copy;
+}
+
 bool size_of(HBITMAP picture, int& width, int& height) {
   BITMAP info{};
   if (!picture || GetObjectW(picture, sizeof(info), &info) == 0 || info.bmWidth <= 0 || info.bmHeight == 0)
@@ -97,17 +110,7 @@ UniqueBitmap load_resource_picture(HMODULE module, int bitmap_id) {
   if (!picture || GetObjectW(picture.get(), sizeof(info), &info) == 0 || info.bmBitsPixel >= 24) return picture;
   int width = 0, height = 0;
   if (!size_of(picture.get(), width, height)) return {};
-  Pixels32 true_colour = make_pixels(width, height);
-  UniqueMemoryDc to(CreateCompatibleDC(nullptr));
-  UniqueMemoryDc from(CreateCompatibleDC(nullptr));
-  if (!true_colour.bitmap || !to || !from) return {};
-  {
-    SelectGuard to_selected(to.get(), true_colour.bitmap.get());
-    SelectGuard from_selected(from.get(), picture.get());
-    BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY);
-    GdiFlush();
-  }
-  return std::move(true_colour.bitmap);
+  return std::move(copy_pixels(picture.get(), width, height).bitmap);
 }
 
 }  // namespace
@@ -121,18 +124,8 @@ UniqueBitmap scale_picture(HBITMAP picture, int dpi) {
 UniqueBitmap scale_keyed_picture(HBITMAP picture, int dpi, COLORREF key) {
   int width = 0, height = 0;
   if (!size_of(picture, width, height)) return {};
-  // The picture's own pixels, read as 32-bit top-down.
-  Pixels32 source = make_pixels(width, height);
+  Pixels32 source = copy_pixels(picture, width, height);
   if (!source.bitmap) return {};
-  {
-    UniqueMemoryDc to(CreateCompatibleDC(nullptr));
-    UniqueMemoryDc from(CreateCompatibleDC(nullptr));
-    if (!to || !from) return {};
-    SelectGuard to_selected(to.get(), source.bitmap.get());
-    SelectGuard from_selected(from.get(), picture);
-    BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY);
-    GdiFlush();
-  }
   const std::uint32_t key_pixel = pixel_of(key);
   const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
   const std::vector<std::uint32_t> original(source.bits, source.bits + count);
